@@ -1,0 +1,66 @@
+// The outside world as the game sees it. The Qt window implements this; tests
+// replace it with a fake that can answer dialogs or act during a pump.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "board/colores.h"
+
+namespace novenario {
+
+// A small modal window of the game (start window, pause, exit confirmation,
+// end of game...). The game fills it in and reacts to its buttons; the outside
+// only shows it until it is closed.
+class FormaModal {
+public:
+    enum class Tipo { Inicio, Pausa, Cerrar, FinPartida, SinSolucion, Nivel, AcercaDe, Ayuda };
+
+    struct Boton {
+        std::string Caption;          // with "&" before the accelerator letter
+        Color FontColor = Negro;
+        std::function<void()> Click;  // runs the button's handler
+    };
+
+    explicit FormaModal(Tipo t) : tipo(t) {}
+
+    Tipo tipo;
+    std::string Caption;              // window caption
+    int ClientWidth = 0, ClientHeight = 0;
+    int Left = -1, Top = -1;          // screen position; -1 = centred on the screen
+    std::string TextoParpadeo;        // the blinking label
+    std::string Mensaje;              // a message line (the level dialog's text)
+    Color ColorParpadeo = Negro;
+    int Velocidad = 600;              // blink period in ms
+    std::vector<Boton> Botones;
+    std::function<void()> AlCerrar;   // the close box or the system menu
+    bool Cerrada = false;
+
+    void Pulsar(std::size_t boton) {
+        if (boton < Botones.size() && Botones[boton].Click) Botones[boton].Click();
+    }
+    void CerrarVentana() {
+        if (AlCerrar) AlCerrar();
+        Cerrada = true;
+    }
+};
+
+class Entorno {
+public:
+    virtual ~Entorno() = default;
+    // Let pending window events run: repaint, timers, clicks.
+    virtual void ProcessMessages() = 0;
+    // Whether a pump inside long work is due now. The window answers at the
+    // display's pace; a test can answer always.
+    virtual bool Hay_Que_Bombear() { return true; }
+    // Show the form modally; returns once it is closed.
+    virtual void MostrarModal(FormaModal& forma) = 0;
+    // End the process at once with that exit code.
+    virtual void Terminar(int codigo) = 0;
+    // The current date as "martes, 8 de diciembre de 2026" and the time.
+    virtual std::string FechaLarga() = 0;
+    virtual std::string Hora() = 0;
+};
+
+}  // namespace novenario

@@ -1,0 +1,247 @@
+// "Calcula" and the commands around it. The engine completes the board from
+// whatever it holds: first every empty cell with a single candidate is filled
+// (the logic phase), then a bounded depth-first search runs over the cells
+// still empty. The player watches the search; "Pausa" and "Cancelar" reach it
+// through its pumps.
+#include "board/ordenes.h"
+#include "solver/busqueda.h"
+
+namespace novenario {
+
+namespace {
+
+// "#,##0" with the Spanish thousands separator.
+std::string ConMiles(long long n) {
+    std::string digitos = std::to_string(n < 0 ? -n : n), r;
+    for (std::size_t i = 0; i < digitos.size(); ++i) {
+        if (i > 0 && (digitos.size() - i) % 3 == 0) r += '.';
+        r += digitos[i];
+    }
+    return n < 0 ? "-" + r : r;
+}
+
+void Pausa_Y_Cancelar(TFormPrincipal& f, bool enabled) {
+    for (Control* c : {&f.BPausa, &f.LBPausa, &f.LBpausaR, &f.BPararProceso, &f.LBPararProceso,
+                       &f.LBPararProcesoR})
+        c->Enabled = enabled;
+}
+
+}  // namespace
+
+// The search's pumps: the cells it has written are copied onto the board and
+// the window gets to run, but only when a pump is due, so the search runs at
+// full speed between two frames.
+class TFormPrincipal::Bomba_Calcula : public Bomba {
+public:
+    Bomba_Calcula(TFormPrincipal& f, Busqueda& b) : f_(f), b_(b) {}
+
+    void Bombea(Momento momento) override {
+        if (momento == Momento::AlVaciar) vacio_ = true;
+        if (!f_.entorno_.Hay_Que_Bombear()) return;
+        Copia();
+        f_.entorno_.ProcessMessages();
+    }
+
+    // The engine's state as the rest of the game sees it.
+    void Copia() {
+        for (int c = 0; c < NumCeldas; ++c) {
+            const std::string_view v = b_.Valor(c);
+            std::string& caption = f_.Paneles[c].Caption;
+            if (caption != v) caption.assign(v);
+        }
+        f_.Pasos = b_.Pasos();
+        f_.Numero_Prueba = b_.Numero_Prueba();
+        f_.Indice_Panel = b_.Indice_Panel();
+        f_.Total_Paneles = b_.Total_Paneles();
+        f_.Encontrado = b_.Encontrado() ? Bandera::S : Bandera::N;
+        f_.Panel_Activo = b_.Panel_Activo();
+        if (f_.Creando_Partida == Bandera::N && f_.Pasos > 0)
+            f_.PContador_Jug.Caption = ConMiles(f_.Pasos - 1);
+    }
+
+    bool Vacio() const { return vacio_; }
+
+private:
+    TFormPrincipal& f_;
+    Busqueda& b_;
+    bool vacio_ = false;
+};
+
+void TFormPrincipal::Carga_ComboAux() {
+    ComboAux.clear();
+    for (int c : tablero::OrdenRejilla())
+        if (Paneles[c].Caption.empty()) ComboAux.push_back(tablero::Nombre(c));
+}
+
+void TFormPrincipal::BLogicaClick() {
+    PMensaje.Caption = "Procesando ...";
+    PMensaje.FontColor = Negro;
+    entorno_.ProcessMessages();
+    Hay_Cambios = Bandera::S;
+    while (Hay_Cambios == Bandera::S) {
+        Hay_Cambios = Bandera::N;
+        for (int c = 0; c < NumCeldas; ++c) {
+            Celda& celda = Paneles[c];
+            const std::string candidato = Trim(celda.PSD);
+            if (candidato.size() == 1 && Trim(celda.Caption).empty()) {
+                celda.Caption = candidato;
+                Disponibles();
+                Hay_Cambios = Bandera::S;
+            }
+        }
+    }
+}
+
+void TFormPrincipal::BRellena2Click() {
+    const bool creando = Creando_Partida == Bandera::S;
+    Proceso_Largo = true;
+
+    PMenti.Hide();
+    entorno_.ProcessMessages();
+    PError.Hide();
+    LTeclasCarga.Caption.clear();
+    Led1.Value = true;
+    Teclas_EnableNO();
+    if (!creando) Pausa_Y_Cancelar(*this, true);
+    PTeclasNum.Show();
+    PTeclasCarga.Hide();
+
+    Reloj_Activo = Bandera::N;
+    Reinicia_Reloj();
+    LBReloj.Caption = "&Reloj No";
+    PanelJuego.Enabled = false;
+
+    // The player's entries turn aqua and, like the givens, stay untouched.
+    Color_Normal();
+    Ejecuta_Trabajo(*this, "Marca Usuario");
+
+    PMensaje.Caption = "Procesando ...";
+    PMensaje.FontColor = Negro;
+    BLogicaClick();
+    Carga_ComboAux();
+
+    std::array<std::string, NumCeldas> valores;
+    for (int c = 0; c < NumCeldas; ++c) valores[static_cast<std::size_t>(c)] = Paneles[c].Caption;
+    Busqueda busqueda(valores);
+    Numero_Prueba = 1;
+    Indice_Panel = 0;
+    Total_Paneles = static_cast<int>(ComboAux.size());
+    Panel_Activo = ComboAux.empty() ? std::string() : ComboAux.front();
+    ComboAuxNum.clear();
+    Pasos = 0;
+    PContador_Jug.Caption = "0";
+    Fallo_Calculo = Bandera::N;
+    {
+        Bomba_Calcula bomba(*this, busqueda);
+        busqueda_ = &busqueda;
+        busqueda.Ejecutar(Limite_Pasos, Ver_Proceso != Bandera::N, &bomba);
+        busqueda_ = nullptr;
+        bomba.Copia();
+        ComboAuxNum.clear();
+        for (int d : busqueda.Pila()) ComboAuxNum.push_back(std::to_string(d));
+        if (!ComboAuxNum.empty()) EditComodin = ComboAuxNum.back();
+        // Every backtrack empties a cell through Limpia_Campo, which also
+        // shows or hides the erase keys by the help display.
+        if (bomba.Vacio()) BBorrar.Visible = PTBorrar.Visible = Ayuda_Activa != Bandera::S;
+    }
+    Fallo_Calculo = busqueda.Fallo() ? Bandera::S : Bandera::N;
+    Mensaje_Calculo.clear();
+
+    if (Fallo_Calculo == Bandera::N) {
+        PMensaje.Caption = "Fin proceso";
+        PMensaje.FontColor = Negro;
+    } else if (!creando) {
+        PMensaje.Caption = Pasos < Limite_Pasos ? "Sin solución" : "Sin tiempo";
+        PMensaje.FontColor = Granate;
+        Resultado_Calculo = Pasos < Limite_Pasos ? "SS" : "ST";
+        Muestra_SinSolucion();
+        PTeclasCarga.Hide();
+    }
+    // The selection at the end clears the message line; the companion tool
+    // reports what the run said.
+    Mensaje_Calculo = PMensaje.Caption;
+
+    Ver_Proceso = Bandera::S;
+    PanelJuego.Enabled = true;
+    if (!creando) Teclas_EnableSI();
+    Pausa_Y_Cancelar(*this, false);
+    if (Trim(EPartida).empty()) Desactiva_Solucion();
+
+    if (Fallo_Calculo == Bandera::N && !creando) {
+        Ejecuta_Trabajo(*this, "Fin Partida");
+        if (Partida_Terminada == Bandera::S) {
+            Disponibles();
+            Reloj_Activo = Bandera::N;
+            Muestra_FinPartida();
+        }
+        PTeclasCarga.Hide();
+    }
+
+    Disponibles();
+    Pongo_ColorRojo();
+    Busca_Libre();
+    Paneles_Libres();
+    Pongo_ColorRojo();
+    BAtras.Enabled = false;
+    BAdelante.Enabled = false;
+    LBPanel.clear();
+    Posicion_Lista = 0;
+    if (!creando) Proceso_Largo = false;
+    entorno_.ProcessMessages();
+}
+
+void TFormPrincipal::BRellenaSinVerClick() {
+    Ver_Proceso = Bandera::N;
+    BRellena2Click();
+}
+
+void TFormPrincipal::BPararProceso2Click() {
+    Hay_Cambios = Bandera::N;
+    Numero_Prueba = 99;
+    Indice_Panel = 99999;
+    if (busqueda_) busqueda_->Cancelar();
+}
+
+void TFormPrincipal::Muestra_SinSolucion() {
+    FormaModal forma(FormaModal::Tipo::SinSolucion);
+    forma.Caption = " Novenario.     Sin Solución.";
+    forma.ClientWidth = 343;
+    forma.ClientHeight = 160;
+    forma.Left = 266;
+    forma.Top = 289;
+    if (Resultado_Calculo == "SS") forma.TextoParpadeo = "Sin Solución";
+    if (Resultado_Calculo == "ST") forma.TextoParpadeo = "Sin Tiempo";
+    forma.ColorParpadeo = Granate;
+    FormaModal* p = &forma;
+    forma.Botones = {{"&Aceptar", Negro, [p] { p->Cerrada = true; }}};
+    entorno_.MostrarModal(forma);
+}
+
+void TFormPrincipal::BSolucion2Click() {
+    PTeclasCarga.Hide();
+    PTeclasNum.Show();
+    PMenti.Hide();
+    entorno_.ProcessMessages();
+    Led1.Value = true;
+    PError.Hide();
+    PContador_Jug.Caption = "0";
+    Reloj_Activo = Bandera::N;
+    Reinicia_Reloj();
+    LBReloj.Caption = "&Reloj No";
+    if (!Trim(EPartida).empty()) {
+        Ejecuta_Trabajo(*this, "Nueva Partida");
+        PMensaje.Caption = "Fin proceso";
+        PMensaje.FontColor = Negro;
+        Disponibles();
+        Muestra_FinPartida();
+    }
+    Busca_Libre();
+    Paneles_Libres();
+    BAtras.Enabled = false;
+    BAdelante.Enabled = false;
+    LBPanel.clear();
+    Posicion_Lista = 0;
+    entorno_.ProcessMessages();
+}
+
+}  // namespace novenario
