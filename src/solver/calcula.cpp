@@ -139,7 +139,12 @@ void TFormPrincipal::BRellena2Click() {
         bomba.Copia();
         ComboAuxNum.clear();
         for (int d : busqueda.Pila()) ComboAuxNum.push_back(std::to_string(d));
-        if (!ComboAuxNum.empty()) EditComodin = ComboAuxNum.back();
+        EditComodin = busqueda.EditComodin();
+        if (!busqueda.Hay_Error().empty()) {
+            Numero_Activo = busqueda.Numero_Activo();
+            Valor_Anterior = busqueda.Valor_Anterior();
+            Hay_Error = busqueda.Hay_Error() == "S" ? Bandera::S : Bandera::N;
+        }
         // Every backtrack empties a cell through Limpia_Campo, which also
         // shows or hides the erase keys by the help display.
         if (bomba.Vacio()) BBorrar.Visible = PTBorrar.Visible = Ayuda_Activa != Bandera::S;
