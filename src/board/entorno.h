@@ -28,7 +28,7 @@ public:
     Tipo tipo;
     std::string Caption;              // window caption
     int ClientWidth = 0, ClientHeight = 0;
-    int Left = -1, Top = -1;          // screen position; -1 = centred on the screen
+    int Left = -1, Top = -1;          // position over the main window; -1 = centred on the screen
     std::string TextoParpadeo;        // the blinking label
     std::string Mensaje;              // a message line (the level dialog's text)
     Color ColorParpadeo = Negro;
@@ -46,6 +46,16 @@ public:
     }
 };
 
+// What a file dialog asks for.
+struct DialogoFichero {
+    std::string Titulo;
+    std::string Descripcion;       // the filter's description
+    std::string Patron;            // the filter's pattern, "*.sdk"
+    std::string Extension;         // added to a name typed without one
+    bool ConfirmarSobrescribir = false;
+    bool DebeExistir = false;
+};
+
 class Entorno {
 public:
     virtual ~Entorno() = default;
@@ -61,6 +71,17 @@ public:
     // The current date as "martes, 8 de diciembre de 2026" and the time.
     virtual std::string FechaLarga() = 0;
     virtual std::string Hora() = 0;
+
+    // File dialogs: the chosen file name, or "" when the player cancels.
+    virtual std::string DialogoSalvar(const DialogoFichero&) { return {}; }
+    virtual std::string DialogoAbrir(const DialogoFichero&) { return {}; }
+    // Files. A write replaces the old file only once the new one is complete,
+    // so a failed save never destroys what was on disk.
+    virtual bool ExisteFichero(const std::string&) { return false; }
+    virtual bool LeerFichero(const std::string&, std::string& bytes) { bytes.clear(); return false; }
+    virtual bool EscribirFichero(const std::string&, const std::string&) { return false; }
+    // A message box with a single OK button.
+    virtual void MensajeError(const std::string& texto, const std::string& titulo) { (void)texto; (void)titulo; }
 };
 
 }  // namespace novenario

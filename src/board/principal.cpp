@@ -138,7 +138,6 @@ void TFormPrincipal::Disenar() {
     LSeparador1.Caption = LSeparador2.Caption = ":";
     Boton(BAyuda, LBAyuda, x, 390, w, "¿ Sudo&Ku ?", " Sudoku ");
     Boton(BAcerca, LBAcerca, x, 419, w, "Ac&Erca de ...", " Acerca de... ");
-    LBAcerca.Hint = " Acerca de ... ";
     Boton(BSalir, LBSalir, x, 474, w, "&Salir Novenario", " Cierra el programa ");
     LBSalir.FontColor = Granate;
 

@@ -1,0 +1,26 @@
+#include "windows/aplicacion.h"
+
+#include <QApplication>
+#include <cstdio>
+
+#include "windows/fuentes.h"
+
+namespace novenario::vista {
+
+void PrepararAplicacion() {
+    if (!CargarFuentes())
+        std::fprintf(stderr, "novenario: the embedded fonts could not be loaded; using the system's fonts\n");
+    QApplication::setFont(Fuente(Familia::SansSerif, 11));
+    QApplication::setApplicationName(QStringLiteral("Novenario"));
+    QApplication::setApplicationVersion(QStringLiteral("4.0"));
+}
+
+Aplicacion::Aplicacion() : juego_(entorno_), vista_(juego_) { entorno_.PonerVista(&vista_); }
+
+bool Aplicacion::Arrancar() {
+    if (!juego_.FormCreate()) return false;
+    vista_.MostrarCentrada();
+    return true;
+}
+
+}  // namespace novenario::vista

@@ -1,0 +1,123 @@
+#include "windows/celda.h"
+
+#include <QPainter>
+
+#include "windows/arte.h"
+
+namespace novenario::vista {
+
+// The labels: 61 by 14 pixels, three in from the cell's left edge, one at
+// the top (from one pixel above the cell) and one at 26 pixels down.
+EtiquetaCelda::EtiquetaCelda(bool inferior, QWidget* padre) : ZonaPulsable(padre), inferior_(inferior) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setGeometry(3, inferior ? 26 : -1, 61, 14);
+    hide();
+}
+
+void EtiquetaCelda::PonerTexto(const std::string& texto) {
+    const QString t = QString::fromStdString(texto);
+    if (t == texto_) return;
+    texto_ = t;
+    update();
+}
+
+void EtiquetaCelda::paintEvent(QPaintEvent*) {
+    if (texto_.isEmpty()) return;
+    QPainter p(this);
+    p.setFont(Fuente(Familia::Courier, 11));
+    p.setPen(inferior_ ? AColor(Granate) : AColor(Negro));
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, texto_);
+}
+
+CeldaVista::CeldaVista(int indice, QWidget* padre)
+    : ZonaPulsable(padre),
+      indice_(indice),
+      superior_(new EtiquetaCelda(false, this)),
+      inferior_(new EtiquetaCelda(true, this)) {
+    const std::string nombre = tablero::Nombre(indice);
+    setObjectName(QString::fromStdString(nombre));
+    superior_->setObjectName(QStringLiteral("PSD") + QString::fromStdString(nombre.substr(1)));
+    inferior_->setObjectName(QStringLiteral("PND") + QString::fromStdString(nombre.substr(1)));
+    setGeometry(tablero::Izquierda(indice), tablero::Arriba(indice), tablero::AnchoCelda, tablero::AltoCelda);
+    auto reenviar = [this](bool es_clic) {
+        if (es_clic) emit clic(indice_);
+    };
+    connect(this, &ZonaPulsable::soltado, this, reenviar);
+    connect(superior_, &ZonaPulsable::soltado, this, reenviar);
+    connect(inferior_, &ZonaPulsable::soltado, this, reenviar);
+}
+
+QString CeldaVista::NombreAccesible(int indice, const std::string& valor) {
+    QString n = QStringLiteral("%1, fila %2, columna %3, ")
+                    .arg(QString::fromStdString(tablero::Nombre(indice)))
+                    .arg(tablero::Fila(indice))
+                    .arg(tablero::Columna(indice));
+    const QString v = QString::fromStdString(valor).trimmed();
+    return v.isEmpty() ? n + QStringLiteral("vacía") : n + QStringLiteral("valor ") + v;
+}
+
+void CeldaVista::Sincronizar(const Celda& celda) {
+    const Celda& u = ultima_;
+    const bool todo = primera_;
+    bool repintar = todo || celda.Color_ != u.Color_ || celda.TamanoFuente != u.TamanoFuente;
+    if (todo || celda.Caption != u.Caption) {
+        setAccessibleName(NombreAccesible(indice_, celda.Caption));
+        repintar = true;
+    }
+    if (todo || celda.Enabled != u.Enabled) setEnabled(celda.Enabled);
+    if (todo || celda.PSD != u.PSD) superior_->PonerTexto(celda.PSD);
+    if (todo || celda.PND != u.PND) inferior_->PonerTexto(celda.PND);
+    if (todo || celda.EtiquetasVisibles != u.EtiquetasVisibles) {
+        superior_->setVisible(celda.EtiquetasVisibles);
+        inferior_->setVisible(celda.EtiquetasVisibles);
+    }
+    ultima_ = celda;
+    primera_ = false;
+    if (repintar) update();
+}
+
+void CeldaVista::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const QColor fondo = AColor(ultima_.Color_);
+    p.fillRect(r, fondo);
+    // A soft bevel, lighter above and darker below, in the cell's own colour.
+    p.setPen(fondo.lighter(118));
+    p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+    p.setPen(fondo.darker(135));
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    if (ultima_.Caption.empty()) return;
+    p.setFont(Fuente(Familia::Arial, PixelesDePuntos(ultima_.TamanoFuente > 0 ? ultima_.TamanoFuente : 22)));
+    p.setPen(AColor(Negro));
+    p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(ultima_.Caption));
+}
+
+TableroVista::TableroVista(QWidget* padre) : QWidget(padre) { setObjectName(QStringLiteral("PanelJuego")); }
+
+void TableroVista::Sincronizar(const Control& panel) {
+    const bool todo = primero_;
+    if (todo || panel.Left != ultimo_.Left || panel.Top != ultimo_.Top || panel.Width != ultimo_.Width ||
+        panel.Height != ultimo_.Height)
+        setGeometry(panel.Left, panel.Top, panel.Width > 0 ? panel.Width : 647, panel.Height > 0 ? panel.Height : 402);
+    if (todo || panel.Enabled != ultimo_.Enabled) setEnabled(panel.Enabled);
+    if (todo || panel.Color_ != ultimo_.Color_) update();
+    if (todo || panel.Visible != ultimo_.Visible) setHidden(!panel.Visible);
+    ultimo_ = panel;
+    primero_ = false;
+}
+
+void TableroVista::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, AColor(ultimo_.Color_));
+    DibujarRelieve(p, r, true);
+    // The bars between the blocks, four pixels thick, edge to edge inside
+    // the panel's bevel.
+    const QColor barra = AColor(BarraBloque);
+    for (int x : {214, 426}) p.fillRect(QRect(x, 1, 4, r.height() - 2), barra);
+    for (int y : {131, 263}) p.fillRect(QRect(1, y, r.width() - 2, 4), barra);
+}
+
+}  // namespace novenario::vista

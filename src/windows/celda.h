@@ -1,0 +1,74 @@
+// One cell of the board on screen: its colour, its value in the middle and
+// its two candidate labels (possible digits on top, digits taken by its
+// peers below, in maroon) while the help display shows them. A click on the
+// cell or on either label is a click on the cell.
+//
+// The board panel behind the cells draws the brown board and the four dark
+// bars between the blocks.
+#pragma once
+
+#include <QWidget>
+
+#include "board/tablero.h"
+#include "windows/pulsable.h"
+
+namespace novenario::vista {
+
+class EtiquetaCelda : public ZonaPulsable {
+    Q_OBJECT
+public:
+    EtiquetaCelda(bool inferior, QWidget* padre);
+    void PonerTexto(const std::string& texto);
+    const QString& Texto() const { return texto_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    bool inferior_;
+    QString texto_;
+};
+
+class CeldaVista : public ZonaPulsable {
+    Q_OBJECT
+public:
+    CeldaVista(int indice, QWidget* padre);
+
+    void Sincronizar(const Celda& celda);
+    int Indice() const { return indice_; }
+    EtiquetaCelda* Superior() const { return superior_; }
+    EtiquetaCelda* Inferior() const { return inferior_; }
+    const Celda& Estado() const { return ultima_; }
+
+    // "P4_7, fila 6, columna 1, vacía" or "..., valor 4".
+    static QString NombreAccesible(int indice, const std::string& valor);
+
+signals:
+    void clic(int indice);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int indice_;
+    Celda ultima_;
+    bool primera_ = true;
+    EtiquetaCelda* superior_;
+    EtiquetaCelda* inferior_;
+};
+
+class TableroVista : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableroVista(QWidget* padre);
+    void Sincronizar(const Control& panel);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Control ultimo_;
+    bool primero_ = true;
+};
+
+}  // namespace novenario::vista

@@ -1,0 +1,341 @@
+#include "windows/dialogo.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMovie>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "board/principal.h"
+#include "windows/arte.h"
+#include "windows/barra_estado.h"
+#include "windows/entorno_qt.h"
+#include "windows/fuentes.h"
+#include "windows/parpadeo.h"
+#include "windows/pulsable.h"
+
+namespace novenario::vista {
+
+namespace {
+
+constexpr int AnchoBoton = 111, AltoBoton = 26;
+
+std::vector<DialogoModal*>& Abiertos() {
+    static std::vector<DialogoModal*> a;
+    return a;
+}
+
+// "&Aceptar" gives the widgets BAceptar and LBAceptar.
+QString NombreBoton(const std::string& caption) {
+    QString n;
+    for (QChar c : SinAmpersand(caption))
+        if (c.isLetterOrNumber()) n += c;
+    return n;
+}
+
+// A picture from the folder ApliGraf beside the program, when it is there.
+QString Animacion(const char* archivo) {
+    const QString ruta = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ApliGraf/") +
+                                                                             QLatin1String(archivo));
+    return QFileInfo::exists(ruta) ? ruta : QString();
+}
+
+// A label of fixed text placed by hand.
+QLabel* Texto(QWidget* padre, const QString& texto, QRect donde, QFont fuente, Qt::Alignment al,
+              QColor color = Qt::black) {
+    auto* l = new QLabel(texto, padre);
+    l->setFont(fuente);
+    l->setAlignment(al);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    if (donde.width() > 0) l->setGeometry(donde);
+    else {
+        l->adjustSize();
+        l->move(donde.topLeft());
+    }
+    return l;
+}
+
+// A tan panel holding an animation from ApliGraf or, without it, a still
+// picture.
+QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion, const QPixmap& quieta) {
+    auto* panel = new QLabel(padre);
+    panel->setGeometry(donde);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, AColor(Tostado));
+    panel->setPalette(pal);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* imagen = new QLabel(panel);
+    imagen->setGeometry(dentro);
+    imagen->setScaledContents(true);
+    const QString ruta = Animacion(animacion);
+    auto* movie = ruta.isEmpty() ? nullptr : new QMovie(ruta, QByteArray(), imagen);
+    if (movie && movie->isValid()) {
+        imagen->setMovie(movie);
+        movie->start();
+    } else {
+        delete movie;
+        imagen->setPixmap(quieta);
+    }
+    return panel;
+}
+
+}  // namespace
+
+DialogoModal::DialogoModal(FormaModal& forma, QWidget* principal)
+    : QDialog(principal, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint),
+      forma_(forma) {
+    setObjectName(QStringLiteral("Dialogo"));
+    setWindowTitle(QString::fromStdString(forma.Caption));
+    const int w = forma.ClientWidth > 0 ? forma.ClientWidth : 343;
+    const int h = forma.ClientHeight > 0 ? forma.ClientHeight : 160;
+    setFixedSize(w, h);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, AColor(Plata));
+    setPalette(pal);
+    switch (forma.tipo) {
+        case FormaModal::Tipo::Inicio: MontarInicio(); break;
+        case FormaModal::Tipo::AcercaDe: MontarAcercaDe(); break;
+        default: MontarComun(); break;
+    }
+    Colocar(principal);
+}
+
+DialogoModal::~DialogoModal() {
+    auto& a = Abiertos();
+    a.erase(std::remove(a.begin(), a.end(), this), a.end());
+}
+
+DialogoModal* DialogoModal::Abierto() { return Abiertos().empty() ? nullptr : Abiertos().back(); }
+
+void DialogoModal::Colocar(QWidget* principal) {
+    QRect r(QPoint(0, 0), size());
+    if (principal && principal->isVisible() && forma_.Left != -1 && forma_.Top != -1) {
+        r.moveTopLeft(principal->mapToGlobal(QPoint(forma_.Left, forma_.Top)));
+    } else {
+        QScreen* pantalla = principal ? principal->screen() : QGuiApplication::primaryScreen();
+        if (pantalla) r.moveCenter(pantalla->availableGeometry().center());
+    }
+    setGeometry(r);
+}
+
+void DialogoModal::CrearBoton(std::size_t i, QPoint donde) {
+    if (i >= forma_.Botones.size()) return;
+    const FormaModal::Boton& b = forma_.Botones[i];
+    BotonDialogo& bd = botones_.emplace_back();
+    bd.imagen.Colocar(donde.x(), donde.y(), AnchoBoton, AltoBoton);
+    bd.etiqueta.Colocar(donde.x() + 7, donde.y() + 4, AnchoBoton - 14, 18);
+    bd.etiqueta.Caption = b.Caption;
+    bd.etiqueta.FontColor = b.FontColor;
+    Aspecto cara;
+    cara.fondo = Aspecto::Fondo::Cara;
+    Aspecto texto;
+    texto.negrita = true;
+    texto.pixeles = 12;
+    texto.mnemonico = true;
+    bd.vImagen = new ControlVista(cara, this);
+    bd.vEtiqueta = new ControlVista(texto, this);
+    const QString nombre = NombreBoton(b.Caption);
+    bd.vImagen->setObjectName(QStringLiteral("B") + nombre);
+    bd.vEtiqueta->setObjectName(QStringLiteral("LB") + nombre);
+    bd.vImagen->Sincronizar(bd.imagen);
+    bd.vEtiqueta->Sincronizar(bd.etiqueta);
+    bd.vImagen->setAccessibleName(SinAmpersand(b.Caption));
+    for (ControlVista* v : {bd.vImagen, bd.vEtiqueta}) {
+        connect(v, &ZonaPulsable::presionado, this, [this, i] { Presionar(i, true); });
+        connect(v, &ZonaPulsable::soltado, this, [this, i](bool clic) {
+            Presionar(i, false);
+            if (clic) Pulsar(i);
+        });
+    }
+}
+
+// The press effect: picture and label sink one pixel while the button is held.
+void DialogoModal::Presionar(std::size_t i, bool abajo) {
+    if (i >= botones_.size()) return;
+    BotonDialogo& bd = botones_[i];
+    if (bd.imagen.Presionado == abajo) return;
+    const int d = abajo ? 1 : -1;
+    bd.imagen.Presionado = bd.etiqueta.Presionado = abajo;
+    bd.imagen.Mover(bd.imagen.Left + d, bd.imagen.Top + d);
+    bd.etiqueta.Mover(bd.etiqueta.Left + d, bd.etiqueta.Top + d);
+    bd.vImagen->Sincronizar(bd.imagen);
+    bd.vEtiqueta->Sincronizar(bd.etiqueta);
+}
+
+void DialogoModal::MontarComun() {
+    const int w = width(), h = height();
+    const int arriba_botones = h - AltoBoton - 14;
+    int y = 12;
+    if (!forma_.TextoParpadeo.empty()) {
+        parpadeo_ = new EtiquetaParpadeo(this);
+        parpadeo_->setObjectName(QStringLiteral("BlinkLabel1"));
+        parpadeo_->setText(QString::fromStdString(forma_.TextoParpadeo));
+        parpadeo_->setColor(forma_.ColorParpadeo);
+        parpadeo_->setGeometry(0, y, w, 34);
+        parpadeo_->setVelocidad(forma_.Velocidad);
+        // These two wait hidden for the first tick of their blinking.
+        if (forma_.tipo == FormaModal::Tipo::Pausa || forma_.tipo == FormaModal::Tipo::SinSolucion)
+            parpadeo_->hide();
+        y += 40;
+    }
+    // The buttons in rows at the foot of the window, centred; as many to a
+    // row as fit.
+    const std::size_t n = forma_.Botones.size();
+    const std::size_t por_fila = std::max<std::size_t>(1, static_cast<std::size_t>((w - 4) / (AnchoBoton + 4)));
+    const std::size_t filas = (n + por_fila - 1) / por_fila;
+    const int arriba_filas = arriba_botones - static_cast<int>(filas > 0 ? filas - 1 : 0) * (AltoBoton + 8);
+    if (!forma_.Mensaje.empty() || forma_.tipo == FormaModal::Tipo::Nivel) {
+        mensaje_ = new QLabel(QString::fromStdString(forma_.Mensaje), this);
+        mensaje_->setObjectName(QStringLiteral("PMensaje"));
+        mensaje_->setFont(Fuente(Familia::SansSerif, 13, true));
+        mensaje_->setAlignment(Qt::AlignCenter);
+        mensaje_->setGeometry(0, y, w, 24);
+        y += 30;
+    }
+    const int lado = std::max(0, std::min(48, arriba_filas - y - 6));
+    if (lado >= 16) {
+        auto* dibujo = new QLabel(this);
+        dibujo->setObjectName(QStringLiteral("Imagen"));
+        dibujo->setPixmap(Emblema(QSize(lado, lado)));
+        dibujo->setGeometry((w - lado) / 2, y + (arriba_filas - y - 6 - lado) / 2, lado, lado);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t fila = i / por_fila;
+        const std::size_t en_fila = std::min(por_fila, n - fila * por_fila);
+        const int hueco =
+            en_fila > 1 ? std::min(16, (w - 8 - static_cast<int>(en_fila) * AnchoBoton) / static_cast<int>(en_fila - 1))
+                        : 0;
+        const int ancho_fila = static_cast<int>(en_fila) * AnchoBoton + static_cast<int>(en_fila - 1) * hueco;
+        const int x = (w - ancho_fila) / 2 + static_cast<int>(i % por_fila) * (AnchoBoton + hueco);
+        const int yb = arriba_botones - static_cast<int>(filas - 1 - fila) * (AltoBoton + 8);
+        CrearBoton(i, QPoint(x, yb));
+    }
+}
+
+void DialogoModal::MontarInicio() {
+    Cuadro(this, QRect(26, 17, 112, 119), QRect(0, 0, 112, 119), "NovenarioIni.gif", DibujoInicio(QSize(112, 119)))
+        ->setObjectName(QStringLiteral("PPrograma"));
+    auto* placa = new QLabel(this);
+    placa->setObjectName(QStringLiteral("Imagen1"));
+    placa->setGeometry(146, 14, 165, 42);
+    placa->setPixmap(PlacaTitulo(QSize(165, 42)));
+    const QPoint sitios[] = {{172, 63}, {172, 97}};
+    for (std::size_t i = 0; i < forma_.Botones.size(); ++i)
+        CrearBoton(i, i < 2 ? sitios[i] : QPoint(172, 97 + 34 * static_cast<int>(i - 1)));
+    Texto(this, QStringLiteral("Orvalia Software"), QRect(187, 125, 0, 0), Fuente(Familia::Comic, 13, true),
+          Qt::AlignLeft | Qt::AlignVCenter, QColor(60, 34, 12))
+        ->setObjectName(QStringLiteral("LOrvalia"));
+    estado_ = new BarraEstado({200, 129}, this);
+    estado_->setObjectName(QStringLiteral("StatusBar"));
+    estado_->setGeometry(0, height() - 22, width(), 22);
+    estado_->setEnabled(false);
+    auto refrescar = [this] {
+        const QDateTime ahora = QDateTime::currentDateTime();
+        estado_->PonerTexto(0, FechaLargaDe(ahora.date()));
+        estado_->PonerTexto(1, HoraDe(ahora.time()));
+    };
+    refrescar();
+    auto* reloj = new QTimer(this);
+    connect(reloj, &QTimer::timeout, this, refrescar);
+    reloj->start(10);
+}
+
+void DialogoModal::MontarAcercaDe() {
+    Cuadro(this, QRect(22, 18, 134, 102), QRect(4, 4, 121, 89), "LogoOrvalia.gif", Emblema(QSize(121, 89)))
+        ->setObjectName(QStringLiteral("PLogo"));
+    Texto(this, QStringLiteral("Novenario"), QRect(178, 22, 0, 0), Fuente(Familia::SansSerif, 13, true),
+          Qt::AlignLeft);
+    auto* icono = new QLabel(this);
+    icono->setGeometry(198, 44, 32, 32);
+    icono->setPixmap(Emblema(QSize(32, 32)));
+    Texto(this, QStringLiteral("Versión. 4.0"), QRect(187, 84, 0, 0), Fuente(Familia::SansSerif, 11), Qt::AlignLeft);
+    Texto(this, QStringLiteral("Junio 2006"), QRect(177, 109, 78, 14), Fuente(Familia::SansSerif, 11),
+          Qt::AlignHCenter);
+    QFont enlace = Fuente(Familia::Comic, 13);
+    enlace.setUnderline(true);
+    Texto(this, QStringLiteral("Orvalia Software"), QRect(49, 139, 0, 0), enlace, Qt::AlignLeft)
+        ->setObjectName(QStringLiteral("Internet"));
+    for (std::size_t i = 0; i < forma_.Botones.size(); ++i)
+        CrearBoton(i, QPoint(158, 137 - 32 * static_cast<int>(forma_.Botones.size() - 1 - i)));
+}
+
+void DialogoModal::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, Trama(size()));
+}
+
+void DialogoModal::Ejecutar() {
+    if (forma_.Cerrada) return;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    activateWindow();
+    Abiertos().push_back(this);
+    QEventLoop bucle;
+    bucle_ = &bucle;
+    // Whatever closes the form, the window follows within a moment.
+    QTimer vigia;
+    connect(&vigia, &QTimer::timeout, this, &DialogoModal::Comprobar);
+    vigia.start(50);
+    if (!forma_.Cerrada) bucle.exec(QEventLoop::DialogExec);
+    bucle_ = nullptr;
+    auto& a = Abiertos();
+    a.erase(std::remove(a.begin(), a.end(), this), a.end());
+    hide();
+}
+
+void DialogoModal::Comprobar() {
+    if (forma_.Cerrada && bucle_) bucle_->quit();
+}
+
+void DialogoModal::Pulsar(std::size_t i) {
+    if (forma_.Cerrada) return;
+    forma_.Pulsar(i);
+    // A button may rewrite the form's message line.
+    if (mensaje_ && mensaje_->text() != QString::fromStdString(forma_.Mensaje))
+        mensaje_->setText(QString::fromStdString(forma_.Mensaje));
+    Comprobar();
+}
+
+void DialogoModal::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (!forma_.Cerrada) forma_.CerrarVentana();
+    Comprobar();
+}
+
+// Escape does not close the game's windows; only their buttons and the
+// close box do.
+void DialogoModal::reject() {}
+
+void DialogoModal::keyPressEvent(QKeyEvent* e) {
+    if ((e->modifiers() & Qt::AltModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
+        const char letra = static_cast<char>('A' + (e->key() - Qt::Key_A));
+        for (std::size_t i = 0; i < forma_.Botones.size(); ++i) {
+            if (TFormPrincipal::LetraAcelerador(forma_.Botones[i].Caption) == letra) {
+                Pulsar(i);
+                e->accept();
+                return;
+            }
+        }
+    }
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+}  // namespace novenario::vista

@@ -1,0 +1,114 @@
+#include "windows/entorno_qt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QLocale>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "windows/dialogo.h"
+#include "windows/vista_principal.h"
+
+namespace novenario::vista {
+
+QString FechaLargaDe(const QDate& fecha) {
+    return QLocale(QLocale::Spanish, QLocale::Spain).toString(fecha, QStringLiteral("dddd, d 'de' MMMM 'de' yyyy"));
+}
+
+QString HoraDe(const QTime& hora) { return hora.toString(QStringLiteral("HH:mm:ss")); }
+
+void EntornoQt::ProcessMessages() {
+    if (vista_) vista_->Sincronizar();
+    QCoreApplication::processEvents();
+    ultimoBombeo_.start();
+}
+
+// Long work pumps often; more often than the screen changes would only slow
+// the work down.
+bool EntornoQt::Hay_Que_Bombear() {
+    return !ultimoBombeo_.isValid() || ultimoBombeo_.elapsed() >= PeriodoBombeo;
+}
+
+void EntornoQt::MostrarModal(FormaModal& forma) {
+    // What led to the dialog is on screen behind it.
+    if (vista_) vista_->Sincronizar();
+    DialogoModal dialogo(forma, vista_);
+    dialogo.Ejecutar();
+}
+
+void EntornoQt::Terminar(int codigo) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::exit(codigo);
+}
+
+std::string EntornoQt::Fichero(const DialogoFichero& d, bool salvar) {
+    if (vista_) vista_->Sincronizar();
+    QFileDialog dialogo(vista_, QString::fromStdString(d.Titulo));
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(salvar ? QFileDialog::AnyFile
+                               : (d.DebeExistir ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+    if (salvar && !d.ConfirmarSobrescribir) dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList filtros;
+    if (!d.Patron.empty())
+        filtros << QStringLiteral("%1 (%2)").arg(QString::fromStdString(d.Descripcion), QString::fromStdString(d.Patron));
+    filtros << QStringLiteral("Todos los ficheros (*)");
+    dialogo.setNameFilters(filtros);
+    QString extension = QString::fromStdString(d.Extension);
+    while (extension.startsWith(QLatin1Char('.'))) extension.remove(0, 1);
+    if (!extension.isEmpty()) dialogo.setDefaultSuffix(extension);
+    if (dialogo.exec() != QDialog::Accepted) return {};
+    const QStringList elegidos = dialogo.selectedFiles();
+    return elegidos.isEmpty() ? std::string() : QDir::toNativeSeparators(elegidos.first()).toStdString();
+}
+
+std::string EntornoQt::DialogoSalvar(const DialogoFichero& d) { return Fichero(d, true); }
+
+std::string EntornoQt::DialogoAbrir(const DialogoFichero& d) { return Fichero(d, false); }
+
+bool EntornoQt::ExisteFichero(const std::string& nombre) {
+    const QFileInfo info(QString::fromStdString(nombre));
+    return info.exists() && info.isFile();
+}
+
+bool EntornoQt::LeerFichero(const std::string& nombre, std::string& bytes) {
+    bytes.clear();
+    QFile f(QString::fromStdString(nombre));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray todo = f.readAll();
+    if (f.error() != QFileDevice::NoError) return false;
+    bytes.assign(todo.constData(), static_cast<std::size_t>(todo.size()));
+    return true;
+}
+
+// The old file is replaced only once the new one is complete on disk.
+bool EntornoQt::EscribirFichero(const std::string& nombre, const std::string& bytes) {
+    QSaveFile f(QString::fromStdString(nombre));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+void EntornoQt::MensajeError(const std::string& texto, const std::string& titulo) {
+    if (vista_) vista_->Sincronizar();
+    QMessageBox caja(QMessageBox::Warning, QString::fromStdString(titulo), QString::fromStdString(texto),
+                     QMessageBox::Ok, vista_);
+    caja.exec();
+}
+
+std::string EntornoQt::FechaLarga() { return FechaLargaDe(QDate::currentDate()).toStdString(); }
+
+std::string EntornoQt::Hora() { return HoraDe(QTime::currentTime()).toStdString(); }
+
+}  // namespace novenario::vista

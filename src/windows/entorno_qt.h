@@ -1,0 +1,54 @@
+// The outside world of the game on a Qt desktop: the message pump brings the
+// main window up to date and lets pending events run, modal forms become
+// dialogs, the process ends with the code the game asks for, and dates and
+// times come out in Spanish whatever the machine's language.
+#pragma once
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTime>
+#include <QWidget>
+
+#include "board/entorno.h"
+
+namespace novenario::vista {
+
+class VistaPrincipal;
+
+class EntornoQt : public Entorno {
+public:
+    // The main window, once it exists; before that the pump only runs events
+    // and dialogs are centred on the screen.
+    void PonerVista(VistaPrincipal* vista) { vista_ = vista; }
+    VistaPrincipal* Vista() const { return vista_; }
+
+    void ProcessMessages() override;
+    bool Hay_Que_Bombear() override;
+    void MostrarModal(FormaModal& forma) override;
+    void Terminar(int codigo) override;
+    std::string FechaLarga() override;
+    std::string Hora() override;
+
+    std::string DialogoSalvar(const DialogoFichero& d) override;
+    std::string DialogoAbrir(const DialogoFichero& d) override;
+    bool ExisteFichero(const std::string& nombre) override;
+    bool LeerFichero(const std::string& nombre, std::string& bytes) override;
+    bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
+    void MensajeError(const std::string& texto, const std::string& titulo) override;
+
+    // Milliseconds between two pumps of long work: about the display's pace.
+    static constexpr int PeriodoBombeo = 15;
+
+private:
+    std::string Fichero(const DialogoFichero& d, bool salvar);
+
+    VistaPrincipal* vista_ = nullptr;
+    QElapsedTimer ultimoBombeo_;
+};
+
+// "martes, 8 de diciembre de 2026" and "09:05:03".
+QString FechaLargaDe(const QDate& fecha);
+QString HoraDe(const QTime& hora);
+
+}  // namespace novenario::vista

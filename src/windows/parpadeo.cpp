@@ -1,0 +1,44 @@
+#include "windows/parpadeo.h"
+
+#include "windows/arte.h"
+#include "windows/fuentes.h"
+
+namespace novenario::vista {
+
+EtiquetaParpadeo::EtiquetaParpadeo(QWidget* padre) : QLabel(padre) {
+    setAlignment(Qt::AlignCenter);
+    setFont(Fuente(Familia::SansSerif, 24, true));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setColor(Negro);
+    connect(&timer_, &QTimer::timeout, this, &EtiquetaParpadeo::Tic);
+    timer_.setInterval(velocidad_);
+    timer_.start();
+}
+
+void EtiquetaParpadeo::setVelocidad(int ms) {
+    velocidad_ = ms;
+    if (ms != 0) {
+        timer_.setInterval(ms > 0 ? ms : 1);
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+    setVisible(true);
+}
+
+void EtiquetaParpadeo::setColor(Color c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, AColor(c));
+    setPalette(pal);
+}
+
+void EtiquetaParpadeo::Parar() {
+    timer_.stop();
+    setVisible(false);
+}
+
+// isHidden, not isVisible: a label whose window is not shown yet still blinks.
+void EtiquetaParpadeo::Tic() { setVisible(isHidden()); }
+
+}  // namespace novenario::vista

@@ -1,0 +1,374 @@
+#include "windows/vista_principal.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "windows/arte.h"
+#include "windows/barra_estado.h"
+#include "windows/celda.h"
+#include "windows/fuentes.h"
+#include "windows/led.h"
+#include "windows/parpadeo.h"
+#include "windows/pulsable.h"
+
+namespace novenario::vista {
+
+namespace {
+
+constexpr int AnchoCliente = 825, AltoCliente = 535, AltoEstado = 19;
+
+Aspecto Texto(int pixeles, bool negrita = true, int alineacion = Qt::AlignCenter) {
+    Aspecto a;
+    a.pixeles = pixeles;
+    a.negrita = negrita;
+    a.alineacion = alineacion;
+    return a;
+}
+
+Aspecto ConFondo(Aspecto::Fondo fondo, Aspecto a = Texto(11)) {
+    a.fondo = fondo;
+    return a;
+}
+
+}  // namespace
+
+VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
+    : QWidget(padre, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      juego_(juego) {
+    setObjectName(QStringLiteral("FormPrincipal"));
+    setFixedSize(AnchoCliente, AltoCliente);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, AColor(Plata));
+    setPalette(pal);
+
+    // The file-name strip and, over it, the error banner.
+    Crear(juego_.Image1, "Image1", ConFondo(Aspecto::Fondo::Franja), this);
+    Crear(juego_.PFichero, "PFichero", Texto(12), this);
+    Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
+    error.relieve = Aspecto::Relieve::Alto;
+    ControlVista* banner = Crear(juego_.PError, "PError", error, this);
+    ledIzquierdo_ = new LedLampara(banner);
+    ledDerecho_ = new LedLampara(banner);
+    ledIzquierdo_->setObjectName(QStringLiteral("hhALed1"));
+    ledDerecho_->setObjectName(QStringLiteral("LedError"));
+    for (LedLampara* l : {ledIzquierdo_, ledDerecho_}) {
+        l->setLEDStyle(LedLampara::LEDHorizontal);
+        l->setTrueColor(Rojo);
+        l->setFalseColor(Granate);
+        l->setBorderColor(Tostado);
+        l->setBordered(false);
+        l->setBlink(true);
+        l->setInterval(750);
+        l->setValue(true);
+    }
+
+    // The board.
+    tablero_ = new TableroVista(this);
+    for (int c = 0; c < NumCeldas; ++c) {
+        auto* celda = new CeldaVista(c, tablero_);
+        celdas_[static_cast<std::size_t>(c)] = celda;
+        connect(celda, &CeldaVista::clic, this, [this](int i) { Llamar([&] { juego_.ClickCelda(i); }); });
+    }
+    Aspecto menti = ConFondo(Aspecto::Fondo::Color, Texto(29, false));
+    menti.familia = Familia::Arial;
+    menti.tamanoDelModelo = true;
+    menti.relieve = Aspecto::Relieve::Alto;
+    Crear(juego_.PMenti, "PMenti", menti, tablero_);
+    CrearTeclados();
+    Aspecto cubierta = ConFondo(Aspecto::Fondo::Color);
+    cubierta.relieve = Aspecto::Relieve::Alto;
+    ControlVista* tapa = Crear(juego_.PNoVerProceso, "PNoVerProceso", cubierta, tablero_);
+    parpadeo_ = new EtiquetaParpadeo(tapa);
+    parpadeo_->setObjectName(QStringLiteral("BlinkLabel1"));
+    parpadeo_->Parar();
+
+    // The message line and the hint bar under it.
+    Crear(juego_.PMensaje, "PMensaje", Texto(13), this);
+    Aspecto barra = ConFondo(Aspecto::Fondo::Barra);
+    barra.ignorarRaton = true;
+    Crear(juego_.Shape1, "Shape1", barra, this);
+
+    CrearComandos();
+
+    // The game clock: hours : minutes : seconds.
+    Aspecto reloj = ConFondo(Aspecto::Fondo::Color, Texto(16));
+    reloj.familia = Familia::Arial;
+    reloj.relieve = Aspecto::Relieve::Bajo;
+    Crear(juego_.LPHor, "LPHor", reloj, this);
+    Crear(juego_.LPMin, "LPMin", reloj, this);
+    Crear(juego_.LPseg, "LPseg", reloj, this);
+    Aspecto separador = Texto(16);
+    separador.familia = Familia::Arial;
+    separador.ignorarRaton = true;
+    Crear(juego_.LSeparador1, "LSeparador1", separador, this);
+    Crear(juego_.LSeparador2, "LSeparador2", separador, this);
+
+    led1_ = new LedLampara(this);
+    led1_->setObjectName(QStringLiteral("Led1"));
+    led1_->setTrueColor(Rojo);
+    led1_->setFalseColor(Granate);
+    led1_->setBorderColor(Tostado);
+    led1_->setBordered(false);
+    led1_->setBlink(false);
+
+    estado_ = new BarraEstado({TFormPrincipal::AnchoPanelesEstado.begin(), TFormPrincipal::AnchoPanelesEstado.end()},
+                              this);
+    estado_->setObjectName(QStringLiteral("StatusBar1"));
+    estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
+
+    // The random source every 10 ms, the status bar and the clock every second.
+    connect(&timer01_, &QTimer::timeout, this, [this] { Llamar([&] { juego_.Timer01Timer(); }); });
+    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { juego_.Timer02Timer(); }); });
+    timer01_.start(10);
+    timer02_.start(1000);
+
+    qApp->installEventFilter(this);
+    Sincronizar();
+}
+
+VistaPrincipal::~VistaPrincipal() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+ControlVista* VistaPrincipal::Crear(const Control& c, const char* nombre, const Aspecto& a, QWidget* padre) {
+    auto* v = new ControlVista(a, padre);
+    v->setObjectName(QLatin1String(nombre));
+    controles_.push_back({&c, v});
+    return v;
+}
+
+void VistaPrincipal::CrearTeclados() {
+    // The micro keypad floats over the board beside the selected cell.
+    Aspecto micro = ConFondo(Aspecto::Fondo::Micro, Texto(11));
+    micro.cajaTexto = QRect(0, 0, 54, 52);
+    ControlVista* pmicro = Crear(juego_.PMicroTeclas, "PMicroTeclas", micro, tablero_);
+    for (int d = 1; d <= 9; ++d) {
+        Control& tecla = juego_.PT[static_cast<std::size_t>(d - 1)];
+        const std::string nombre = "PT" + std::to_string(d);
+        ControlVista* v = Crear(tecla, nombre.c_str(), ConFondo(Aspecto::Fondo::Tecla, Texto(11)), pmicro);
+        connect(v, &ZonaPulsable::presionado, this, [this, &tecla] { Llamar([&] { juego_.MouseDownMicro(tecla); }); });
+        connect(v, &ZonaPulsable::soltado, this, [this, &tecla, d](bool clic) {
+            Llamar([&] { juego_.MouseUpMicro(tecla); });
+            if (clic) Llamar([&] { juego_.ClickMicro(d); });
+        });
+    }
+    ControlVista* borrar = Crear(juego_.PTBorrar, "PTBorrar", ConFondo(Aspecto::Fondo::Tecla, Texto(10)), pmicro);
+    connect(borrar, &ZonaPulsable::presionado, this,
+            [this] { Llamar([&] { juego_.MouseDownMicro(juego_.PTBorrar); }); });
+    connect(borrar, &ZonaPulsable::soltado, this, [this](bool clic) {
+        Llamar([&] { juego_.MouseUpMicro(juego_.PTBorrar); });
+        if (clic) Llamar([&] { juego_.ClickMicroBorrar(); });
+    });
+
+    // The number pad, and the notice that takes its place over a fixed cell.
+    Aspecto pad = ConFondo(Aspecto::Fondo::Teclado, Texto(14));
+    pad.cajaTexto = QRect(0, 5, 322, 32);
+    ControlVista* teclado = Crear(juego_.PTeclasNum, "PTeclasNum", pad, this);
+    auto tecla = [this, teclado](Control& c, const std::string& nombre, int pixeles, auto click) {
+        ControlVista* v = Crear(c, nombre.c_str(), ConFondo(Aspecto::Fondo::Cara, Texto(pixeles)), teclado);
+        connect(v, &ZonaPulsable::presionado, this, [this, &c] { Llamar([&] { juego_.MouseDownTecla(c); }); });
+        connect(v, &ZonaPulsable::soltado, this, [this, &c, click](bool clic) {
+            Llamar([&] { juego_.MouseUpTecla(c); });
+            if (clic) Llamar(click);
+        });
+    };
+    for (int d = 1; d <= 9; ++d)
+        tecla(juego_.B[static_cast<std::size_t>(d - 1)], "B" + std::to_string(d), 18,
+              [this, d] { juego_.ClickNumero(d); });
+    tecla(juego_.BAtras, "BAtras", 14, [this] { juego_.ClickAtras(); });
+    tecla(juego_.BBorrar, "BBorrar", 14, [this] { juego_.ClickBorrar(); });
+    tecla(juego_.BAdelante, "BAdelante", 14, [this] { juego_.ClickAdelante(); });
+
+    ControlVista* carga = Crear(juego_.PTeclasCarga, "PTeclasCarga", ConFondo(Aspecto::Fondo::Teclado), this);
+    Aspecto aviso = Texto(16);
+    aviso.geometriaFija = QRect(0, 0, 322, 78);
+    aviso.ignorarRaton = true;
+    Crear(juego_.LTeclasCarga, "LTeclasCarga", aviso, carga);
+}
+
+void VistaPrincipal::CrearComandos() {
+    // The controls' own names, for the widgets that draw them.
+    const std::pair<const Control*, const char*> nombres[] = {
+        {&juego_.BSalvar, "BSalvar"}, {&juego_.LBSalvar, "LBSalvar"}, {&juego_.BCargar, "BCargar"},
+        {&juego_.LBCargar, "LBCargar"}, {&juego_.BAyuda, "BAyuda"}, {&juego_.LBAyuda, "LBAyuda"},
+        {&juego_.BAcerca, "BAcerca"}, {&juego_.LBAcerca, "LBAcerca"}, {&juego_.BReloj, "BReloj"},
+        {&juego_.LBReloj, "LBReloj"}, {&juego_.BNuevaPartida, "BNuevaPartida"},
+        {&juego_.LBNuevaPartida, "LBNuevaPartida"}, {&juego_.BDejarRojos, "BDejarRojos"},
+        {&juego_.LBDejarRojos, "LBDejarRojos"}, {&juego_.BSolucion, "BSolucion"},
+        {&juego_.LBSolucion, "LBSolucion"}, {&juego_.BRellena, "BRellena"}, {&juego_.LBRellena, "LBRellena"},
+        {&juego_.BBorraTodo, "BBorraTodo"}, {&juego_.LBBorraTodo, "LBBorraTodo"},
+        {&juego_.BImprimir, "BImprimir"}, {&juego_.LBImprimir, "LBImprimir"}, {&juego_.BNivel, "BNivel"},
+        {&juego_.LBNivel, "LBNivel"}, {&juego_.BVerTeclas, "BVerTeclas"}, {&juego_.LBVerTeclas, "LBVerTeclas"},
+        {&juego_.BVerPista, "BVerPista"}, {&juego_.LBVerPista, "LBVerPista"},
+        {&juego_.BMicroTeclas, "BMicroTeclas"}, {&juego_.LBMicroTeclas, "LBMicroTeclas"},
+        {&juego_.BPausa, "BPausa"}, {&juego_.LBPausa, "LBPausa"}, {&juego_.BPararProceso, "BPararProceso"},
+        {&juego_.LBPararProceso, "LBPararProceso"}, {&juego_.BSalir, "BSalir"}, {&juego_.LBSalir, "LBSalir"},
+    };
+    auto nombre = [&](const Control* c) -> const char* {
+        for (const auto& [control, n] : nombres)
+            if (control == c) return n;
+        return "";
+    };
+    Aspecto cara = ConFondo(Aspecto::Fondo::Cara);
+    Aspecto etiqueta = Texto(12);
+    etiqueta.mnemonico = true;
+    etiqueta.pasarSiInactivo = true;
+    for (const Comando& cmd : juego_.Comandos) {
+        if (!cmd.Imagen || !cmd.Etiqueta) continue;
+        auto* img = new ControlVista(cara, this);
+        auto* lab = new ControlVista(etiqueta, this);
+        img->setObjectName(QLatin1String(nombre(cmd.Imagen)));
+        lab->setObjectName(QLatin1String(nombre(cmd.Etiqueta)));
+        comandos_.push_back({cmd.Id, cmd.Imagen, cmd.Etiqueta, img, lab});
+        const IdComando id = cmd.Id;
+        const bool doble = cmd.DobleClic;
+        for (auto [v, origen] : {std::pair{img, Origen::Imagen}, std::pair{lab, Origen::Etiqueta}}) {
+            connect(v, &ZonaPulsable::presionado, this, [this, id] { Llamar([&] { juego_.MouseDown(id); }); });
+            connect(v, &ZonaPulsable::soltado, this, [this, id, origen](bool clic) {
+                Llamar([&] { juego_.MouseUp(id); });
+                if (clic) Llamar([&] { juego_.Ejecutar(id, origen); });
+            });
+            connect(v, &ZonaPulsable::dobleClic, this, [this, id, origen, doble] {
+                if (doble) Llamar([&] { juego_.Ejecutar(id, origen); });
+            });
+        }
+    }
+}
+
+CeldaVista* VistaPrincipal::Celda(int c) const {
+    return (c >= 0 && c < NumCeldas) ? celdas_[static_cast<std::size_t>(c)] : nullptr;
+}
+
+ControlVista* VistaPrincipal::VistaDe(const Control& c) const {
+    for (const Par& p : controles_)
+        if (p.modelo == &c) return p.vista;
+    for (const VistaComando& vc : comandos_) {
+        if (vc.imagen == &c) return vc.vImagen;
+        if (vc.etiqueta == &c) return vc.vEtiqueta;
+    }
+    return nullptr;
+}
+
+void VistaPrincipal::Sincronizar() {
+    // A widget may ask for a new pass while one runs; it follows at once.
+    if (sincronizando_) {
+        pendiente_ = true;
+        return;
+    }
+    sincronizando_ = true;
+    do {
+        pendiente_ = false;
+        SincronizarUnaVez();
+    } while (pendiente_);
+    sincronizando_ = false;
+}
+
+void VistaPrincipal::SincronizarUnaVez() {
+    if (primera_ || juego_.Caption != titulo_) {
+        titulo_ = juego_.Caption;
+        setWindowTitle(QString::fromStdString(titulo_));
+    }
+    tablero_->Sincronizar(juego_.PanelJuego);
+    for (int c = 0; c < NumCeldas; ++c) celdas_[static_cast<std::size_t>(c)]->Sincronizar(juego_.Paneles[c]);
+    for (const Par& p : controles_) p.vista->Sincronizar(*p.modelo);
+    for (const VistaComando& vc : comandos_) {
+        vc.vImagen->Sincronizar(*vc.imagen);
+        if (vc.vEtiqueta->Sincronizar(*vc.etiqueta) || primera_) {
+            // Both parts of a command answer to the label's words.
+            const QString n = vc.vEtiqueta->TextoLimpio();
+            vc.vImagen->setAccessibleName(n);
+        }
+    }
+
+    // The banner's lamps and the cover's blinking label.
+    const Lampara& l = juego_.Led1;
+    if (primera_ || l.Left != ultimaLampara_.Left || l.Top != ultimaLampara_.Top) led1_->move(l.Left, l.Top);
+    if (primera_ || l.Value != ultimaLampara_.Value) {
+        led1_->setValue(l.Value);
+        led1_->setAccessibleName(l.Value ? QStringLiteral("Ayuda usada") : QStringLiteral("Ayuda sin usar"));
+    }
+    if (primera_ || l.Visible != ultimaLampara_.Visible) led1_->setHidden(!l.Visible);
+    ultimaLampara_ = l;
+    const Control& b = juego_.BlinkLabel1;
+    if (primera_ || b.Caption != ultimoParpadeo_.Caption) parpadeo_->setText(QString::fromStdString(b.Caption));
+    if (primera_ || b.FontColor != ultimoParpadeo_.FontColor) parpadeo_->setColor(b.FontColor);
+    if (ControlVista* tapa = VistaDe(juego_.PNoVerProceso)) {
+        const QRect g(0, (tapa->height() - 40) / 2, tapa->width(), 40);
+        if (parpadeo_->geometry() != g) parpadeo_->setGeometry(g);
+    }
+    const bool cubierta = juego_.PNoVerProceso.Visible && b.Visible;
+    if (primera_ || cubierta != ultimaCubierta_) {
+        if (cubierta) parpadeo_->setVelocidad(600);
+        else parpadeo_->Parar();
+    }
+    ultimaCubierta_ = cubierta;
+    ultimoParpadeo_ = b;
+
+    for (std::size_t i = 0; i < juego_.StatusBar1.size(); ++i) estado_->PonerTexto(i, juego_.StatusBar1[i]);
+    primera_ = false;
+}
+
+void VistaPrincipal::MostrarCentrada() {
+    Sincronizar();
+    QRect r(0, 0, AnchoCliente, AltoCliente);
+    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+        r.moveCenter(s->availableGeometry().center());
+    setGeometry(r);
+    show();
+    activateWindow();
+    setFocus();
+}
+
+void VistaPrincipal::closeEvent(QCloseEvent* e) {
+    // The game asks first; it ends the process itself when the player agrees.
+    e->ignore();
+    Llamar([&] { juego_.FormClose(); });
+}
+
+bool VistaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    auto* w = qobject_cast<QWidget*>(objeto);
+    if (!w || w->window() != this || QApplication::activeModalWidget()) return false;
+    return Tecla(static_cast<QKeyEvent*>(e));
+}
+
+bool VistaPrincipal::Tecla(QKeyEvent* k) {
+    const int key = k->key();
+    if (k->modifiers() & Qt::AltModifier) {
+        // Alt and a letter: the game decides which command answers.
+        if (key < Qt::Key_A || key > Qt::Key_Z) return false;
+        Llamar([&] { juego_.Acelerar(static_cast<char>('A' + (key - Qt::Key_A))); });
+        return true;
+    }
+    if (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    int codigo = 0;
+    switch (key) {
+        case Qt::Key_Left: codigo = TFormPrincipal::VK_LEFT; break;
+        case Qt::Key_Up: codigo = TFormPrincipal::VK_UP; break;
+        case Qt::Key_Right: codigo = TFormPrincipal::VK_RIGHT; break;
+        case Qt::Key_Down: codigo = TFormPrincipal::VK_DOWN; break;
+        default: codigo = (key > 0 && key < 0x80) ? key : 0; break;
+    }
+    const std::string caracter = k->text().toStdString();
+    if (codigo == 0 && caracter.empty()) return false;
+    Llamar([&] { juego_.Posicion_CurKeyDown(codigo, caracter); });
+    return true;
+}
+
+void VistaPrincipal::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), AColor(Plata));
+    // A groove sets the command column apart from the board.
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(681, 4, 681, AltoCliente - AltoEstado - 6);
+    p.setPen(Qt::white);
+    p.drawLine(682, 4, 682, AltoCliente - AltoEstado - 6);
+}
+
+}  // namespace novenario::vista

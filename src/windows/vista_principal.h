@@ -1,0 +1,95 @@
+// The main window on screen. It draws exactly what the game's window model
+// holds (the board, the pads, the message line, the commands, the clock,
+// the lamp, the status bar) and turns the player's clicks and keys into the
+// game's handlers. It keeps no game state: after every call into the game it
+// brings itself up to date from the model, touching only what changed.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "board/principal.h"
+#include "windows/pulsable.h"
+
+class QKeyEvent;
+
+namespace novenario::vista {
+
+class BarraEstado;
+class CeldaVista;
+class EtiquetaParpadeo;
+class LedLampara;
+class TableroVista;
+
+class VistaPrincipal : public QWidget {
+    Q_OBJECT
+public:
+    explicit VistaPrincipal(TFormPrincipal& juego, QWidget* padre = nullptr);
+    ~VistaPrincipal() override;
+
+    // Every widget to the model's state.
+    void Sincronizar();
+    // Shows the window in the middle of the screen.
+    void MostrarCentrada();
+
+    TFormPrincipal& Juego() { return juego_; }
+    CeldaVista* Celda(int c) const;
+    // The widget that draws a control of the model, or nullptr.
+    ControlVista* VistaDe(const Control& c) const;
+    LedLampara* Led() const { return led1_; }
+    BarraEstado* Estado() const { return estado_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    struct Par {
+        const Control* modelo;
+        ControlVista* vista;
+    };
+    struct VistaComando {
+        IdComando id;
+        const Control* imagen;
+        const Control* etiqueta;
+        ControlVista* vImagen;
+        ControlVista* vEtiqueta;
+    };
+
+    ControlVista* Crear(const Control& c, const char* nombre, const Aspecto& a, QWidget* padre);
+    void CrearComandos();
+    void CrearTeclados();
+    void SincronizarUnaVez();
+    bool Tecla(QKeyEvent* k);
+    // Runs a call into the game and then brings the window up to date.
+    template <typename F>
+    void Llamar(F&& f) {
+        f();
+        Sincronizar();
+    }
+
+    TFormPrincipal& juego_;
+    TableroVista* tablero_ = nullptr;
+    std::array<CeldaVista*, NumCeldas> celdas_{};
+    std::vector<Par> controles_;
+    std::vector<VistaComando> comandos_;
+    LedLampara* led1_ = nullptr;
+    LedLampara* ledIzquierdo_ = nullptr;
+    LedLampara* ledDerecho_ = nullptr;
+    EtiquetaParpadeo* parpadeo_ = nullptr;
+    BarraEstado* estado_ = nullptr;
+    QTimer timer01_, timer02_;
+    std::string titulo_;
+    bool primera_ = true;
+    bool sincronizando_ = false;
+    bool pendiente_ = false;
+    Lampara ultimaLampara_;
+    Control ultimoParpadeo_;
+    bool ultimaCubierta_ = false;
+};
+
+}  // namespace novenario::vista

@@ -1,0 +1,578 @@
+// Start-up, the commands of the main window, the game clock, pause and exit,
+// the press effect, the Alt accelerators and the switching of all commands.
+#include "entorno_falso.h"
+
+namespace novenario::prueba {
+namespace {
+
+using Tipo = FormaModal::Tipo;
+
+// ---------------------------------------------------------------------------
+// The start window
+
+struct CasoInicio {
+    Respuesta respuesta;
+    bool sigue;  // the main window opens
+};
+
+class VentanaDeInicio : public ::testing::TestWithParam<CasoInicio> {};
+
+// Aceptar opens the game; Cancelar or the close box end the program with
+// exit code 1 before the main window is set up.
+TEST_P(VentanaDeInicio, SoloAceptarAbreElJuego) {
+    EntornoFalso ent;
+    ent.Responder(Tipo::Inicio, GetParam().respuesta);
+    TFormPrincipal f(ent);
+    const bool abierto = f.FormCreate();
+
+    ASSERT_EQ(ent.Formas.size(), 1u);
+    EXPECT_EQ(ent.Formas[0].Tipo, Tipo::Inicio);
+    EXPECT_TRUE(ent.Formas[0].CerradaAlVolver);
+    EXPECT_EQ(abierto, GetParam().sigue);
+    if (GetParam().sigue) {
+        EXPECT_TRUE(ent.Terminaciones.empty());
+        EXPECT_EQ(f.Respuesta_Inicio, "S");
+        EXPECT_EQ(f.Panel_Activo, "P1_1");
+    } else {
+        EXPECT_EQ(ent.Terminaciones, std::vector<int>{1});
+        EXPECT_EQ(f.Respuesta_Inicio, "N");
+        EXPECT_EQ(f.Panel_Activo, "") << "nothing after the start window may run";
+        EXPECT_EQ(f.Nivel, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Respuestas, VentanaDeInicio,
+                         ::testing::Values(CasoInicio{Respuesta::Aceptar, true},
+                                           CasoInicio{Respuesta::Cancelar, false},
+                                           CasoInicio{Respuesta::Cerrar, false}));
+
+TEST(Arranque, RespuestaEnBlancoMientrasSeMuestraLaVentanaDeInicio) {
+    EntornoFalso ent;
+    TFormPrincipal f(ent);
+    std::string durante = "?";
+    ent.AlMostrar = [&](FormaModal&) { durante = f.Respuesta_Inicio; };
+    ASSERT_TRUE(f.FormCreate());
+    EXPECT_EQ(durante, " ");
+}
+
+// After start-up: level 3 with 41 cells to empty, the flags set, help off
+// with every candidate label already computed, P1_1 selected, the clock
+// never switched on and the micro keypad never switched.
+TEST_F(Partida, EstadoInicial) {
+    EXPECT_EQ(f.ClientWidth, 825);
+    EXPECT_EQ(f.ClientHeight, 535);
+    EXPECT_EQ(f.Caption, " Novenario. v.4.0");
+    EXPECT_EQ(f.PNoVerProceso.Left, 2);
+    EXPECT_EQ(f.PNoVerProceso.Top, 2);
+    EXPECT_EQ(f.PNoVerProceso.Width, 639);
+    EXPECT_EQ(f.PNoVerProceso.Height, 395);
+    EXPECT_EQ(f.Limite_Normal, 999999);
+    EXPECT_EQ(f.Limite_Pasos, 999999);
+    EXPECT_EQ(f.Creando_Partida, Bandera::N);
+    EXPECT_EQ(f.Nivel, 3);
+    EXPECT_EQ(f.Paneles_Vacios, 41);
+    EXPECT_EQ(f.PTeclasCarga.Left, f.PTeclasNum.Left);
+    EXPECT_EQ(f.PTeclasCarga.Top, f.PTeclasNum.Top);
+    EXPECT_FALSE(f.PTeclasCarga.Visible);
+    EXPECT_TRUE(f.PTeclasNum.Visible);
+    EXPECT_EQ(f.Partida_Terminada, Bandera::N);
+    EXPECT_TRUE(f.LBPanel.empty());
+    EXPECT_EQ(f.Posicion_Lista, 0);
+    EXPECT_EQ(f.Ayuda_Activa, Bandera::N);
+    EXPECT_EQ(f.Pista_Activa, Bandera::N);
+    EXPECT_FALSE(f.Led1.Value) << "the two help toggles of start-up do not count as assistance";
+    EXPECT_EQ(f.Reloj_Activo, Bandera::Nada);
+    EXPECT_EQ(f.Micro_Activo, Bandera::Nada);
+    EXPECT_EQ(f.Respuesta_Salir, Bandera::Nada);
+    EXPECT_FALSE(f.PMicroTeclas.Visible);
+    EXPECT_FALSE(f.PMenti.Visible);
+    EXPECT_FALSE(f.PError.Visible);
+    EXPECT_EQ(f.PError.Caption, "-------------------------------------------");
+    EXPECT_FALSE(f.Shape1.Visible);
+    EXPECT_EQ(f.Shape1.Color_, Gris);
+    EXPECT_EQ(f.PMensaje.Caption, "") << "selecting P1_1 clears the message line";
+    EXPECT_EQ(f.EPartida, "");
+
+    EXPECT_EQ(f.Panel_Activo, "P1_1");
+    for (int c = 0; c < NumCeldas; ++c) {
+        const Celda& celda = f.Paneles[c];
+        EXPECT_EQ(celda.Caption, "");
+        EXPECT_EQ(celda.Color_, c == 0 ? Verde : Blanco) << tablero::Nombre(c);
+        EXPECT_TRUE(celda.Enabled);
+        EXPECT_EQ(celda.PSD, "123456789") << tablero::Nombre(c);
+        EXPECT_EQ(celda.PND, "");
+        EXPECT_FALSE(celda.EtiquetasVisibles);
+        EXPECT_EQ(celda.TamanoFuente, 22);
+    }
+    for (const Control& b : f.B) EXPECT_TRUE(b.Visible);
+    for (const Control& t : f.PT) EXPECT_TRUE(t.Visible);
+    EXPECT_FALSE(f.BBorrar.Visible) << "P1_1 is empty";
+    EXPECT_FALSE(f.PTBorrar.Visible);
+    EXPECT_FALSE(f.BAtras.Enabled);
+    EXPECT_FALSE(f.BAdelante.Enabled);
+
+    for (const Control* l : {&f.LPHor, &f.LPMin, &f.LPseg}) EXPECT_EQ(l->Caption, "00");
+    EXPECT_EQ(f.Segundos + f.Minutos + f.Horas, 0);
+    for (const Control* p : {&f.PNumero, &f.PPanel, &f.PPosicion, &f.PBorro}) EXPECT_EQ(p->Caption, "00");
+    EXPECT_EQ(f.PContador_Jug.Caption, "00000000");
+    EXPECT_EQ(f.Semaforo, "Semaforo");
+    EXPECT_EQ(f.PFichero.Caption, "Fichero");
+}
+
+TEST(Arranque, BarraDeEstado) {
+    EntornoFalso ent;
+    TFormPrincipal f(ent);
+    ASSERT_TRUE(f.FormCreate());
+    EXPECT_EQ(f.StatusBar1[0], "Novenario  v.4.0");
+    EXPECT_EQ(f.StatusBar1[1], " Orvalia Software ");
+    EXPECT_EQ(f.StatusBar1[2], "Fecha");
+    EXPECT_EQ(f.StatusBar1[3], "Hora");
+    EXPECT_EQ(TFormPrincipal::AnchoPanelesEstado, (std::array<int, 4>{200, 200, 300, 180}));
+}
+
+// ---------------------------------------------------------------------------
+// The commands of the main window
+
+struct CasoComando {
+    IdComando id;
+    Control TFormPrincipal::*imagen;
+    Control TFormPrincipal::*etiqueta;
+    const char* caption;
+    const char* hint;
+    bool imagen_activa, etiqueta_activa;
+    const char* acelerador;
+    bool en_fila_principal;  // PTeclas; otherwise Panel1, all disabled at start
+};
+
+void PrintTo(const CasoComando& c, std::ostream* os) { *os << c.caption; }
+
+using F = TFormPrincipal;
+const CasoComando kComandos[] = {
+    {IdComando::Salvar, &F::BSalvar, &F::LBSalvar, "Sal&Var partida", " Guardar partida ( .sdk ) ", true, true, "Sal&var Partida", true},
+    {IdComando::Cargar, &F::BCargar, &F::LBCargar, "Car&Gar partida", " Cargar partida ( .sdk ) ", true, true, "Car&gar partida", true},
+    {IdComando::Ayuda, &F::BAyuda, &F::LBAyuda, "¿ Sudo&Ku ?", " Sudoku ", true, true, "¿ Sudo&ku ?", true},
+    {IdComando::Acerca, &F::BAcerca, &F::LBAcerca, "Ac&Erca de ...", " Acerca de... ", true, true, "Ac&erca de ...", true},
+    {IdComando::Reloj, &F::BReloj, &F::LBReloj, "&Reloj No", " Reloj de la partida ", true, true, "&Reloj No", true},
+    {IdComando::NuevaPartida, &F::BNuevaPartida, &F::LBNuevaPartida, "&Nueva partida", " Crea una nueva partida ", true, true, "&Nueva partida", true},
+    {IdComando::DejarRojos, &F::BDejarRojos, &F::LBDejarRojos, "&Deja fijos", " Deja Sólo los paneles fijos ", false, false, "&Deja fijos", false},
+    {IdComando::Solucion, &F::BSolucion, &F::LBSolucion, "S&Olución", " Deja sólo los fijos y busca una solución ", false, false, "S&Olución", false},
+    {IdComando::Rellena, &F::BRellena, &F::LBRellena, "&Calcula", " Calcula y muestra los procesos ", false, true, "&Calcula", true},
+    {IdComando::BorraTodo, &F::BBorraTodo, &F::LBBorraTodo, "&Borrar todo", " Borra todos los paneles ", true, true, "&Borrar todo", true},
+    {IdComando::Imprimir, &F::BImprimir, &F::LBImprimir, "&Imprimir", " Imprimir ", true, true, "&Imprimir", true},
+    {IdComando::Nivel, &F::BNivel, &F::LBNivel, "Nivel par&Tida 3", " Nivel de la partida ", true, true, "Nivel par&tida 3", true},
+    {IdComando::VerTeclas, &F::BVerTeclas, &F::LBVerTeclas, "A&Yuda", " Muestra / Oculta valores posibles ", true, true, "A&Yuda", true},
+    // The hint image repeats the help switch's tooltip; its label has its own.
+    {IdComando::VerPista, nullptr, &F::LBVerPista, "&Pista", " Muestra / Oculta el valor correcto ", false, false, "&Pista", false},
+    {IdComando::MicroTeclas, &F::BMicroTeclas, &F::LBMicroTeclas, "&Micro teclado", " Micro teclado ", true, true, "&Micro teclado", true},
+    {IdComando::Pausa, &F::BPausa, &F::LBPausa, "&Pausa", "", false, false, "&Pausa", false},
+    {IdComando::PararProceso, &F::BPararProceso, &F::LBPararProceso, "Cance&Lar", "", false, false, "Cance&lar", false},
+    {IdComando::Salir, &F::BSalir, &F::LBSalir, "&Salir Novenario", " Cierra el programa ", true, true, "&Salir Novenario", true},
+};
+
+class ComandoAlArrancar : public Partida, public ::testing::WithParamInterface<CasoComando> {};
+
+// Caption, tooltip (the same on the image and its label) and whether the
+// command answers at start.
+TEST_P(ComandoAlArrancar, TextoAyudaYEstado) {
+    const auto& k = GetParam();
+    const Comando* cmd = f.BuscarComando(k.id);
+    ASSERT_NE(cmd, nullptr);
+    const Control& etiqueta = f.*k.etiqueta;
+    EXPECT_EQ(cmd->Etiqueta, &etiqueta);
+    EXPECT_EQ(etiqueta.Caption, k.caption);
+    EXPECT_EQ(etiqueta.Hint, k.hint);
+    if (k.imagen) {
+        const Control& imagen = f.*k.imagen;
+        EXPECT_EQ(cmd->Imagen, &imagen);
+        EXPECT_EQ(imagen.Hint, k.hint);
+    } else {
+        EXPECT_EQ(cmd->Imagen->Hint, " Muestra / Oculta valores posibles ");
+    }
+    EXPECT_EQ(f.Activo(k.id, Origen::Imagen), k.imagen_activa);
+    EXPECT_EQ(f.Activo(k.id, Origen::Etiqueta), k.etiqueta_activa);
+    EXPECT_EQ(cmd->Acelerador->Caption, k.acelerador);
+    EXPECT_EQ(cmd->FilaAcelerador, k.en_fila_principal ? &f.PTeclas : &f.Panel1);
+    EXPECT_EQ(f.Activo(k.id, Origen::Acelerador), k.en_fila_principal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Todos, ComandoAlArrancar, ::testing::ValuesIn(kComandos));
+
+TEST_F(Partida, SalirSeEscribeEnGranate) { EXPECT_EQ(f.LBSalir.FontColor, Granate); }
+
+// The four switches count each click of a double click; other commands run once.
+TEST_F(Partida, SoloLosInterruptoresRespondenAlDobleClic) {
+    for (const CasoComando& k : kComandos) {
+        const bool interruptor = k.id == IdComando::VerTeclas || k.id == IdComando::MicroTeclas ||
+                                 k.id == IdComando::Reloj || k.id == IdComando::VerPista;
+        EXPECT_EQ(f.BuscarComando(k.id)->DobleClic, interruptor) << k.caption;
+    }
+}
+
+// While the mouse button is held on an image or its label, both move one
+// pixel right and down; on release both go back.
+class EfectoDePulsacion : public Partida, public ::testing::WithParamInterface<CasoComando> {};
+
+TEST_P(EfectoDePulsacion, ImagenYEtiquetaBajanUnPixelYVuelven) {
+    const Comando* cmd = f.BuscarComando(GetParam().id);
+    ASSERT_NE(cmd, nullptr);
+    Control& imagen = *cmd->Imagen;
+    Control& etiqueta = *cmd->Etiqueta;
+    const int il = imagen.Left, it = imagen.Top, el = etiqueta.Left, et = etiqueta.Top;
+    f.MouseDown(GetParam().id);
+    EXPECT_EQ(imagen.Left, il + 1);
+    EXPECT_EQ(imagen.Top, it + 1);
+    EXPECT_EQ(etiqueta.Left, el + 1);
+    EXPECT_EQ(etiqueta.Top, et + 1);
+    f.MouseUp(GetParam().id);
+    EXPECT_EQ(imagen.Left, il);
+    EXPECT_EQ(imagen.Top, it);
+    EXPECT_EQ(etiqueta.Left, el);
+    EXPECT_EQ(etiqueta.Top, et);
+}
+
+INSTANTIATE_TEST_SUITE_P(Todos, EfectoDePulsacion, ::testing::ValuesIn(kComandos));
+
+// The number pad has no labels: each key moves alone.
+TEST_F(Partida, LasTeclasDelPanelNumericoSeMuevenSolas) {
+    std::vector<Control*> teclas{&f.BAtras, &f.BBorrar, &f.BAdelante};
+    for (Control& b : f.B) teclas.push_back(&b);
+    for (Control* t : teclas) {
+        std::vector<std::pair<int, int>> antes;
+        for (Control* o : teclas) antes.emplace_back(o->Left, o->Top);
+        f.MouseDownTecla(*t);
+        for (std::size_t i = 0; i < teclas.size(); ++i) {
+            const int d = teclas[i] == t ? 1 : 0;
+            EXPECT_EQ(teclas[i]->Left, antes[i].first + d);
+            EXPECT_EQ(teclas[i]->Top, antes[i].second + d);
+        }
+        f.MouseUpTecla(*t);
+        for (std::size_t i = 0; i < teclas.size(); ++i) {
+            EXPECT_EQ(teclas[i]->Left, antes[i].first);
+            EXPECT_EQ(teclas[i]->Top, antes[i].second);
+        }
+    }
+}
+
+// A micro key moves on press; on release every micro key is back home.
+TEST_F(Partida, AlSoltarUnaMicroTeclaTodasVuelvenASuSitio) {
+    const std::array<std::pair<int, int>, 9> casa{
+        {{3, 4}, {18, 4}, {34, 4}, {3, 20}, {18, 20}, {34, 20}, {3, 37}, {18, 37}, {34, 37}}};
+    f.PT[4].Mover(50, 50);
+    f.PTBorrar.Mover(0, 0);
+    const int l = f.PT[0].Left, t = f.PT[0].Top;
+    f.MouseDownMicro(f.PT[0]);
+    EXPECT_EQ(f.PT[0].Left, l + 1);
+    EXPECT_EQ(f.PT[0].Top, t + 1);
+    f.MouseUpMicro(f.PT[0]);
+    for (std::size_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(f.PT[i].Left, casa[i].first) << "PT" << i + 1;
+        EXPECT_EQ(f.PT[i].Top, casa[i].second) << "PT" << i + 1;
+    }
+    EXPECT_EQ(f.PTBorrar.Left, 4);
+    EXPECT_EQ(f.PTBorrar.Top, 55);
+}
+
+// A disabled part of a command ignores clicks; an enabled one runs it.
+TEST_F(Partida, UnaParteDesactivadaNoEjecutaNada) {
+    f.Ejecutar(IdComando::Pausa, Origen::Imagen);
+    f.Ejecutar(IdComando::Pausa, Origen::Etiqueta);
+    f.Ejecutar(IdComando::Pausa, Origen::Acelerador);
+    EXPECT_EQ(ent.Contar(Tipo::Pausa), 0);
+
+    f.BPausa.Enabled = true;
+    f.Ejecutar(IdComando::Pausa, Origen::Etiqueta);
+    EXPECT_EQ(ent.Contar(Tipo::Pausa), 0) << "the label is still disabled";
+    f.Ejecutar(IdComando::Pausa, Origen::Imagen);
+    EXPECT_EQ(ent.Contar(Tipo::Pausa), 1);
+
+    f.Ejecutar(IdComando::Reloj, Origen::Etiqueta);
+    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+}
+
+// ---------------------------------------------------------------------------
+// Alt accelerators
+
+struct CasoAcelerador {
+    char letra;
+    bool responde;
+    const char* que;
+};
+
+class Acelerador : public Partida, public ::testing::WithParamInterface<CasoAcelerador> {};
+
+TEST_P(Acelerador, LaLetraEjecutaElComandoActivo) {
+    const auto& k = GetParam();
+    EXPECT_EQ(f.Acelerar(k.letra), k.responde) << k.que;
+    const std::string que = k.que;
+    if (que == "reloj") {
+        EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+    } else if (que == "ayuda") {
+        EXPECT_EQ(f.Ayuda_Activa, Bandera::S);
+    } else if (que == "micro") {
+        EXPECT_EQ(f.Micro_Activo, Bandera::N);
+    } else if (que == "salir") {
+        EXPECT_EQ(ent.Contar(Tipo::Cerrar), 1);
+    }
+    if (!k.responde) {
+        EXPECT_TRUE(ent.Formas.empty());
+        EXPECT_EQ(f.Pista_Activa, Bandera::N);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AlArrancar, Acelerador,
+    ::testing::Values(CasoAcelerador{'R', true, "reloj"}, CasoAcelerador{'r', true, "reloj"},
+                      CasoAcelerador{'Y', true, "ayuda"}, CasoAcelerador{'M', true, "micro"},
+                      CasoAcelerador{'S', true, "salir"},
+                      // "Deja fijos", "Solución", "Pausa"/"Pista" and "Cancelar" start disabled.
+                      CasoAcelerador{'D', false, "deja fijos"}, CasoAcelerador{'O', false, "solución"},
+                      CasoAcelerador{'P', false, "pausa o pista"}, CasoAcelerador{'L', false, "cancelar"},
+                      CasoAcelerador{'Q', false, "ninguno"}));
+
+// Pausa and Pista share Alt+P: whichever is enabled answers.
+TEST_F(Partida, AltPEjecutaPausaOPistaSegunCualEsteActivo) {
+    f.LBVerPistasR.Enabled = true;
+    EXPECT_TRUE(f.Acelerar('P'));
+    EXPECT_EQ(f.Pista_Activa, Bandera::S);
+    EXPECT_EQ(ent.Contar(Tipo::Pausa), 0);
+
+    f.LBVerPistasR.Enabled = false;
+    f.LBpausaR.Enabled = true;
+    EXPECT_TRUE(f.Acelerar('P'));
+    EXPECT_EQ(ent.Contar(Tipo::Pausa), 1);
+    EXPECT_EQ(f.Pista_Activa, Bandera::S) << "the pause does not touch the hint";
+}
+
+// ---------------------------------------------------------------------------
+// All commands off and on
+
+TEST_F(Partida, TeclasEnableNOApagaTodoYSIloEnciende) {
+    std::vector<Control*> lista{&f.BSalvar, &f.LBSalvar, &f.PTeclas, &f.BCargar, &f.LBCargar,
+                                &f.BAyuda, &f.LBAyuda, &f.BAcerca, &f.LBAcerca, &f.PanelJuego};
+    for (Control& b : f.B) lista.push_back(&b);
+    for (Control* c : {&f.BBorrar, &f.PTBorrar, &f.BNuevaPartida, &f.LBNuevaPartida, &f.BSolucion,
+                       &f.LBSolucion, &f.LBSolucionR, &f.BDejarRojos, &f.LBDejarRojos, &f.LBVerPista,
+                       &f.BVerPista, &f.LBDejarRojosR, &f.LBVerPistasR, &f.BRellena, &f.LBRellena,
+                       &f.BPausa, &f.LBPausa, &f.LBpausaR, &f.BPararProceso, &f.LBPararProceso,
+                       &f.LBPararProcesoR, &f.BBorraTodo, &f.LBBorraTodo, &f.BImprimir,
+                       &f.LBImprimir, &f.BMicroTeclas, &f.LBMicroTeclas, &f.BNivel, &f.LBNivel,
+                       &f.BReloj, &f.LBReloj, &f.BVerTeclas, &f.LBVerTeclas, &f.BSalir, &f.LBSalir})
+        lista.push_back(c);
+
+    f.BAtras.Enabled = true;  // the history keys are not on the list
+    f.Teclas_EnableNO();
+    for (std::size_t i = 0; i < lista.size(); ++i) EXPECT_FALSE(lista[i]->Enabled) << "item " << i;
+    EXPECT_TRUE(f.BAtras.Enabled);
+    EXPECT_FALSE(f.BAdelante.Enabled);
+    for (const Control& t : f.PT) EXPECT_TRUE(t.Enabled);
+    EXPECT_FALSE(f.Acelerar('N')) << "the whole accelerator row is off";
+    f.ClickCelda(Idx("P5_5"));
+    EXPECT_EQ(f.Panel_Activo, "P1_1") << "the board is off";
+
+    f.Teclas_EnableSI();
+    for (std::size_t i = 0; i < lista.size(); ++i) EXPECT_TRUE(lista[i]->Enabled) << "item " << i;
+    f.ClickCelda(Idx("P5_5"));
+    EXPECT_EQ(f.Panel_Activo, "P5_5");
+}
+
+// ---------------------------------------------------------------------------
+// The game clock
+
+struct CasoReloj {
+    long long h, m, s;  // the time before the ticks
+    int tics;
+    const char* hor;
+    const char* min;
+    const char* seg;
+};
+
+void PrintTo(const CasoReloj& c, std::ostream* os) {
+    *os << c.h << ":" << c.m << ":" << c.s << " +" << c.tics;
+}
+
+class Reloj : public Partida, public ::testing::WithParamInterface<CasoReloj> {};
+
+// Each tick adds a second; 60 seconds make a minute and 60 minutes an hour.
+// A number of 9 or less shows a leading zero, any other shows all its digits.
+// A label is only rewritten when its own counter moves.
+TEST_P(Reloj, AvanzaUnSegundoPorTic) {
+    const auto& k = GetParam();
+    f.Horas = k.h;
+    f.Minutos = k.m;
+    f.Segundos = k.s;
+    f.Reloj_Activo = Bandera::S;
+    for (int i = 0; i < k.tics; ++i) f.Timer02Timer();
+    EXPECT_EQ(f.LPHor.Caption, k.hor);
+    EXPECT_EQ(f.LPMin.Caption, k.min);
+    EXPECT_EQ(f.LPseg.Caption, k.seg);
+    const long long total = ((k.h * 60 + k.m) * 60 + k.s) + k.tics;
+    EXPECT_EQ(f.Segundos, total % 60);
+    EXPECT_EQ(f.Minutos, total / 60 % 60);
+    EXPECT_EQ(f.Horas, total / 3600);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fronteras, Reloj,
+    ::testing::Values(CasoReloj{0, 0, 0, 1, "00", "00", "01"},
+                      CasoReloj{0, 0, 0, 9, "00", "00", "09"},
+                      CasoReloj{0, 0, 0, 10, "00", "00", "10"},
+                      CasoReloj{0, 0, 0, 59, "00", "00", "59"},
+                      CasoReloj{0, 0, 0, 60, "00", "01", "00"},
+                      CasoReloj{0, 0, 0, 61, "00", "01", "01"},
+                      CasoReloj{0, 0, 0, 600, "00", "10", "00"},
+                      CasoReloj{0, 0, 0, 3599, "00", "59", "59"},
+                      CasoReloj{0, 0, 0, 3600, "01", "00", "00"},
+                      CasoReloj{0, 0, 0, 36000, "10", "00", "00"},
+                      CasoReloj{0, 0, 59, 1, "00", "01", "00"},
+                      CasoReloj{0, 59, 59, 1, "01", "00", "00"},
+                      CasoReloj{8, 59, 59, 1, "09", "00", "00"},
+                      CasoReloj{9, 59, 59, 1, "10", "00", "00"},
+                      CasoReloj{99, 59, 59, 1, "100", "00", "00"},
+                      CasoReloj{0, 0, 0, 360000, "100", "00", "00"}));
+
+TEST_F(Partida, ElRelojNoCuentaSiNoEstaEncendido) {
+    for (Bandera b : {Bandera::Nada, Bandera::N}) {
+        f.Reloj_Activo = b;
+        for (int i = 0; i < 75; ++i) f.Timer02Timer();
+        EXPECT_EQ(f.Segundos + f.Minutos + f.Horas, 0);
+        EXPECT_EQ(f.LPseg.Caption, "00");
+    }
+}
+
+// The switch never resets the counters: switching on again continues.
+TEST_F(Partida, ApagarYEncenderConservaElTiempo) {
+    f.BReloj2Click();
+    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.LBReloj.Caption, "&Reloj Si");
+    for (int i = 0; i < 75; ++i) f.Timer02Timer();
+    f.BReloj2Click();
+    EXPECT_EQ(f.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");
+    for (int i = 0; i < 10; ++i) f.Timer02Timer();
+    EXPECT_EQ(f.LPMin.Caption, "01");
+    EXPECT_EQ(f.LPseg.Caption, "15");
+    f.BReloj2Click();
+    for (int i = 0; i < 5; ++i) f.Timer02Timer();
+    EXPECT_EQ(f.LPHor.Caption, "00");
+    EXPECT_EQ(f.LPMin.Caption, "01");
+    EXPECT_EQ(f.LPseg.Caption, "20");
+}
+
+TEST_F(Partida, ElInterruptorDelRelojOcultaElAvisoDeError) {
+    f.PError.Show();
+    f.BReloj2Click();
+    EXPECT_FALSE(f.PError.Visible);
+}
+
+// Every second the date and time go into panels 3 and 4 of the status bar,
+// whether the clock counts or not.
+TEST_F(Partida, FechaYHoraEnLaBarraDeEstado) {
+    f.Timer02Timer();
+    EXPECT_EQ(f.StatusBar1[2], "martes, 8 de diciembre de 2026");
+    EXPECT_EQ(f.StatusBar1[3], "17:45:09");
+    ent.Fecha = "miércoles, 9 de diciembre de 2026";
+    ent.HoraTexto = "0:00:01";
+    f.Reloj_Activo = Bandera::S;
+    f.Timer02Timer();
+    EXPECT_EQ(f.StatusBar1[2], "miércoles, 9 de diciembre de 2026");
+    EXPECT_EQ(f.StatusBar1[3], "0:00:01");
+    EXPECT_EQ(f.StatusBar1[0], "Novenario  v.4.0");
+    EXPECT_EQ(f.StatusBar1[1], " Orvalia Software ");
+}
+
+// ---------------------------------------------------------------------------
+// Pause and exit
+
+// What a player could notice of the game.
+std::string Foto(TFormPrincipal& f) {
+    std::string s = LeerRejilla(f) + "|" + f.Panel_Activo + "|" + f.PMensaje.Caption + "|" +
+                    Texto(f.Reloj_Activo) + Texto(f.Ayuda_Activa) + Texto(f.Pista_Activa) +
+                    Texto(f.Micro_Activo) + Texto(f.Respuesta_Salir) + "|" + f.LPHor.Caption +
+                    f.LPMin.Caption + f.LPseg.Caption + "|" + std::to_string(f.Posicion_Lista);
+    for (const auto& e : f.LBPanel) s += e;
+    for (int c = 0; c < NumCeldas; ++c) s += std::to_string(f.Paneles[c].Color_) + f.Paneles[c].PSD;
+    return s;
+}
+
+TEST_F(Partida, LaPausaMuestraSuDialogoYNoCambiaNada) {
+    f.BClick(5);
+    f.BReloj2Click();
+    const std::string antes = Foto(f);
+    f.BPausa2Click();
+    ASSERT_EQ(ent.Formas.size(), 1u);
+    const FormaVista& v = ent.Formas[0];
+    EXPECT_EQ(v.Tipo, Tipo::Pausa);
+    EXPECT_EQ(v.Caption, " Novenario.");
+    EXPECT_EQ(v.TextoParpadeo, "Pausa");
+    EXPECT_EQ(v.ClientWidth, 343);
+    EXPECT_EQ(v.ClientHeight, 160);
+    EXPECT_EQ(v.Left, 266);
+    EXPECT_EQ(v.Top, 289);
+    EXPECT_EQ(v.Botones, std::vector<std::string>{"&Aceptar"});
+    EXPECT_TRUE(v.CerradaAlVolver);
+    EXPECT_EQ(Foto(f), antes);
+}
+
+TEST_F(Partida, DialogoDeSalida) {
+    ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
+    f.BSalir2Click();
+    ASSERT_EQ(ent.Formas.size(), 1u);
+    const FormaVista& v = ent.Formas[0];
+    EXPECT_EQ(v.Tipo, Tipo::Cerrar);
+    EXPECT_EQ(v.Caption, " Novenario.");
+    EXPECT_EQ(v.TextoParpadeo, "Salir del Programa");
+    EXPECT_EQ(v.ClientWidth, 287);
+    EXPECT_EQ(v.ClientHeight, 153);
+    EXPECT_EQ(v.Left, 295);
+    EXPECT_EQ(v.Top, 292);
+    EXPECT_EQ(v.Botones, (std::vector<std::string>{"&Aceptar", "&Cancelar"}));
+    EXPECT_TRUE(v.CerradaAlVolver);
+}
+
+// Cancelling keeps the game open and puts the exit button back at rest, even
+// if the press effect left it shifted.
+TEST_F(Partida, CancelarLaSalidaDejaElJuegoAbierto) {
+    f.PError.Show();
+    f.MouseDown(IdComando::Salir);
+    ASSERT_EQ(f.BSalir.Left, 691);
+    ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
+    f.BSalir2Click();
+    EXPECT_FALSE(f.PError.Visible);
+    EXPECT_EQ(f.Respuesta_Salir, Bandera::N);
+    EXPECT_TRUE(ent.Terminaciones.empty());
+    EXPECT_EQ(f.BSalir.Left, 690);
+    EXPECT_EQ(f.BSalir.Top, 474);
+    EXPECT_EQ(f.LBSalir.Left, 697);
+    EXPECT_EQ(f.LBSalir.Top, 478);
+    EXPECT_EQ(f.PMensaje.Caption, "") << "a cancelled exit says nothing";
+
+    // A release after the dialog must not push the button off its rest place.
+    f.MouseUp(IdComando::Salir);
+    EXPECT_EQ(f.BSalir.Left, 690);
+    EXPECT_EQ(f.LBSalir.Left, 697);
+}
+
+// The close box of the dialog answers nothing: the last answer stays.
+TEST_F(Partida, CerrarElDialogoDeSalidaConservaLaRespuestaAnterior) {
+    ent.Responder(Tipo::Cerrar, Respuesta::Cerrar);
+    f.FormClose();
+    EXPECT_EQ(f.Respuesta_Salir, Bandera::Nada);
+    ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
+    ent.Responder(Tipo::Cerrar, Respuesta::Cerrar);
+    f.FormClose();
+    f.FormClose();
+    EXPECT_EQ(f.Respuesta_Salir, Bandera::N);
+    EXPECT_TRUE(ent.Terminaciones.empty());
+    EXPECT_EQ(ent.Contar(Tipo::Cerrar), 3);
+}
+
+TEST_F(Partida, AceptarLaSalidaTerminaConCodigoUno) {
+    ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
+    f.FormClose();
+    f.FormClose();  // the answer is not reset before the dialog; Aceptar by default
+    EXPECT_EQ(f.Respuesta_Salir, Bandera::S);
+    EXPECT_EQ(ent.Terminaciones, std::vector<int>{1});
+}
+
+}  // namespace
+}  // namespace novenario::prueba

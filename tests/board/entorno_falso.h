@@ -1,0 +1,244 @@
+// A stand-in for the outside world, and small helpers shared by the core
+// tests of the board, the candidates and the game setup.
+//
+// EntornoFalso counts the pumps of the message loop (and can act at a given
+// pump), records every modal form the game shows and answers it from a
+// script, records the exit codes and returns fixed date and time texts.
+//
+// Boards are written as 81 characters in grid reading order (row by row from
+// the top, left to right), "." for an empty cell.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/entorno.h"
+#include "board/principal.h"
+
+namespace novenario::prueba {
+
+// How the fake closes a form.
+enum class Respuesta { Aceptar, Cancelar, Cerrar };
+
+// What a modal form looked like when it was shown.
+struct FormaVista {
+    FormaModal::Tipo Tipo = FormaModal::Tipo::Inicio;
+    std::string Caption;
+    std::string TextoParpadeo;
+    int ClientWidth = 0, ClientHeight = 0, Left = 0, Top = 0;
+    std::vector<std::string> Botones;
+    std::vector<Color> ColoresBotones;
+    bool CerradaAlVolver = false;  // the form was closed when MostrarModal returned
+};
+
+class EntornoFalso : public Entorno {
+public:
+    // ---- pumps ----
+    int Bombeos = 0;
+    std::map<int, std::function<void()>> AlBombeo;  // run at the Nth pump (1-based)
+    std::function<void()> CadaBombeo;                // run at every pump
+
+    void ProcessMessages() override {
+        ++Bombeos;
+        if (CadaBombeo) CadaBombeo();
+        const auto it = AlBombeo.find(Bombeos);
+        if (it != AlBombeo.end()) {
+            auto accion = it->second;  // the action may add or remove others
+            accion();
+        }
+    }
+
+    // ---- modal forms ----
+    std::vector<FormaVista> Formas;
+    // Scripted answers per kind of form, used in turn; Aceptar when none is left.
+    // Aceptar and Cancelar press the button of that caption (else the first or
+    // the second button); Cerrar uses the close box.
+    std::map<FormaModal::Tipo, std::deque<Respuesta>> Respuestas;
+    // Runs before the form is answered; a form it closes is not answered again.
+    std::function<void(FormaModal&)> AlMostrar;
+
+    void Responder(FormaModal::Tipo tipo, Respuesta r) { Respuestas[tipo].push_back(r); }
+
+    void MostrarModal(FormaModal& forma) override {
+        FormaVista v;
+        v.Tipo = forma.tipo;
+        v.Caption = forma.Caption;
+        v.TextoParpadeo = forma.TextoParpadeo;
+        v.ClientWidth = forma.ClientWidth;
+        v.ClientHeight = forma.ClientHeight;
+        v.Left = forma.Left;
+        v.Top = forma.Top;
+        for (const auto& b : forma.Botones) {
+            v.Botones.push_back(b.Caption);
+            v.ColoresBotones.push_back(b.FontColor);
+        }
+        if (AlMostrar) AlMostrar(forma);
+
+        // A form the hook already closed is not answered again.
+        if (!forma.Cerrada) {
+            Respuesta r = Respuesta::Aceptar;
+            auto& cola = Respuestas[forma.tipo];
+            if (!cola.empty()) {
+                r = cola.front();
+                cola.pop_front();
+            }
+            switch (r) {
+                case Respuesta::Aceptar: forma.Pulsar(Boton(forma, "&Aceptar", 0)); break;
+                case Respuesta::Cancelar: forma.Pulsar(Boton(forma, "&Cancelar", 1)); break;
+                case Respuesta::Cerrar: forma.CerrarVentana(); break;
+            }
+        }
+        v.CerradaAlVolver = forma.Cerrada;
+        Formas.push_back(v);
+    }
+
+    // The button with that caption, or the one at that place when none has it.
+    static std::size_t Boton(const FormaModal& forma, const std::string& caption, std::size_t si_no) {
+        for (std::size_t i = 0; i < forma.Botones.size(); ++i)
+            if (forma.Botones[i].Caption == caption) return i;
+        return si_no;
+    }
+
+    int Contar(FormaModal::Tipo tipo) const {
+        int n = 0;
+        for (const auto& v : Formas) n += v.Tipo == tipo ? 1 : 0;
+        return n;
+    }
+
+    // ---- end of the process ----
+    std::vector<int> Terminaciones;
+    void Terminar(int codigo) override { Terminaciones.push_back(codigo); }
+
+    // ---- date and time ----
+    std::string Fecha = "martes, 8 de diciembre de 2026";
+    std::string HoraTexto = "17:45:09";
+    std::string FechaLarga() override { return Fecha; }
+    std::string Hora() override { return HoraTexto; }
+};
+
+// ---- cells by name and by grid position ----
+
+// The name of the cell at grid row r and column c (both 1..9), from the
+// naming rule: block by bands of three, place by reading order in the block.
+inline std::string NombreEn(int r, int c) {
+    const int b = 3 * ((r - 1) / 3) + (c - 1) / 3 + 1;
+    const int k = 3 * ((r - 1) % 3) + (c - 1) % 3 + 1;
+    return std::string{'P', static_cast<char>('0' + b), '_', static_cast<char>('0' + k)};
+}
+
+// Index 0..80 in name order of a cell name "Pb_k".
+inline int Idx(std::string_view nombre) { return (nombre[1] - '1') * 9 + (nombre[3] - '1'); }
+
+inline Celda& En(TFormPrincipal& f, std::string_view nombre) { return f.Paneles[Idx(nombre)]; }
+
+// Puts the values of an 81-character grid into the cells ("." empties a cell).
+// Colours and enabled flags are left as they are.
+inline void CargarRejilla(TFormPrincipal& f, std::string_view rejilla) {
+    ASSERT_EQ(rejilla.size(), 81u) << "a board has 81 cells";
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            const char ch = rejilla[static_cast<std::size_t>((r - 1) * 9 + c - 1)];
+            En(f, NombreEn(r, c)).Caption = ch == '.' ? std::string() : std::string(1, ch);
+        }
+}
+
+// The values of the board as an 81-character grid, "." for an empty cell.
+inline std::string LeerRejilla(TFormPrincipal& f) {
+    std::string s;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            const std::string& v = En(f, NombreEn(r, c)).Caption;
+            s += v.empty() ? '.' : v[0];
+        }
+    return s;
+}
+
+// Makes a fixed cell (a given): the value, orange, disabled.
+inline void Fijar(TFormPrincipal& f, std::string_view nombre, const std::string& valor) {
+    Celda& celda = En(f, nombre);
+    celda.Caption = valor;
+    celda.Color_ = Naranja;
+    celda.Enabled = false;
+}
+
+// Every digit of the grid becomes a fixed cell; "." cells are left alone.
+inline void FijarRejilla(TFormPrincipal& f, std::string_view rejilla) {
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            const char ch = rejilla[static_cast<std::size_t>((r - 1) * 9 + c - 1)];
+            if (ch != '.') Fijar(f, NombreEn(r, c), std::string(1, ch));
+        }
+}
+
+// A completed board that keeps every rule: row r, column c holds
+// (3 * (r mod 3) + r div 3 + c) mod 9 + 1, counting rows and columns from 0.
+// Each row is a shift of 1..9; the shifts 0,3,6,1,4,7,2,5,8 of the rows differ
+// by three inside a band, which keeps columns and blocks free of repeats.
+inline std::string RejillaResuelta() {
+    std::string s;
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c) s += static_cast<char>('1' + (3 * (r % 3) + r / 3 + c) % 9);
+    return s;
+}
+
+// The digit of RejillaResuelta() at grid row r and column c (1..9).
+inline std::string DigitoResuelto(int r, int c) {
+    return std::string(1, RejillaResuelta()[static_cast<std::size_t>((r - 1) * 9 + c - 1)]);
+}
+
+// A grid-order text rewritten in name order (the order of the stored solution).
+inline std::string EnOrdenDeNombres(std::string_view rejilla) {
+    std::string s(81, '.');
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c)
+            s[static_cast<std::size_t>(Idx(NombreEn(r, c)))] =
+                rejilla[static_cast<std::size_t>((r - 1) * 9 + c - 1)];
+    return s;
+}
+
+// The same board with one cell emptied.
+inline std::string SinCelda(std::string rejilla, int r, int c) {
+    rejilla.replace(static_cast<std::size_t>((r - 1) * 9 + c - 1), 1, 1, '.');
+    return rejilla;
+}
+
+// A board with the given values, everything else empty.
+inline std::string Rejilla(std::initializer_list<std::pair<std::string_view, char>> valores) {
+    std::string s(81, '.');
+    for (const auto& [nombre, v] : valores) {
+        const int i = Idx(nombre);
+        const int b = i / 9, k = i % 9;
+        const int r = 3 * (b / 3) + k / 3, c = 3 * (b % 3) + k % 3;
+        s[static_cast<std::size_t>(r * 9 + c)] = v;
+    }
+    return s;
+}
+
+// ---- the main window after start-up ----
+
+// The main window created with the start window accepted: P1_1 selected,
+// help off, candidate labels computed. The forms and pumps of start-up are
+// forgotten so that a test sees only its own.
+class Partida : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(f.FormCreate());
+        ent.Formas.clear();
+        ent.Bombeos = 0;
+    }
+
+    // Selects a cell as a click on it does.
+    void Seleccionar(std::string_view nombre) { f.PClick(Idx(nombre)); }
+
+    EntornoFalso ent;
+    TFormPrincipal f{ent};
+};
+
+}  // namespace novenario::prueba

@@ -1,0 +1,49 @@
+// What the window tests share: the program started past its start window,
+// and a way to act on a modal dialog once it is on screen (the dialog's own
+// loop is running by then, so the action comes from a timer).
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "windows/aplicacion.h"
+#include "windows/dialogo.h"
+
+namespace novenario::pruebas {
+
+// Watches for dialogs while it lives: runs the action on the next dialog
+// that appears (within 5 seconds), or on every one with todos.
+class Vigia {
+public:
+    Vigia(std::function<void(vista::DialogoModal&)> accion, bool todos);
+    ~Vigia();
+    Vigia(const Vigia&) = delete;
+    Vigia& operator=(const Vigia&) = delete;
+    // How many dialogs the action ran on.
+    int Veces() const { return *veces_; }
+
+private:
+    class QTimer* timer_;
+    std::shared_ptr<int> veces_;
+};
+
+std::unique_ptr<Vigia> AlAparecerDialogo(std::function<void(vista::DialogoModal&)> accion, bool todos = false);
+
+// Clicks the label of the dialog's button with that caption (no "&").
+void PulsarBoton(vista::DialogoModal& d, const QString& caption);
+
+// A quick double click as Qt delivers it: press, release, double-click
+// press, release.
+void DobleClic(QWidget* w);
+
+// The program with its start window accepted and its main window shown.
+std::unique_ptr<vista::Aplicacion> ArrancarAceptando();
+
+// A widget of the main window by its control's name; fails the test if absent.
+QWidget* Widget(vista::Aplicacion& app, const QString& nombre);
+
+// The value of a solved grid at a cell: rows shifted by three, bands by one.
+int ValorResuelto(int c);
+
+}  // namespace novenario::pruebas

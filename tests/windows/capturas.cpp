@@ -1,0 +1,108 @@
+// Takes pictures of the window and of every dialog under the offscreen
+// platform, for a person to look at: novenario_capturas [DIR] (default /tmp).
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <map>
+
+#include "ayudas.h"
+#include "windows/celda.h"
+#include "windows/parpadeo.h"
+
+using namespace novenario;
+using namespace novenario::pruebas;
+
+namespace {
+
+QString carpeta;
+
+void Guardar(QWidget& w, const char* nombre) {
+    const QString ruta = QDir(carpeta).filePath(QLatin1String(nombre) + QStringLiteral(".png"));
+    if (w.grab().save(ruta)) std::printf("%s\n", qPrintable(ruta));
+    else std::fprintf(stderr, "could not write %s\n", qPrintable(ruta));
+}
+
+// Every dialog is pictured once its label shows, under a name of its kind,
+// and then closed: with Aceptar when it has one (Cancelar for the exit
+// question, so the program goes on), otherwise with its close box.
+void AlDialogo(vista::DialogoModal& d) {
+    static const std::map<FormaModal::Tipo, const char*> nombres{
+        {FormaModal::Tipo::Inicio, "novenario_inicio"},       {FormaModal::Tipo::Pausa, "novenario_pausa"},
+        {FormaModal::Tipo::Cerrar, "novenario_salir"},        {FormaModal::Tipo::FinPartida, "novenario_fin_partida"},
+        {FormaModal::Tipo::SinSolucion, "novenario_sin_solucion"}, {FormaModal::Tipo::Nivel, "novenario_nivel"},
+        {FormaModal::Tipo::AcercaDe, "novenario_acerca"},     {FormaModal::Tipo::Ayuda, "novenario_ayuda_texto"},
+    };
+    QTest::qWait(100);
+    if (auto* p = d.Parpadeo()) p->show();
+    const auto it = nombres.find(d.Forma().tipo);
+    Guardar(d, it != nombres.end() ? it->second : "novenario_dialogo");
+    const QString boton = d.Forma().tipo == FormaModal::Tipo::Cerrar ? QStringLiteral("Cancelar")
+                                                                      : QStringLiteral("Aceptar");
+    if (d.findChild<QWidget*>(QStringLiteral("LB") + boton)) PulsarBoton(d, boton);
+    else d.close();
+}
+
+void Clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    vista::PrepararAplicacion();
+    carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
+    QDir().mkpath(carpeta);
+
+    auto vigia = AlAparecerDialogo(AlDialogo, true);
+    vista::Aplicacion app;
+    if (!app.Arrancar()) return 1;
+    if (!QTest::qWaitForWindowExposed(&app.Vista())) return 1;
+    TFormPrincipal& juego = app.Juego();
+    vista::VistaPrincipal& v = app.Vista();
+    Guardar(v, "novenario_inicial");
+
+    // A few moves: some fixed cells, two entries, one refused digit.
+    for (const char* c : {"P1_2", "P2_5", "P3_9", "P5_5", "P7_1", "P9_9", "P4_3", "P6_7"}) {
+        const int i = tablero::Indice(c);
+        juego.Paneles[i].Caption = std::to_string(ValorResuelto(i));
+        juego.Paneles[i].Color_ = Naranja;
+        juego.Paneles[i].Enabled = false;
+    }
+    v.Sincronizar();
+    Clic(v.Celda(tablero::Indice("P1_1")));
+    Clic(v.findChild<QWidget*>("B" + QString::number(ValorResuelto(0))));
+    Clic(v.Celda(tablero::Indice("P4_5")));
+    Clic(v.findChild<QWidget*>("B" + QString::number(ValorResuelto(tablero::Indice("P4_5")))));
+    Clic(v.Celda(tablero::Indice("P8_5")));
+    Clic(v.findChild<QWidget*>("B" + QString::number(ValorResuelto(tablero::Indice("P5_5")))));
+    Guardar(v, "novenario_jugadas");
+
+    // Help display and micro keypad on, clock running.
+    Clic(v.findChild<QWidget*>("LBVerTeclas"));
+    Clic(v.findChild<QWidget*>("LBMicroTeclas"));
+    Clic(v.findChild<QWidget*>("LBReloj"));
+    Clic(v.Celda(tablero::Indice("P6_3")));
+    QTest::qWait(1100);
+    Guardar(v, "novenario_ayuda");
+
+    // A button held down.
+    QWidget* nueva = v.findChild<QWidget*>("LBNuevaPartida");
+    QTest::mousePress(nueva, Qt::LeftButton, {}, QPoint(4, 4));
+    Guardar(v, "novenario_pulsado");
+    QTest::mouseRelease(nueva, Qt::LeftButton, {}, QPoint(-50, -50));
+
+    // The keyboard cursor on a fixed cell.
+    Clic(v.Celda(tablero::Indice("P5_4")));
+    QTest::keyClick(&v, Qt::Key_Right);
+    Guardar(v, "novenario_dato_fijo");
+
+    // The dialogs.
+    Clic(v.findChild<QWidget*>("BSalir"));
+    juego.BPausa2Click();
+    juego.Muestra_FinPartida();
+    juego.BAcerca2Click();
+    juego.BNivel2Click();
+    Guardar(v, "novenario_final");
+    return 0;
+}

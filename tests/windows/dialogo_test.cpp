@@ -1,0 +1,244 @@
+// The modal dialogs built from the game's forms.
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ayudas.h"
+#include "windows/arte.h"
+#include "windows/parpadeo.h"
+#include "windows/pulsable.h"
+
+#include <QLabel>
+
+namespace novenario::pruebas {
+namespace {
+
+using vista::DialogoModal;
+
+FormaModal DosBotones(int* aceptar, int* cancelar, int* cierre) {
+    FormaModal f(FormaModal::Tipo::Cerrar);
+    f.Caption = " Novenario.";
+    f.ClientWidth = 287;
+    f.ClientHeight = 153;
+    f.TextoParpadeo = "Salir del Programa";
+    f.Botones = {{"&Aceptar", Negro, [aceptar] { ++*aceptar; }}, {"&Cancelar", Granate, [cancelar] { ++*cancelar; }}};
+    f.AlCerrar = [cierre] { ++*cierre; };
+    return f;
+}
+
+TEST(Dialogo, ElBotonLlamaASuManejadorYLaVentanaSigueHastaQueLaFormaSeCierra) {
+    int aceptar = 0, cancelar = 0, cierre = 0;
+    FormaModal f = DosBotones(&aceptar, &cancelar, &cierre);
+    f.Botones[0].Click = [&] { ++aceptar; };
+    f.Botones[1].Click = [&] {
+        ++cancelar;
+        f.Cerrada = true;
+    };
+    DialogoModal d(f, nullptr);
+    auto vigia = AlAparecerDialogo([](DialogoModal& dd) {
+        PulsarBoton(dd, QStringLiteral("Aceptar"));  // does not close this form
+        PulsarBoton(dd, QStringLiteral("Cancelar"));
+    });
+    d.Ejecutar();
+    EXPECT_EQ(aceptar, 1);
+    EXPECT_EQ(cancelar, 1);
+    EXPECT_EQ(cierre, 0);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST(Dialogo, LaCajaDeCierreLlamaACerrarVentana) {
+    int aceptar = 0, cancelar = 0, cierre = 0;
+    FormaModal f = DosBotones(&aceptar, &cancelar, &cierre);
+    DialogoModal d(f, nullptr);
+    auto vigia = AlAparecerDialogo([](DialogoModal& dd) { dd.close(); });
+    d.Ejecutar();
+    EXPECT_EQ(cierre, 1);
+    EXPECT_TRUE(f.Cerrada);
+    EXPECT_EQ(aceptar + cancelar, 0);
+}
+
+TEST(Dialogo, EscapeNoCierra) {
+    int aceptar = 0, cancelar = 0, cierre = 0;
+    FormaModal f = DosBotones(&aceptar, &cancelar, &cierre);
+    DialogoModal d(f, nullptr);
+    auto vigia = AlAparecerDialogo([&f](DialogoModal& dd) {
+        QTest::keyClick(&dd, Qt::Key_Escape);
+        EXPECT_FALSE(f.Cerrada);
+        f.Cerrada = true;  // closed by the game: the window follows
+    });
+    d.Ejecutar();
+    EXPECT_EQ(cierre, 0);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST(Dialogo, AltConLaLetraPulsaElBoton) {
+    int aceptar = 0, cancelar = 0, cierre = 0;
+    FormaModal f = DosBotones(&aceptar, &cancelar, &cierre);
+    f.Botones[1].Click = [&] {
+        ++cancelar;
+        f.Cerrada = true;
+    };
+    DialogoModal d(f, nullptr);
+    auto vigia = AlAparecerDialogo([](DialogoModal& dd) {
+        QTest::keyClick(&dd, Qt::Key_X, Qt::AltModifier);  // no such letter
+        QTest::keyClick(&dd, Qt::Key_C, Qt::AltModifier);
+    });
+    d.Ejecutar();
+    EXPECT_EQ(cancelar, 1);
+    EXPECT_EQ(aceptar, 0);
+}
+
+TEST(Dialogo, ElBotonSeHundeAlPulsarYSoltarFueraNoEsClic) {
+    int aceptar = 0, cancelar = 0, cierre = 0;
+    FormaModal f = DosBotones(&aceptar, &cancelar, &cierre);
+    DialogoModal d(f, nullptr);
+    d.show();
+    QWidget* imagen = d.findChild<QWidget*>(QStringLiteral("BAceptar"));
+    QWidget* etiqueta = d.findChild<QWidget*>(QStringLiteral("LBAceptar"));
+    ASSERT_TRUE(imagen && etiqueta);
+    const QPoint ri = imagen->pos(), re = etiqueta->pos();
+    QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(imagen->pos(), ri + QPoint(1, 1));
+    EXPECT_EQ(etiqueta->pos(), re + QPoint(1, 1));
+    QTest::mouseRelease(imagen, Qt::LeftButton, {}, QPoint(300, 3));
+    EXPECT_EQ(imagen->pos(), ri);
+    EXPECT_EQ(etiqueta->pos(), re);
+    EXPECT_EQ(aceptar, 0);
+}
+
+TEST(Dialogo, ElTextoParpadeaConSuPeriodoYSuColor) {
+    int a = 0, b = 0, c = 0;
+    FormaModal f = DosBotones(&a, &b, &c);
+    f.ColorParpadeo = Granate;
+    f.Velocidad = 600;
+    DialogoModal d(f, nullptr);
+    ASSERT_NE(d.Parpadeo(), nullptr);
+    EXPECT_EQ(d.Parpadeo()->text().toStdString(), f.TextoParpadeo);
+    EXPECT_EQ(d.Parpadeo()->Velocidad(), 600);
+    EXPECT_TRUE(d.Parpadeo()->Activa());
+    EXPECT_EQ(d.Parpadeo()->palette().color(QPalette::WindowText), vista::AColor(Granate));
+    EXPECT_EQ(d.size(), QSize(287, 153));
+}
+
+struct Sitio {
+    int left, top;
+    bool centrado;
+};
+
+class Colocacion : public testing::TestWithParam<Sitio> {};
+
+TEST_P(Colocacion, ContadoDesdeLaVentanaPrincipalOCentrado) {
+    auto app = ArrancarAceptando();
+    int a = 0, b = 0, c = 0;
+    FormaModal f = DosBotones(&a, &b, &c);
+    f.Left = GetParam().left;
+    f.Top = GetParam().top;
+    DialogoModal d(f, &app->Vista());
+    if (GetParam().centrado) {
+        const QPoint centro = app->Vista().screen()->availableGeometry().center();
+        EXPECT_LE((d.geometry().center() - centro).manhattanLength(), 2);
+    } else {
+        EXPECT_EQ(d.geometry().topLeft(), app->Vista().mapToGlobal(QPoint(f.Left, f.Top)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sitios, Colocacion,
+                         testing::Values(Sitio{266, 289, false}, Sitio{295, 292, false}, Sitio{-1, -1, true}));
+
+TEST(Dialogo, SinVentanaPrincipalVaAlCentroDeLaPantalla) {
+    int a = 0, b = 0, c = 0;
+    FormaModal f = DosBotones(&a, &b, &c);
+    f.Left = 266;
+    f.Top = 289;
+    DialogoModal d(f, nullptr);
+    const QPoint centro = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((d.geometry().center() - centro).manhattanLength(), 2);
+}
+
+TEST(Dialogo, UnaFormaSinBotonesNiTamanoNoRompeNada) {
+    FormaModal f(FormaModal::Tipo::SinSolucion);
+    f.TextoParpadeo = "Sin Solución";
+    DialogoModal d(f, nullptr);
+    EXPECT_GT(d.width(), 0);
+    d.Pulsar(0);
+    d.Pulsar(7);
+    auto vigia = AlAparecerDialogo([&f](DialogoModal&) { f.CerrarVentana(); });
+    d.Ejecutar();
+    EXPECT_TRUE(f.Cerrada);
+}
+
+}  // namespace
+}  // namespace novenario::pruebas
+
+namespace novenario::pruebas {
+namespace {
+
+TEST(Dialogo, ElMensajeSigueALosBotones) {
+    FormaModal f(FormaModal::Tipo::Nivel);
+    f.ClientWidth = 589;
+    f.ClientHeight = 183;
+    f.Mensaje = "uno";
+    FormaModal* p = &f;
+    f.Botones = {{"&Primero", Negro, [p] { p->Mensaje = "dos"; }}, {"&Aceptar", Negro, [p] { p->Cerrada = true; }}};
+    DialogoModal d(f, nullptr);
+    ASSERT_NE(d.Mensaje(), nullptr);
+    EXPECT_EQ(d.Mensaje()->text().toStdString(), "uno");
+    d.Pulsar(0);
+    EXPECT_EQ(d.Mensaje()->text().toStdString(), "dos");
+}
+
+TEST(Dialogo, SieteBotonesCabenEnElAnchoDeLaVentana) {
+    FormaModal f(FormaModal::Tipo::Nivel);
+    f.ClientWidth = 589;
+    f.ClientHeight = 183;
+    for (const char* c : {"&Uno", "&Dos", "&Tres", "&Cuatro", "Ci&nco", "&Aceptar", "Ca&ncelar"})
+        f.Botones.push_back({c, Negro, {}});
+    DialogoModal d(f, nullptr);
+    const QRect cliente(QPoint(0, 0), d.size());
+    std::vector<QRect> vistos;
+    for (const char* n : {"BUno", "BDos", "BTres", "BCuatro", "BCinco", "BAceptar", "BCancelar"}) {
+        QWidget* b = d.findChild<QWidget*>(QLatin1String(n));
+        ASSERT_NE(b, nullptr) << n;
+        EXPECT_TRUE(cliente.contains(b->geometry())) << n;
+        for (const QRect& otro : vistos) EXPECT_FALSE(otro.intersects(b->geometry())) << n;
+        vistos.push_back(b->geometry());
+    }
+}
+
+}  // namespace
+}  // namespace novenario::pruebas
+
+namespace novenario::pruebas {
+namespace {
+
+struct Disposicion {
+    FormaModal::Tipo tipo;
+    int ancho, alto;
+    const char* caption;
+    QPoint boton;  // where the first button's picture goes
+};
+
+class VentanasPropias : public testing::TestWithParam<Disposicion> {};
+
+TEST_P(VentanasPropias, ElPrimerBotonEnSuSitio) {
+    const Disposicion& p = GetParam();
+    FormaModal f(p.tipo);
+    f.ClientWidth = p.ancho;
+    f.ClientHeight = p.alto;
+    f.Botones = {{p.caption, Negro, {}}};
+    DialogoModal d(f, nullptr);
+    const QString nombre = vista::SinAmpersand(p.caption);
+    QWidget* imagen = d.findChild<QWidget*>(QStringLiteral("B") + nombre);
+    QWidget* etiqueta = d.findChild<QWidget*>(QStringLiteral("LB") + nombre);
+    ASSERT_TRUE(imagen && etiqueta);
+    EXPECT_EQ(imagen->pos(), p.boton);
+    // The label sits seven pixels in and four down on its picture.
+    EXPECT_EQ(etiqueta->pos(), p.boton + QPoint(7, 4));
+    EXPECT_TRUE(QRect(QPoint(0, 0), d.size()).contains(imagen->geometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tipos, VentanasPropias,
+                         testing::Values(Disposicion{FormaModal::Tipo::Inicio, 329, 178, "&Aceptar", {172, 63}},
+                                         Disposicion{FormaModal::Tipo::AcercaDe, 280, 180, "&Salir", {158, 137}}));
+
+}  // namespace
+}  // namespace novenario::pruebas
