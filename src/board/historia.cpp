@@ -34,6 +34,13 @@ void Aplica_Entrada(TFormPrincipal& f) {
 
 }  // namespace
 
+void TFormPrincipal::Reinicia_Historia() {
+    BAtras.Enabled = false;
+    BAdelante.Enabled = false;
+    LBPanel.clear();
+    Posicion_Lista = 0;
+}
+
 void TFormPrincipal::BAtrasClick() {
     BAtras.Enabled = false;
     if (Posicion_Lista > 0) Posicion_Lista -= 1;

@@ -251,6 +251,7 @@ public:
     // ---- Move history --------------------------------------------------
     void BAtrasClick();
     void BAdelanteClick();
+    void Reinicia_Historia();   // an empty move list, both steps off
 
     // ---- Fixed cells and end of game -------------------------------------
     void BDejarRojos2Click();

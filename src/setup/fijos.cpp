@@ -81,10 +81,7 @@ void TFormPrincipal::BDejarRojos2Click() {
     Disponibles();
     Busca_Libre();
     Paneles_Libres();
-    BAtras.Enabled = false;
-    BAdelante.Enabled = false;
-    LBPanel.clear();
-    Posicion_Lista = 0;
+    Reinicia_Historia();
     PTBorrar.Hide();
     PTeclasNum.Show();
     PTeclasCarga.Hide();

@@ -187,10 +187,7 @@ void TFormPrincipal::BRellena2Click() {
     Busca_Libre();
     Paneles_Libres();
     Pongo_ColorRojo();
-    BAtras.Enabled = false;
-    BAdelante.Enabled = false;
-    LBPanel.clear();
-    Posicion_Lista = 0;
+    Reinicia_Historia();
     if (!creando) Proceso_Largo = false;
     entorno_.ProcessMessages();
 }
@@ -242,10 +239,7 @@ void TFormPrincipal::BSolucion2Click() {
     }
     Busca_Libre();
     Paneles_Libres();
-    BAtras.Enabled = false;
-    BAdelante.Enabled = false;
-    LBPanel.clear();
-    Posicion_Lista = 0;
+    Reinicia_Historia();
     entorno_.ProcessMessages();
 }
 
