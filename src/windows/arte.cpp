@@ -136,236 +136,220 @@ QImage Tejido(QSize tam, int ancho, QColor base, double contraste, quint32 semil
     return img;
 }
 
+// A picture drawn once per key and kept: the view asks for the same faces
+// at every repaint.
+template <typename Dibujo>
+QPixmap EnCache(const QString& clave, Dibujo dibuja) {
+    auto it = Cache().constFind(clave);
+    if (it != Cache().constEnd()) return *it;
+    QPixmap px = QPixmap::fromImage(dibuja());
+    Cache().insert(clave, px);
+    return px;
+}
+
 }  // namespace
 
 QPixmap CaraBoton(QSize tam, bool activa) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("cara", tam, activa);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    QImage img = Madera(tam, QColor(243, 225, 186), QColor(218, 183, 132), QColor(168, 124, 76),
-                        QColor(76, 47, 20), 3.0);
-    if (!activa) Apagar(img);
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("cara", tam, activa), [&] {
+        QImage img = Madera(tam, QColor(243, 225, 186), QColor(218, 183, 132), QColor(168, 124, 76),
+                            QColor(76, 47, 20), 3.0);
+        if (!activa) Apagar(img);
+        return img;
+    });
 }
 
 QPixmap CaraTecla(QSize tam, bool activa) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("tecla", tam, activa);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    QImage img = Madera(tam, QColor(176, 126, 74), QColor(140, 94, 50), QColor(104, 66, 32),
-                        QColor(58, 34, 14), 2.0);
-    if (!activa) Apagar(img);
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("tecla", tam, activa), [&] {
+        QImage img = Madera(tam, QColor(176, 126, 74), QColor(140, 94, 50), QColor(104, 66, 32),
+                            QColor(58, 34, 14), 2.0);
+        if (!activa) Apagar(img);
+        return img;
+    });
 }
 
 QPixmap Trama(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("trama", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    QPixmap px = QPixmap::fromImage(Tejido(tam, 6, AColor(Tostado), 0.17, 0x51u));
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("trama", tam), [&] {
+        return Tejido(tam, 6, AColor(Tostado), 0.17, 0x51u);
+    });
 }
 
 QPixmap FondoMicro(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("micro", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    QImage img = Tejido(tam, 3, AColor(Tostado), 0.12, 0x77u);
-    {
-        QPainter p(&img);
-        p.setPen(QColor(246, 228, 196));
-        p.drawLine(0, 0, tam.width() - 1, 0);
-        p.drawLine(0, 0, 0, tam.height() - 1);
-        p.setPen(QColor(96, 64, 34));
-        p.drawLine(0, tam.height() - 1, tam.width() - 1, tam.height() - 1);
-        p.drawLine(tam.width() - 1, 0, tam.width() - 1, tam.height() - 1);
-    }
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("micro", tam), [&] {
+        QImage img = Tejido(tam, 3, AColor(Tostado), 0.12, 0x77u);
+        {
+            QPainter p(&img);
+            p.setPen(QColor(246, 228, 196));
+            p.drawLine(0, 0, tam.width() - 1, 0);
+            p.drawLine(0, 0, 0, tam.height() - 1);
+            p.setPen(QColor(96, 64, 34));
+            p.drawLine(0, tam.height() - 1, tam.width() - 1, tam.height() - 1);
+            p.drawLine(tam.width() - 1, 0, tam.width() - 1, tam.height() - 1);
+        }
+        return img;
+    });
 }
 
 QPixmap FondoTeclado(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("teclado", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    const int w = tam.width(), h = tam.height();
-    QImage img(tam, QImage::Format_RGB32);
-    {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient g(0, 0, 0, h);
-        g.setColorAt(0, QColor(150, 104, 60));
-        g.setColorAt(1, QColor(118, 78, 42));
-        p.fillRect(img.rect(), g);
-        Vetas(p, w, h, 0x3c6ef372u, QColor(60, 34, 12), h, 24, 40);
-        Vetas(p, w, h, 0x1f83d9abu, QColor(200, 160, 110), h / 3, 14, 24);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QColor(70, 44, 20));
-        p.drawLine(0, 0, w - 1, 0);
-        p.drawLine(0, 0, 0, h - 1);
-        p.setPen(QColor(214, 180, 134));
-        p.drawLine(0, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 0, w - 1, h - 1);
-    }
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("teclado", tam), [&] {
+        const int w = tam.width(), h = tam.height();
+        QImage img(tam, QImage::Format_RGB32);
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            QLinearGradient g(0, 0, 0, h);
+            g.setColorAt(0, QColor(150, 104, 60));
+            g.setColorAt(1, QColor(118, 78, 42));
+            p.fillRect(img.rect(), g);
+            Vetas(p, w, h, 0x3c6ef372u, QColor(60, 34, 12), h, 24, 40);
+            Vetas(p, w, h, 0x1f83d9abu, QColor(200, 160, 110), h / 3, 14, 24);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(QColor(70, 44, 20));
+            p.drawLine(0, 0, w - 1, 0);
+            p.drawLine(0, 0, 0, h - 1);
+            p.setPen(QColor(214, 180, 134));
+            p.drawLine(0, h - 1, w - 1, h - 1);
+            p.drawLine(w - 1, 0, w - 1, h - 1);
+        }
+        return img;
+    });
 }
 
 QPixmap Franja(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("franja", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    const int w = tam.width(), h = tam.height();
-    QImage img(tam, QImage::Format_RGB32);
-    {
-        QPainter p(&img);
-        QLinearGradient g(0, 0, 0, h);
-        g.setColorAt(0, AColor(Arena).lighter(106));
-        g.setColorAt(0.55, AColor(Arena));
-        g.setColorAt(1, AColor(Tostado));
-        p.fillRect(img.rect(), g);
-        p.setRenderHint(QPainter::Antialiasing);
-        Vetas(p, w, h, 0x9e3779b9u, QColor(140, 100, 60), h / 2, 10, 16);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(0, 0, w - 1, 0);
-        p.drawLine(0, 0, 0, h - 1);
-        p.setPen(Qt::white);
-        p.drawLine(0, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 0, w - 1, h - 1);
-    }
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("franja", tam), [&] {
+        const int w = tam.width(), h = tam.height();
+        QImage img(tam, QImage::Format_RGB32);
+        {
+            QPainter p(&img);
+            QLinearGradient g(0, 0, 0, h);
+            g.setColorAt(0, AColor(Arena).lighter(106));
+            g.setColorAt(0.55, AColor(Arena));
+            g.setColorAt(1, AColor(Tostado));
+            p.fillRect(img.rect(), g);
+            p.setRenderHint(QPainter::Antialiasing);
+            Vetas(p, w, h, 0x9e3779b9u, QColor(140, 100, 60), h / 2, 10, 16);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(QColor(128, 128, 128));
+            p.drawLine(0, 0, w - 1, 0);
+            p.drawLine(0, 0, 0, h - 1);
+            p.setPen(Qt::white);
+            p.drawLine(0, h - 1, w - 1, h - 1);
+            p.drawLine(w - 1, 0, w - 1, h - 1);
+        }
+        return img;
+    });
 }
 
 QPixmap Emblema(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("emblema", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    const int w = tam.width(), h = tam.height();
-    QImage img(tam, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        QRectF marco(0.5, 0.5, w - 1, h - 1);
-        QLinearGradient g(0, 0, w, h);
-        g.setColorAt(0, AColor(Marron).lighter(120));
-        g.setColorAt(1, AColor(Marron).darker(125));
-        p.setPen(QPen(QColor(60, 38, 18), 1));
-        p.setBrush(g);
-        p.drawRoundedRect(marco, 4, 4);
-        // Nine cells with a few digits, as a corner of the board.
-        const double m = std::max(3.0, w / 12.0);
-        const double lado = (std::min(w, h) - 2 * m - 2 * 2) / 3.0;
-        const double x0 = (w - (3 * lado + 4)) / 2.0, y0 = (h - (3 * lado + 4)) / 2.0;
-        static const char* digitos = "5 3  7 9 ";
-        static const bool fijos[9] = {true, false, true, false, false, true, false, true, false};
-        p.setFont(Fuente(Familia::Arial, std::max(6, static_cast<int>(lado * 0.7)), true));
-        for (int i = 0; i < 9; ++i) {
-            const QRectF r(x0 + (i % 3) * (lado + 2), y0 + (i / 3) * (lado + 2), lado, lado);
-            QColor fondo = i == 4 ? AColor(Verde) : (fijos[i] ? AColor(Naranja) : AColor(Blanco));
-            p.setPen(QPen(QColor(0, 0, 0, 90), 0.6));
-            p.setBrush(fondo);
-            p.drawRect(r);
-            if (digitos[i] != ' ') {
-                p.setPen(Qt::black);
-                p.drawText(r, Qt::AlignCenter, QString(QChar(digitos[i])));
+    return EnCache(Clave("emblema", tam), [&] {
+        const int w = tam.width(), h = tam.height();
+        QImage img(tam, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            QRectF marco(0.5, 0.5, w - 1, h - 1);
+            QLinearGradient g(0, 0, w, h);
+            g.setColorAt(0, AColor(Marron).lighter(120));
+            g.setColorAt(1, AColor(Marron).darker(125));
+            p.setPen(QPen(QColor(60, 38, 18), 1));
+            p.setBrush(g);
+            p.drawRoundedRect(marco, 4, 4);
+            // Nine cells with a few digits, as a corner of the board.
+            const double m = std::max(3.0, w / 12.0);
+            const double lado = (std::min(w, h) - 2 * m - 2 * 2) / 3.0;
+            const double x0 = (w - (3 * lado + 4)) / 2.0, y0 = (h - (3 * lado + 4)) / 2.0;
+            static const char* digitos = "5 3  7 9 ";
+            static const bool fijos[9] = {true, false, true, false, false, true, false, true, false};
+            p.setFont(Fuente(Familia::Arial, std::max(6, static_cast<int>(lado * 0.7)), true));
+            for (int i = 0; i < 9; ++i) {
+                const QRectF r(x0 + (i % 3) * (lado + 2), y0 + (i / 3) * (lado + 2), lado, lado);
+                QColor fondo = i == 4 ? AColor(Verde) : (fijos[i] ? AColor(Naranja) : AColor(Blanco));
+                p.setPen(QPen(QColor(0, 0, 0, 90), 0.6));
+                p.setBrush(fondo);
+                p.drawRect(r);
+                if (digitos[i] != ' ') {
+                    p.setPen(Qt::black);
+                    p.drawText(r, Qt::AlignCenter, QString(QChar(digitos[i])));
+                }
             }
         }
-    }
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+        return img;
+    });
 }
 
 QPixmap PlacaTitulo(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("placa", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    const int w = tam.width(), h = tam.height();
-    QImage img(tam, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        QLinearGradient g(0, 0, 0, h);
-        g.setColorAt(0, QColor(255, 238, 140));
-        g.setColorAt(0.5, QColor(250, 208, 60));
-        g.setColorAt(1, QColor(214, 160, 24));
-        p.setPen(QPen(QColor(110, 70, 10), 1.5));
-        p.setBrush(g);
-        p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 3.0, h / 3.0);
-        QFont f = Fuente(Familia::Comic, static_cast<int>(h * 0.62), true);
-        p.setFont(f);
-        p.setPen(QColor(255, 250, 220, 160));
-        p.drawText(QRectF(1, 1, w, h), Qt::AlignCenter, QStringLiteral("Novenario"));
-        p.setPen(QColor(70, 36, 8));
-        p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QStringLiteral("Novenario"));
-    }
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+    return EnCache(Clave("placa", tam), [&] {
+        const int w = tam.width(), h = tam.height();
+        QImage img(tam, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            QLinearGradient g(0, 0, 0, h);
+            g.setColorAt(0, QColor(255, 238, 140));
+            g.setColorAt(0.5, QColor(250, 208, 60));
+            g.setColorAt(1, QColor(214, 160, 24));
+            p.setPen(QPen(QColor(110, 70, 10), 1.5));
+            p.setBrush(g);
+            p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 3.0, h / 3.0);
+            QFont f = Fuente(Familia::Comic, static_cast<int>(h * 0.62), true);
+            p.setFont(f);
+            p.setPen(QColor(255, 250, 220, 160));
+            p.drawText(QRectF(1, 1, w, h), Qt::AlignCenter, QStringLiteral("Novenario"));
+            p.setPen(QColor(70, 36, 8));
+            p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QStringLiteral("Novenario"));
+        }
+        return img;
+    });
 }
 
 QPixmap DibujoInicio(QSize tam) {
     if (tam.isEmpty()) return {};
-    const QString k = Clave("inicio", tam);
-    auto it = Cache().constFind(k);
-    if (it != Cache().constEnd()) return *it;
-    const int w = tam.width(), h = tam.height();
-    QImage img(tam, QImage::Format_RGB32);
-    {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.fillRect(img.rect(), AColor(Marron));
-        // A corner of the board: three by three cells, one of them selected.
-        const int cw = (w - 10) / 3, ch = (h - 10) / 3;
-        static const char* valores = "7 2 9 4 1";
-        for (int i = 0; i < 9; ++i) {
-            const QRect r(4 + (i % 3) * (cw + 1), 4 + (i / 3) * (ch + 1), cw, ch);
-            QColor fondo = (i == 4) ? AColor(Verde) : ((i % 2 == 0) ? AColor(Naranja) : AColor(Blanco));
-            p.fillRect(r, fondo);
-            p.setPen(fondo.lighter(130));
-            p.drawLine(r.topLeft(), r.topRight());
-            p.setPen(fondo.darker(140));
-            p.drawLine(r.bottomLeft(), r.bottomRight());
-            if (valores[i] != ' ') {
-                p.setPen(Qt::black);
-                p.setFont(Fuente(Familia::Arial, ch / 2 + 4, false));
-                p.drawText(r, Qt::AlignCenter, QString(QChar(valores[i])));
-            } else if (i != 4) {
-                p.setFont(Fuente(Familia::Courier, 9));
-                p.setPen(Qt::black);
-                p.drawText(r.adjusted(0, 1, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("358"));
-                p.setPen(AColor(Granate));
-                p.drawText(r.adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("1247"));
+    return EnCache(Clave("inicio", tam), [&] {
+        const int w = tam.width(), h = tam.height();
+        QImage img(tam, QImage::Format_RGB32);
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.fillRect(img.rect(), AColor(Marron));
+            // A corner of the board: three by three cells, one of them selected.
+            const int cw = (w - 10) / 3, ch = (h - 10) / 3;
+            static const char* valores = "7 2 9 4 1";
+            for (int i = 0; i < 9; ++i) {
+                const QRect r(4 + (i % 3) * (cw + 1), 4 + (i / 3) * (ch + 1), cw, ch);
+                QColor fondo = (i == 4) ? AColor(Verde) : ((i % 2 == 0) ? AColor(Naranja) : AColor(Blanco));
+                p.fillRect(r, fondo);
+                p.setPen(fondo.lighter(130));
+                p.drawLine(r.topLeft(), r.topRight());
+                p.setPen(fondo.darker(140));
+                p.drawLine(r.bottomLeft(), r.bottomRight());
+                if (valores[i] != ' ') {
+                    p.setPen(Qt::black);
+                    p.setFont(Fuente(Familia::Arial, ch / 2 + 4, false));
+                    p.drawText(r, Qt::AlignCenter, QString(QChar(valores[i])));
+                } else if (i != 4) {
+                    p.setFont(Fuente(Familia::Courier, 9));
+                    p.setPen(Qt::black);
+                    p.drawText(r.adjusted(0, 1, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("358"));
+                    p.setPen(AColor(Granate));
+                    p.drawText(r.adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("1247"));
+                }
             }
+            p.setPen(QPen(AColor(BarraBloque), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(2, 2, w - 4, h - 4));
         }
-        p.setPen(QPen(AColor(BarraBloque), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(2, 2, w - 4, h - 4));
-    }
-    QPixmap px = QPixmap::fromImage(img);
-    Cache().insert(k, px);
-    return px;
+        return img;
+    });
 }
 
 QImage DibujoLampara(int estilo, bool bordeado) {
