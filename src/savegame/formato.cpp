@@ -135,7 +135,8 @@ std::string MensajeEnteroInvalido(std::string_view texto) {
 
 Lectura LeePartida(std::string_view bytes) {
     Lectura r;
-    const std::vector<std::string> lineas = LeeLineas(bytes);
+    r.Lineas = LeeLineas(bytes);
+    const std::vector<std::string>& lineas = r.Lineas;
     r.Juego = LeeLineaTablero(lineas.empty() ? std::string_view{} : std::string_view{lineas[0]});
     r.Juego.LBPanel = LeeMovimientos(lineas);
     const std::pair<const std::string*, int*> campos[] = {

@@ -92,8 +92,9 @@ std::string MensajeEnteroInvalido(std::string_view texto);
 
 struct Lectura {
     bool Correcta = false;
-    Partida Juego;      // meaningful only when Correcta
-    std::string Error;  // the message for the player when not
+    Partida Juego;                    // meaningful only when Correcta
+    std::string Error;                // the message for the player when not
+    std::vector<std::string> Lineas;  // the file's lines, as MEntrada1 holds them
 };
 
 // The whole file checked before any change: the container (RTF or plain

@@ -366,6 +366,7 @@ TEST(SdkLeePartida, PartidaCorrecta) {
     EXPECT_EQ(r.Juego.EPartida, Solucion);
     EXPECT_EQ(r.Juego.ENivel_Juego, "3");
     EXPECT_EQ(r.Juego.LBPanel, Lineas(lineas.begin() + 1, lineas.end()));
+    EXPECT_EQ(r.Lineas, lineas);
 }
 
 struct CasoReloj {
