@@ -6,22 +6,10 @@
 
 #include "board/ordenes.h"
 #include "board/principal.h"
+#include "board/entorno_mudo.h"
 
 namespace novenario {
 namespace {
-
-class EntornoMudo : public Entorno {
-public:
-    void ProcessMessages() override {}
-    bool Hay_Que_Bombear() override { return false; }
-    void MostrarModal(FormaModal& forma) override {
-        forma.Pulsar(0);
-        forma.Cerrada = true;
-    }
-    void Terminar(int) override {}
-    std::string FechaLarga() override { return {}; }
-    std::string Hora() override { return {}; }
-};
 
 void NuevaPartida(benchmark::State& state) {
     EntornoMudo mudo;

@@ -10,24 +10,11 @@
 
 #include "board/ordenes.h"
 #include "board/principal.h"
+#include "board/entorno_mudo.h"
 
 using namespace novenario;
 
 namespace {
-
-// No window: dialogs are accepted at once, pumps do nothing.
-class EntornoMudo : public Entorno {
-public:
-    void ProcessMessages() override {}
-    bool Hay_Que_Bombear() override { return false; }
-    void MostrarModal(FormaModal& forma) override {
-        forma.Pulsar(forma.tipo == FormaModal::Tipo::Nivel ? 5 : 0);
-        forma.Cerrada = true;
-    }
-    void Terminar(int) override {}
-    std::string FechaLarga() override { return {}; }
-    std::string Hora() override { return {}; }
-};
 
 const char* const kAyudaGeneral =
     "Uso: novenario-cli ORDEN [OPCIONES]\n"
