@@ -4,12 +4,8 @@
 
 namespace novenario {
 
-void TFormPrincipal::BSalvar2Click() {}
-void TFormPrincipal::BCargar2Click() {}
 void TFormPrincipal::BAyuda2Click() {}
 void TFormPrincipal::BAcerca2Click() {}
 void TFormPrincipal::BImprimir2Click() {}
-void TFormTrabajo::Salvar_Partida() {}
-void TFormTrabajo::Cargar_Partida() {}
 
 }  // namespace novenario

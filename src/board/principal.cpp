@@ -39,7 +39,7 @@ void Acelerador(Control& boton, const char* caption, bool enabled) {
 }  // namespace
 
 void TFormPrincipal::Disenar() {
-    Caption = " Novenario. v.4.0";
+    Caption = TituloAplicacion;
     StatusBar1 = {"Novenario  v.4.0", " Orvalia Software ", "Fecha", "Hora"};
 
     for (Control* p : {&PNumero, &PPanel, &PPosicion, &PBorro}) {
@@ -226,7 +226,7 @@ bool TFormPrincipal::FormCreate() {
     Respuesta_Inicio = " ";
     {
         FormaModal inicio(FormaModal::Tipo::Inicio);
-        inicio.Caption = " Novenario. v.4.0";
+        inicio.Caption = TituloAplicacion;
         inicio.ClientWidth = 329;
         inicio.ClientHeight = 178;
         inicio.Botones = {

@@ -86,6 +86,7 @@ public:
     std::string Grupo_Error;
     Bandera Micro_Activo = Bandera::Nada;  // "N" means the micro keypad is on
     Bandera Creando_Partida = Bandera::Nada;
+    Bandera Hay_Fijos = Bandera::Nada;    // the file being loaded has fixed cells
 
     // ---- The engine's and the generator's own variables -------------------
     int Numero_Prueba = 0;
@@ -257,6 +258,7 @@ public:
     void BDejarRojos2Click();
     void BBorraTodoClick();
     void Desactiva_Solucion();  // "Solución", "Deja fijos" and "Pista" off
+    void Activa_Solucion(bool activa);  // the same three on or off
 
     // ---- Solver ----------------------------------------------------------
     void BRellena2Click();      // "Calcula"
@@ -278,9 +280,16 @@ public:
     static int Vacios_De_Nivel(int nivel);   // 21, 31, 41, 46, 51; 0 outside 1-5
     static std::string Texto_Nivel(int nivel);
 
-    // ---- Commands that come with later work ---------------------------------
+    // ---- Saved games -------------------------------------------------------
     void BSalvar2Click();
     void BCargar2Click();
+    // The mouse over the file name or its picture: the tooltip shows the
+    // whole name, which the label may be too narrow for.
+    void PFicheroMouseMove();
+    void Image1MouseMove();
+    static constexpr const char* TituloAplicacion = " Novenario. v.4.0";
+
+    // ---- Commands that come with later work ---------------------------------
     void BAyuda2Click();
     void BAcerca2Click();
     void BImprimir2Click();

@@ -133,6 +133,10 @@ std::string MensajeEnteroInvalido(std::string_view texto) {
     return "'" + std::string(texto) + "' is not a valid integer value";
 }
 
+std::string MensajeIlegible(std::string_view nombre) {
+    return "No se puede leer el fichero \"" + std::string(nombre) + "\"";
+}
+
 Lectura LeePartida(std::string_view bytes) {
     Lectura r;
     r.Lineas = LeeLineas(bytes);

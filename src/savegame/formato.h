@@ -90,6 +90,9 @@ bool ConvierteEntero(std::string_view texto, int& valor);
 // "'%s' is not a valid integer value" with the text in place of %s.
 std::string MensajeEnteroInvalido(std::string_view texto);
 
+// What the player is told when a chosen file cannot be read at all.
+std::string MensajeIlegible(std::string_view nombre);
+
 struct Lectura {
     bool Correcta = false;
     Partida Juego;                    // meaningful only when Correcta

@@ -62,10 +62,12 @@ void TFormTrabajo::Fin_Partida() {
     f_.Ent().ProcessMessages();
 }
 
-void TFormPrincipal::Desactiva_Solucion() {
+void TFormPrincipal::Desactiva_Solucion() { Activa_Solucion(false); }
+
+void TFormPrincipal::Activa_Solucion(bool activa) {
     for (Control* c : {&BSolucion, &LBSolucion, &LBSolucionR, &BDejarRojos, &LBDejarRojos,
                        &LBDejarRojosR, &BVerPista, &LBVerPista, &LBVerPistasR})
-        c->Enabled = false;
+        c->Enabled = activa;
 }
 
 void TFormPrincipal::BDejarRojos2Click() {

@@ -1,6 +1,9 @@
 #include "windows/aplicacion.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 #include "windows/fuentes.h"
@@ -13,6 +16,11 @@ void PrepararAplicacion() {
     QApplication::setFont(Fuente(Familia::SansSerif, 11));
     QApplication::setApplicationName(QStringLiteral("Novenario"));
     QApplication::setApplicationVersion(QStringLiteral("4.0"));
+    // Qt's own words (the file dialogs, the OK of a message box) in Spanish too.
+    static QTranslator qt;
+    if (qt.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 }
 
 Aplicacion::Aplicacion() : juego_(entorno_), vista_(juego_) { entorno_.PonerVista(&vista_); }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
@@ -62,12 +63,22 @@ std::string EntornoQt::Fichero(const DialogoFichero& d, bool salvar) {
         filtros << QStringLiteral("%1 (%2)").arg(QString::fromStdString(d.Descripcion), QString::fromStdString(d.Patron));
     filtros << QStringLiteral("Todos los ficheros (*)");
     dialogo.setNameFilters(filtros);
+    // The game names the extension as a pattern ("*.sdk"); the dialog wants "sdk".
     QString extension = QString::fromStdString(d.Extension);
-    while (extension.startsWith(QLatin1Char('.'))) extension.remove(0, 1);
+    while (extension.startsWith(QLatin1Char('*')) || extension.startsWith(QLatin1Char('.'))) extension.remove(0, 1);
     if (!extension.isEmpty()) dialogo.setDefaultSuffix(extension);
+    // The folder of the last game saved or opened, else the player's documents.
+    QString inicio = carpeta_;
+    if (inicio.isEmpty() || !QDir(inicio).exists()) {
+        inicio = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (inicio.isEmpty() || !QDir(inicio).exists()) inicio = QDir::homePath();
+    }
+    dialogo.setDirectory(inicio);
     if (dialogo.exec() != QDialog::Accepted) return {};
     const QStringList elegidos = dialogo.selectedFiles();
-    return elegidos.isEmpty() ? std::string() : QDir::toNativeSeparators(elegidos.first()).toStdString();
+    if (elegidos.isEmpty()) return {};
+    carpeta_ = QFileInfo(elegidos.first()).absolutePath();
+    return QDir::toNativeSeparators(elegidos.first()).toStdString();
 }
 
 std::string EntornoQt::DialogoSalvar(const DialogoFichero& d) { return Fichero(d, true); }

@@ -44,6 +44,7 @@ private:
     std::string Fichero(const DialogoFichero& d, bool salvar);
 
     VistaPrincipal* vista_ = nullptr;
+    QString carpeta_;  // where the last file was saved or opened; the dialogs start there
     QElapsedTimer ultimoBombeo_;
 };
 

@@ -18,6 +18,11 @@ void ZonaPulsable::mousePressEvent(QMouseEvent* e) {
     emit presionado();
 }
 
+void ZonaPulsable::mouseMoveEvent(QMouseEvent* e) {
+    emit movido();
+    QWidget::mouseMoveEvent(e);
+}
+
 void ZonaPulsable::mouseDoubleClickEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     pulsada_ = true;

@@ -33,8 +33,10 @@ signals:
     void presionado();
     void soltado(bool clic);
     void dobleClic();
+    void movido();  // the mouse moved over it (with mouse tracking on, also unpressed)
 
 protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

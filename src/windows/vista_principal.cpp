@@ -48,8 +48,14 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     setPalette(pal);
 
     // The file-name strip and, over it, the error banner.
-    Crear(juego_.Image1, "Image1", ConFondo(Aspecto::Fondo::Franja), this);
-    Crear(juego_.PFichero, "PFichero", Texto(12), this);
+    // Moving the mouse over either shows the whole file name as a tooltip.
+    ControlVista* franja = Crear(juego_.Image1, "Image1", ConFondo(Aspecto::Fondo::Franja), this);
+    ControlVista* fichero = Crear(juego_.PFichero, "PFichero", Texto(12), this);
+    for (auto [vista, rutina] : {std::pair{franja, &TFormPrincipal::Image1MouseMove},
+                                 std::pair{fichero, &TFormPrincipal::PFicheroMouseMove}}) {
+        vista->setMouseTracking(true);
+        connect(vista, &ZonaPulsable::movido, this, [this, rutina = rutina] { Llamar([&] { (juego_.*rutina)(); }); });
+    }
     Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
     error.relieve = Aspecto::Relieve::Alto;
     ControlVista* banner = Crear(juego_.PError, "PError", error, this);

@@ -121,6 +121,53 @@ public:
     std::string HoraTexto = "17:45:09";
     std::string FechaLarga() override { return Fecha; }
     std::string Hora() override { return HoraTexto; }
+
+    // ---- files and file dialogs ----
+    // The file system: names to bytes. A name whose folder is listed in
+    // SinPermiso cannot be written; one listed in Ilegibles cannot be read.
+    std::map<std::string, std::string> Ficheros;
+    std::vector<std::string> SinPermiso, Ilegibles;
+    // What each file dialog returns, in turn; "" (cancel) when none is left.
+    std::deque<std::string> EligeSalvar, EligeAbrir;
+    std::vector<DialogoFichero> DialogosSalvar, DialogosAbrir;
+    // The message boxes shown: text and title.
+    std::vector<std::pair<std::string, std::string>> Mensajes;
+
+    std::string DialogoSalvar(const DialogoFichero& d) override { return Elegir(DialogosSalvar, EligeSalvar, d); }
+    std::string DialogoAbrir(const DialogoFichero& d) override { return Elegir(DialogosAbrir, EligeAbrir, d); }
+    bool ExisteFichero(const std::string& nombre) override { return Ficheros.count(nombre) != 0; }
+    bool LeerFichero(const std::string& nombre, std::string& bytes) override {
+        bytes.clear();
+        const auto it = Ficheros.find(nombre);
+        if (it == Ficheros.end() || Listado(Ilegibles, nombre)) return false;
+        bytes = it->second;
+        return true;
+    }
+    bool EscribirFichero(const std::string& nombre, const std::string& bytes) override {
+        const auto barra = nombre.rfind('/');
+        const std::string carpeta = barra == std::string::npos ? std::string() : nombre.substr(0, barra);
+        if (Listado(SinPermiso, carpeta)) return false;
+        Ficheros[nombre] = bytes;
+        return true;
+    }
+    void MensajeError(const std::string& texto, const std::string& titulo) override {
+        Mensajes.emplace_back(texto, titulo);
+    }
+
+private:
+    static std::string Elegir(std::vector<DialogoFichero>& vistos, std::deque<std::string>& cola,
+                              const DialogoFichero& d) {
+        vistos.push_back(d);
+        if (cola.empty()) return {};
+        std::string nombre = cola.front();
+        cola.pop_front();
+        return nombre;
+    }
+    static bool Listado(const std::vector<std::string>& lista, const std::string& s) {
+        for (const auto& x : lista)
+            if (x == s) return true;
+        return false;
+    }
 };
 
 // ---- cells by name and by grid position ----

@@ -1,10 +1,20 @@
 # Runs novenario-cli with the arguments of one case and compares its standard
 # output, standard error and exit status with the files kept for that case.
 #   -DCLI=<path of novenario-cli> -DCASO=<tests/data/cli/NAME> (without extension)
+#   -DDATOS=<tests/data>: the tool runs there, so a case names files as sdk/...
+#   -DSALIDA=<file>: stands for @SALIDA@ in the arguments; when NAME.sdk is
+#   kept, the file written there must equal it byte for byte. The outputs
+#   show @SALIDA@ in place of that path.
+cmake_minimum_required(VERSION 3.20)
 file(STRINGS "${CASO}.args" argumentos)
+string(REPLACE "@SALIDA@" "${SALIDA}" argumentos "${argumentos}")
 separate_arguments(argumentos UNIX_COMMAND "${argumentos}")
+file(REMOVE "${SALIDA}")
 execute_process(COMMAND "${CLI}" ${argumentos}
+  WORKING_DIRECTORY "${DATOS}"
   OUTPUT_VARIABLE salida ERROR_VARIABLE errores RESULT_VARIABLE estado)
+string(REPLACE "${SALIDA}" "@SALIDA@" salida "${salida}")
+string(REPLACE "${SALIDA}" "@SALIDA@" errores "${errores}")
 file(READ "${CASO}.out" salida_esperada)
 set(errores_esperados "")
 if(EXISTS "${CASO}.err")
@@ -23,6 +33,17 @@ if(NOT errores STREQUAL errores_esperados)
 endif()
 if(NOT estado STREQUAL estado_esperado)
   string(APPEND fallos "exit status ${estado}, expected ${estado_esperado}\n")
+endif()
+if(EXISTS "${CASO}.sdk")
+  if(NOT EXISTS "${SALIDA}")
+    string(APPEND fallos "no saved game was written\n")
+  else()
+    file(SHA256 "${CASO}.sdk" esperado)
+    file(SHA256 "${SALIDA}" escrito)
+    if(NOT esperado STREQUAL escrito)
+      string(APPEND fallos "the saved game differs from ${CASO}.sdk (kept in ${SALIDA})\n")
+    endif()
+  endif()
 endif()
 if(fallos)
   message(FATAL_ERROR "${CASO}:\n${fallos}")

@@ -9,15 +9,15 @@
 
 namespace novenario::pruebas {
 
-Vigia::Vigia(std::function<void(vista::DialogoModal&)> accion, bool todos)
+Vigia::Vigia(std::function<QWidget*()> buscar, std::function<void(QWidget&)> accion, bool todos)
     : timer_(new QTimer), veces_(std::make_shared<int>(0)) {
     auto reloj = std::make_shared<QElapsedTimer>();
-    auto visto = std::make_shared<QPointer<vista::DialogoModal>>();
+    auto visto = std::make_shared<QPointer<QWidget>>();
     reloj->start();
     QTimer* t = timer_;
     auto veces = veces_;
-    QObject::connect(t, &QTimer::timeout, t, [t, accion, veces, reloj, visto, todos] {
-        vista::DialogoModal* d = vista::DialogoModal::Abierto();
+    QObject::connect(t, &QTimer::timeout, t, [t, buscar, accion, veces, reloj, visto, todos] {
+        QWidget* d = buscar();
         if (d && d->isVisible() && d != visto->data()) {
             *visto = d;
             if (!todos) t->stop();
@@ -33,7 +33,8 @@ Vigia::Vigia(std::function<void(vista::DialogoModal&)> accion, bool todos)
 Vigia::~Vigia() { delete timer_; }
 
 std::unique_ptr<Vigia> AlAparecerDialogo(std::function<void(vista::DialogoModal&)> accion, bool todos) {
-    return std::make_unique<Vigia>(std::move(accion), todos);
+    return std::make_unique<Vigia>([] { return static_cast<QWidget*>(vista::DialogoModal::Abierto()); },
+                                   [accion](QWidget& w) { accion(static_cast<vista::DialogoModal&>(w)); }, todos);
 }
 
 void PulsarBoton(vista::DialogoModal& d, const QString& caption) {

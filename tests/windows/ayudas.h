@@ -3,6 +3,7 @@
 // loop is running by then, so the action comes from a timer).
 #pragma once
 
+#include <QApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,11 +13,11 @@
 
 namespace novenario::pruebas {
 
-// Watches for dialogs while it lives: runs the action on the next dialog
-// that appears (within 5 seconds), or on every one with todos.
+// Watches for windows while it lives: runs the action on the next window
+// that buscar finds (within 5 seconds), or on every new one with todos.
 class Vigia {
 public:
-    Vigia(std::function<void(vista::DialogoModal&)> accion, bool todos);
+    Vigia(std::function<QWidget*()> buscar, std::function<void(QWidget&)> accion, bool todos);
     ~Vigia();
     Vigia(const Vigia&) = delete;
     Vigia& operator=(const Vigia&) = delete;
@@ -28,7 +29,14 @@ private:
     std::shared_ptr<int> veces_;
 };
 
+// The game's own dialogs.
 std::unique_ptr<Vigia> AlAparecerDialogo(std::function<void(vista::DialogoModal&)> accion, bool todos = false);
+// Any modal window of type T: a file dialog, a message box.
+template <class T>
+std::unique_ptr<Vigia> AlAparecerModal(std::function<void(T&)> accion, bool todos = false) {
+    return std::make_unique<Vigia>([] { return static_cast<QWidget*>(qobject_cast<T*>(QApplication::activeModalWidget())); },
+                                   [accion](QWidget& w) { accion(static_cast<T&>(w)); }, todos);
+}
 
 // Clicks the label of the dialog's button with that caption (no "&").
 void PulsarBoton(vista::DialogoModal& d, const QString& caption);

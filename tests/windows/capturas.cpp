@@ -2,6 +2,7 @@
 // platform, for a person to look at: novenario_capturas [DIR] (default /tmp).
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QTest>
 #include <cstdio>
 #include <map>
@@ -96,6 +97,17 @@ int main(int argc, char** argv) {
     Clic(v.Celda(tablero::Indice("P5_4")));
     QTest::keyClick(&v, Qt::Key_Right);
     Guardar(v, "novenario_dato_fijo");
+
+    // A saved game loaded through the open dialog, which is pictured too.
+    {
+        auto abrir = AlAparecerModal<QFileDialog>([](QFileDialog& d) {
+            Guardar(d, "novenario_abrir");
+            d.selectFile(QStringLiteral(NOVENARIO_DATOS "/sdk/creada.sdk"));
+            QMetaObject::invokeMethod(&d, "accept");
+        });
+        Clic(v.findChild<QWidget*>("LBCargar"));
+    }
+    Guardar(v, "novenario_cargada");
 
     // The dialogs.
     Clic(v.findChild<QWidget*>("BSalir"));
