@@ -31,6 +31,9 @@ public:
     int Left = -1, Top = -1;          // position over the main window; -1 = centred on the screen
     std::string TextoParpadeo;        // the blinking label
     std::string Mensaje;              // a message line (the level dialog's text)
+    std::vector<std::string> Lineas;  // a read-only text to scroll (the help window)
+    std::string Direccion;            // the web address behind a link (the about box)
+    std::function<void()> AlEnlace;   // a click on that link
     Color ColorParpadeo = Negro;
     int Velocidad = 600;              // blink period in ms
     std::vector<Boton> Botones;
@@ -80,6 +83,9 @@ public:
     virtual bool ExisteFichero(const std::string&) { return false; }
     virtual bool LeerFichero(const std::string&, std::string& bytes) { bytes.clear(); return false; }
     virtual bool EscribirFichero(const std::string&, const std::string&) { return false; }
+    // Ask the system to open a web address with its default program (the
+    // browser). Whether it could is not the game's business.
+    virtual void AbrirDireccion(const std::string& direccion) { (void)direccion; }
     // A message box with a single OK button.
     virtual void MensajeError(const std::string& texto, const std::string& titulo) { (void)texto; (void)titulo; }
 };

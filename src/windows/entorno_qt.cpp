@@ -1,6 +1,7 @@
 #include "windows/entorno_qt.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
@@ -109,6 +111,10 @@ bool EntornoQt::EscribirFichero(const std::string& nombre, const std::string& by
         return false;
     }
     return f.commit();
+}
+
+void EntornoQt::AbrirDireccion(const std::string& direccion) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(direccion)));
 }
 
 void EntornoQt::MensajeError(const std::string& texto, const std::string& titulo) {

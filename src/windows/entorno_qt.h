@@ -35,6 +35,7 @@ public:
     bool ExisteFichero(const std::string& nombre) override;
     bool LeerFichero(const std::string& nombre, std::string& bytes) override;
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
+    void AbrirDireccion(const std::string& direccion) override;
     void MensajeError(const std::string& texto, const std::string& titulo) override;
 
     // Milliseconds between two pumps of long work: about the display's pace.
