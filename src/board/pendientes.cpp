@@ -4,8 +4,5 @@
 
 namespace novenario {
 
-void TFormPrincipal::BAyuda2Click() {}
-void TFormPrincipal::BAcerca2Click() {}
-void TFormPrincipal::BImprimir2Click() {}
 
 }  // namespace novenario

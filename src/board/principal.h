@@ -289,9 +289,13 @@ public:
     void Image1MouseMove();
     static constexpr const char* TituloAplicacion = " Novenario. v.4.0";
 
-    // ---- Commands that come with later work ---------------------------------
+    // ---- The help window and the about box ----------------------------------
     void BAyuda2Click();
     void BAcerca2Click();
+    static const std::vector<std::string>& Texto_Ayuda();
+    static constexpr const char* DireccionOrvalia = "https://www.orvalia.example/novenario/";
+
+    // ---- Commands that come with later work ---------------------------------
     void BImprimir2Click();
 
 private:

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -109,6 +110,7 @@ DialogoModal::DialogoModal(FormaModal& forma, QWidget* principal)
     switch (forma.tipo) {
         case FormaModal::Tipo::Inicio: MontarInicio(); break;
         case FormaModal::Tipo::AcercaDe: MontarAcercaDe(); break;
+        case FormaModal::Tipo::Ayuda: MontarAyuda(); break;
         default: MontarComun(); break;
     }
     Colocar(principal);
@@ -271,6 +273,29 @@ void DialogoModal::MontarAcercaDe() {
         ->setObjectName(QStringLiteral("Internet"));
     for (std::size_t i = 0; i < forma_.Botones.size(); ++i)
         CrearBoton(i, QPoint(158, 137 - 32 * static_cast<int>(forma_.Botones.size() - 1 - i)));
+}
+
+// The help text on sand, in Courier New, to scroll and select but not to change.
+void DialogoModal::MontarAyuda() {
+    auto* texto = new QPlainTextEdit(this);
+    texto->setObjectName(QStringLiteral("RichEdit1"));
+    texto->setGeometry(20, 17, 601, 340);
+    texto->setReadOnly(true);
+    texto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    texto->setLineWrapMode(QPlainTextEdit::NoWrap);
+    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    texto->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    texto->setFont(Fuente(Familia::Courier, 13));
+    QPalette pal = texto->palette();
+    pal.setColor(QPalette::Base, AColor(Arena));
+    pal.setColor(QPalette::Text, Qt::black);
+    texto->setPalette(pal);
+    QStringList lineas;
+    for (const std::string& l : forma_.Lineas) lineas << QString::fromStdString(l);
+    texto->setPlainText(lineas.join(QLatin1Char('\n')));
+    texto->moveCursor(QTextCursor::Start);
+    for (std::size_t i = 0; i < forma_.Botones.size(); ++i)
+        CrearBoton(i, QPoint(267 - static_cast<int>(AnchoBoton + 8) * static_cast<int>(forma_.Botones.size() - 1 - i), 376));
 }
 
 void DialogoModal::paintEvent(QPaintEvent*) {

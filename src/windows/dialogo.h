@@ -59,6 +59,7 @@ private:
     void Colocar(QWidget* principal);
     void MontarInicio();
     void MontarAcercaDe();
+    void MontarAyuda();
     void MontarComun();
     void Comprobar();
 

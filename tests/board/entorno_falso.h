@@ -35,6 +35,8 @@ struct FormaVista {
     int ClientWidth = 0, ClientHeight = 0, Left = 0, Top = 0;
     std::vector<std::string> Botones;
     std::vector<Color> ColoresBotones;
+    std::vector<std::string> Lineas;
+    std::string Direccion;
     bool CerradaAlVolver = false;  // the form was closed when MostrarModal returned
 };
 
@@ -75,6 +77,8 @@ public:
         v.ClientHeight = forma.ClientHeight;
         v.Left = forma.Left;
         v.Top = forma.Top;
+        v.Lineas = forma.Lineas;
+        v.Direccion = forma.Direccion;
         for (const auto& b : forma.Botones) {
             v.Botones.push_back(b.Caption);
             v.ColoresBotones.push_back(b.FontColor);
@@ -153,6 +157,9 @@ public:
     void MensajeError(const std::string& texto, const std::string& titulo) override {
         Mensajes.emplace_back(texto, titulo);
     }
+    // The web addresses the game asked to open.
+    std::vector<std::string> Direcciones;
+    void AbrirDireccion(const std::string& direccion) override { Direcciones.push_back(direccion); }
 
 private:
     static std::string Elegir(std::vector<DialogoFichero>& vistos, std::deque<std::string>& cola,

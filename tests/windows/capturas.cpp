@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     juego.BPausa2Click();
     juego.Muestra_FinPartida();
     juego.BAcerca2Click();
+    juego.BAyuda2Click();
     juego.BNivel2Click();
     Guardar(v, "novenario_final");
     return 0;

@@ -8,6 +8,7 @@
 #include "windows/pulsable.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 
 namespace novenario::pruebas {
 namespace {
@@ -234,6 +235,30 @@ TEST_P(VentanasPropias, ElPrimerBotonEnSuSitio) {
     // The label sits seven pixels in and four down on its picture.
     EXPECT_EQ(etiqueta->pos(), p.boton + QPoint(7, 4));
     EXPECT_TRUE(QRect(QPoint(0, 0), d.size()).contains(imagen->geometry()));
+}
+
+TEST(Dialogo, LaAyudaMuestraSuTextoParaLeerSinCambiarlo) {
+    FormaModal f(FormaModal::Tipo::Ayuda);
+    f.ClientWidth = 642;
+    f.ClientHeight = 415;
+    f.Lineas = {std::string(30, ' ') + "NOVENARIO", "", "Solución"};
+    f.Botones = {{"&Salir de ayuda", Negro, {}}};
+    DialogoModal d(f, nullptr);
+    auto* texto = d.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"));
+    ASSERT_NE(texto, nullptr);
+    EXPECT_EQ(texto->geometry(), QRect(20, 17, 601, 340));
+    EXPECT_TRUE(texto->isReadOnly());
+    EXPECT_EQ(texto->toPlainText(), QString::fromUtf8("                              NOVENARIO\n\nSolución"));
+    EXPECT_EQ(texto->palette().color(QPalette::Base), vista::AColor(Arena));
+    EXPECT_EQ(texto->font().pixelSize(), 13);
+    EXPECT_EQ(texto->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QWidget* salir = d.findChild<QWidget*>(QStringLiteral("BSalirdeayuda"));
+    ASSERT_NE(salir, nullptr);
+    EXPECT_EQ(salir->pos(), QPoint(267, 376));
+    // Typing changes nothing.
+    texto->setFocus();
+    QTest::keyClicks(texto, "xyz");
+    EXPECT_FALSE(texto->toPlainText().contains(QStringLiteral("xyz")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipos, VentanasPropias,
