@@ -59,6 +59,8 @@ struct DialogoFichero {
     bool DebeExistir = false;
 };
 
+class Reporte;  // a printed page (print/reporte.h)
+
 class Entorno {
 public:
     virtual ~Entorno() = default;
@@ -88,6 +90,14 @@ public:
     virtual void AbrirDireccion(const std::string& direccion) { (void)direccion; }
     // A message box with a single OK button.
     virtual void MensajeError(const std::string& texto, const std::string& titulo) { (void)texto; (void)titulo; }
+    // Print setup: the platform's print dialog (printer, copies, page range,
+    // orientation). Whether the player accepted it; when no printer can be
+    // prepared nothing is shown and the answer is no.
+    // The page tells the dialog what to preset: paper, copies, job title.
+    virtual bool ConfigurarImpresion(const Reporte& pagina) { (void)pagina; return false; }
+    // Prints the page on the printer of the last accepted print setup.
+    // Whether it was printed; trouble on the way is the printer's to report.
+    virtual bool ImprimirPagina(const Reporte& pagina) { (void)pagina; return false; }
 };
 
 }  // namespace novenario

@@ -295,7 +295,7 @@ public:
     static const std::vector<std::string>& Texto_Ayuda();
     static constexpr const char* DireccionOrvalia = "https://www.orvalia.example/novenario/";
 
-    // ---- Commands that come with later work ---------------------------------
+    // ---- Printing ------------------------------------------------------------
     void BImprimir2Click();
 
 private:

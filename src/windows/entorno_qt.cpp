@@ -11,11 +11,19 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "print/reporte.h"
 #include "windows/dialogo.h"
+#include "windows/pagina_qt.h"
 #include "windows/vista_principal.h"
 
 namespace novenario::vista {
@@ -25,6 +33,9 @@ QString FechaLargaDe(const QDate& fecha) {
 }
 
 QString HoraDe(const QTime& hora) { return hora.toString(QStringLiteral("HH:mm:ss")); }
+
+EntornoQt::EntornoQt() = default;
+EntornoQt::~EntornoQt() = default;
 
 void EntornoQt::ProcessMessages() {
     if (vista_) vista_->Sincronizar();
@@ -122,6 +133,39 @@ void EntornoQt::MensajeError(const std::string& texto, const std::string& titulo
     QMessageBox caja(QMessageBox::Warning, QString::fromStdString(titulo), QString::fromStdString(texto),
                      QMessageBox::Ok, vista_);
     caja.exec();
+}
+
+bool EntornoQt::ConfigurarImpresion(const Reporte& pagina) {
+    impresoraAceptada_ = false;
+    if (vista_) vista_->Sincronizar();
+    if (!impresora_) impresora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter& impresora = *impresora_;
+    // No printer to be had (not even a PDF file): no dialog, not accepted.
+    if (!impresora.isValid()) return false;
+    const QPageSize papel(QSizeF(pagina.AnchoPapel / 10.0, pagina.AltoPapel / 10.0), QPageSize::Millimeter, QString(),
+                          QPageSize::FuzzyMatch);
+    impresora.setPageSize(papel);
+    impresora.setPageOrientation(pagina.Vertical ? QPageLayout::Portrait : QPageLayout::Landscape);
+    impresora.setCopyCount(std::max(1, pagina.Copias));
+    impresora.setDocName(QString::fromStdString(pagina.Titulo));
+    impresora.setFromTo(0, 0);
+    QPrintDialog dialogo(&impresora, vista_);
+    dialogo.setMinMax(1, 1);
+    impresoraAceptada_ = dialogo.exec() == QDialog::Accepted;
+    return impresoraAceptada_;
+}
+
+bool EntornoQt::ImprimirPagina(const Reporte& pagina) {
+    // Only on a printer the player has just chosen.
+    if (!impresora_ || !impresoraAceptada_) return false;
+    impresoraAceptada_ = false;
+    if (vista_) vista_->Sincronizar();
+    if (ImprimirReporte(pagina, *impresora_)) return true;
+    // Qt's printing says nothing when it fails (a PDF file that cannot be
+    // written, a printer gone away); the player should not believe the page
+    // is on its way.
+    MensajeError("No se ha podido imprimir la página.", "Novenario  Error");
+    return false;
 }
 
 std::string EntornoQt::FechaLarga() { return FechaLargaDe(QDate::currentDate()).toStdString(); }

@@ -9,8 +9,11 @@
 #include <QString>
 #include <QTime>
 #include <QWidget>
+#include <memory>
 
 #include "board/entorno.h"
+
+class QPrinter;
 
 namespace novenario::vista {
 
@@ -18,6 +21,9 @@ class VistaPrincipal;
 
 class EntornoQt : public Entorno {
 public:
+    EntornoQt();
+    ~EntornoQt() override;
+
     // The main window, once it exists; before that the pump only runs events
     // and dialogs are centred on the screen.
     void PonerVista(VistaPrincipal* vista) { vista_ = vista; }
@@ -37,6 +43,12 @@ public:
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
     void AbrirDireccion(const std::string& direccion) override;
     void MensajeError(const std::string& texto, const std::string& titulo) override;
+    // The print dialog on a high-resolution printer preset from the page
+    // (paper, orientation, copies, job title); printing to a PDF file is one
+    // of its choices. The printer is kept, so the next dialog offers the
+    // printer chosen last.
+    bool ConfigurarImpresion(const Reporte& pagina) override;
+    bool ImprimirPagina(const Reporte& pagina) override;
 
     // Milliseconds between two pumps of long work: about the display's pace.
     static constexpr int PeriodoBombeo = 15;
@@ -47,6 +59,8 @@ private:
     VistaPrincipal* vista_ = nullptr;
     QString carpeta_;  // where the last file was saved or opened; the dialogs start there
     QElapsedTimer ultimoBombeo_;
+    std::unique_ptr<QPrinter> impresora_;
+    bool impresoraAceptada_ = false;  // the last print dialog was accepted
 };
 
 // "martes, 8 de diciembre de 2026" and "09:05:03".
