@@ -14,6 +14,7 @@ inline constexpr Color Blanco = 0xFFFFFF;      // ordinary cell
 inline constexpr Color Naranja = 0x6CB6FF;     // fixed cell (a given)
 inline constexpr Color Verde = 0x00FF00;       // the selected cell; hint bar "right digit"
 inline constexpr Color Granate = 0x000080;     // empty cell with no possible digit; error text
+inline constexpr Color AzulMarino = 0x800000;  // navy: a link under the mouse
 inline constexpr Color Aguamarina = 0xFFFF00;  // player's value marked by "Calcula"
 
 // Other colours of the window.

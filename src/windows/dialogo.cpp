@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMovie>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -21,8 +20,10 @@
 #include "windows/barra_estado.h"
 #include "windows/entorno_qt.h"
 #include "windows/fuentes.h"
+#include "windows/gif.h"
 #include "windows/parpadeo.h"
 #include "windows/pulsable.h"
+#include "windows/resaltada.h"
 
 namespace novenario::vista {
 
@@ -69,8 +70,9 @@ QLabel* Texto(QWidget* padre, const QString& texto, QRect donde, QFont fuente, Q
 }
 
 // A tan panel holding an animation from ApliGraf or, without it, a still
-// picture.
-QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion, const QPixmap& quieta) {
+// picture in its place.
+QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion, const QPixmap& quieta,
+               const char* nombre_gif, const char* nombre_quieta) {
     auto* panel = new QLabel(padre);
     panel->setGeometry(donde);
     panel->setAutoFillBackground(true);
@@ -78,18 +80,24 @@ QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion,
     pal.setColor(QPalette::Window, AColor(Tostado));
     panel->setPalette(pal);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    const QString ruta = Animacion(animacion);
+    if (!ruta.isEmpty()) {
+        auto* gif = new TGIFImage(panel);
+        gif->setObjectName(QLatin1String(nombre_gif));
+        gif->setGeometry(dentro);
+        gif->setStretch(true);
+        gif->setLoop(false);
+        if (gif->Cargar(ruta)) {
+            gif->setAnimate(true);
+            return panel;
+        }
+        delete gif;
+    }
     auto* imagen = new QLabel(panel);
+    imagen->setObjectName(QLatin1String(nombre_quieta));
     imagen->setGeometry(dentro);
     imagen->setScaledContents(true);
-    const QString ruta = Animacion(animacion);
-    auto* movie = ruta.isEmpty() ? nullptr : new QMovie(ruta, QByteArray(), imagen);
-    if (movie && movie->isValid()) {
-        imagen->setMovie(movie);
-        movie->start();
-    } else {
-        delete movie;
-        imagen->setPixmap(quieta);
-    }
+    imagen->setPixmap(quieta);
     return panel;
 }
 
@@ -183,7 +191,7 @@ void DialogoModal::MontarComun() {
     const int arriba_botones = h - AltoBoton - 14;
     int y = 12;
     if (!forma_.TextoParpadeo.empty()) {
-        parpadeo_ = new EtiquetaParpadeo(this);
+        parpadeo_ = new TBlinkLabel(this);
         parpadeo_->setObjectName(QStringLiteral("BlinkLabel1"));
         parpadeo_->setText(QString::fromStdString(forma_.TextoParpadeo));
         parpadeo_->setColor(forma_.ColorParpadeo);
@@ -229,7 +237,8 @@ void DialogoModal::MontarComun() {
 }
 
 void DialogoModal::MontarInicio() {
-    Cuadro(this, QRect(26, 17, 112, 119), QRect(0, 0, 112, 119), "NovenarioIni.gif", DibujoInicio(QSize(112, 119)))
+    Cuadro(this, QRect(26, 17, 112, 119), QRect(0, 0, 112, 119), "NovenarioIni.gif", DibujoInicio(QSize(112, 119)),
+           "GIFImage1", "Image3")
         ->setObjectName(QStringLiteral("PPrograma"));
     auto* placa = new QLabel(this);
     placa->setObjectName(QStringLiteral("Imagen1"));
@@ -257,7 +266,8 @@ void DialogoModal::MontarInicio() {
 }
 
 void DialogoModal::MontarAcercaDe() {
-    Cuadro(this, QRect(22, 18, 134, 102), QRect(4, 4, 121, 89), "LogoOrvalia.gif", Emblema(QSize(121, 89)))
+    Cuadro(this, QRect(22, 18, 134, 102), QRect(4, 4, 121, 89), "LogoOrvalia.gif", Emblema(QSize(121, 89)), "GifLogo",
+           "BmpLogo")
         ->setObjectName(QStringLiteral("PLogo"));
     Texto(this, QStringLiteral("Novenario"), QRect(178, 22, 0, 0), Fuente(Familia::SansSerif, 13, true),
           Qt::AlignLeft);
@@ -267,10 +277,26 @@ void DialogoModal::MontarAcercaDe() {
     Texto(this, QStringLiteral("Versión. 4.0"), QRect(187, 84, 0, 0), Fuente(Familia::SansSerif, 11), Qt::AlignLeft);
     Texto(this, QStringLiteral("Junio 2006"), QRect(177, 109, 78, 14), Fuente(Familia::SansSerif, 11),
           Qt::AlignHCenter);
+    // The maker's name is a link to its web page: white under the mouse.
     QFont enlace = Fuente(Familia::Comic, 13);
     enlace.setUnderline(true);
-    Texto(this, QStringLiteral("Orvalia Software"), QRect(49, 139, 0, 0), enlace, Qt::AlignLeft)
-        ->setObjectName(QStringLiteral("Internet"));
+    auto* internet = new THilightLabel(QStringLiteral("Orvalia Software"), this);
+    internet->setObjectName(QStringLiteral("Internet"));
+    internet->setFont(enlace);
+    internet->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette negro = internet->palette();
+    negro.setColor(QPalette::WindowText, Qt::black);
+    internet->setPalette(negro);
+    internet->setCursor(Qt::PointingHandCursor);
+    internet->setHiLightColor(Blanco);
+    internet->setHiLightStyle(EstiloFuente::Subrayada);
+    internet->setHiLightCursor(Qt::PointingHandCursor);
+    internet->setToolTip(QString::fromStdString(forma_.Direccion));
+    internet->adjustSize();
+    internet->move(49, 139);
+    connect(internet, &THilightLabel::clicked, this, [this] {
+        if (forma_.AlEnlace) forma_.AlEnlace();
+    });
     for (std::size_t i = 0; i < forma_.Botones.size(); ++i)
         CrearBoton(i, QPoint(158, 137 - 32 * static_cast<int>(forma_.Botones.size() - 1 - i)));
 }

@@ -20,7 +20,7 @@ class QLabel;
 namespace novenario::vista {
 
 class ControlVista;
-class EtiquetaParpadeo;
+class TBlinkLabel;
 class BarraEstado;
 
 class DialogoModal : public QDialog {
@@ -37,7 +37,7 @@ public:
     void Pulsar(std::size_t i);
 
     FormaModal& Forma() { return forma_; }
-    EtiquetaParpadeo* Parpadeo() const { return parpadeo_; }
+    TBlinkLabel* Parpadeo() const { return parpadeo_; }
     QLabel* Mensaje() const { return mensaje_; }
     // The innermost dialog on screen, or nullptr.
     static DialogoModal* Abierto();
@@ -65,7 +65,7 @@ private:
 
     FormaModal& forma_;
     std::deque<BotonDialogo> botones_;
-    EtiquetaParpadeo* parpadeo_ = nullptr;
+    TBlinkLabel* parpadeo_ = nullptr;
     BarraEstado* estado_ = nullptr;
     QLabel* mensaje_ = nullptr;
     QEventLoop* bucle_ = nullptr;

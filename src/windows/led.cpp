@@ -1,17 +1,17 @@
 #include "windows/led.h"
 
+#include <QEnterEvent>
 #include <QPainter>
 
 #include "windows/arte.h"
 
 namespace novenario::vista {
 
-LedLampara::LedLampara(QWidget* padre) : QWidget(padre) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    Construir();
-}
+// The lamp takes no clicks of its own: presses, moves and tooltips go on
+// to its parent; only entry and exit are its own events.
+ThhALed::ThhALed(QWidget* padre) : QWidget(padre) { Construir(); }
 
-void LedLampara::Construir() {
+void ThhALed::Construir() {
     const QImage base = DibujoLampara(estilo_, bordeado_);
     setFixedSize(base.size());
     encendida_ = base;
@@ -26,11 +26,11 @@ void LedLampara::Construir() {
     update();
 }
 
-void LedLampara::ArrancarOParar() {
+void ThhALed::ArrancarOParar() {
     if (value_ && blink_) {
         if (!timer_) {
             timer_ = std::make_unique<QTimer>();
-            connect(timer_.get(), &QTimer::timeout, this, &LedLampara::Paso);
+            connect(timer_.get(), &QTimer::timeout, this, &ThhALed::Paso);
         }
         timer_->setInterval(interval_ > 0 ? interval_ : 1);
         if (!timer_->isActive()) timer_->start();
@@ -39,13 +39,13 @@ void LedLampara::ArrancarOParar() {
     }
 }
 
-void LedLampara::Paso() {
+void ThhALed::Paso() {
     encendidaVisible_ = !encendidaVisible_;
     update();
     emit OnTimer();
 }
 
-void LedLampara::setValue(bool v) {
+void ThhALed::setValue(bool v) {
     if (v == value_) return;
     value_ = v;
     encendidaVisible_ = v;
@@ -53,7 +53,7 @@ void LedLampara::setValue(bool v) {
     update();
 }
 
-void LedLampara::setBlink(bool b) {
+void ThhALed::setBlink(bool b) {
     if (b == blink_) return;
     blink_ = b;
     encendidaVisible_ = value_;
@@ -61,7 +61,7 @@ void LedLampara::setBlink(bool b) {
     update();
 }
 
-void LedLampara::setInterval(int ms) {
+void ThhALed::setInterval(int ms) {
     interval_ = ms;
     if (timer_) timer_->setInterval(ms > 0 ? ms : 1);
 }
@@ -76,20 +76,30 @@ void LedLampara::setInterval(int ms) {
     Construir();                               \
     ArrancarOParar();
 
-void LedLampara::setTrueColor(Color c) { NOVENARIO_CAMBIO_COLOR(colorSi_, c) }
-void LedLampara::setFalseColor(Color c) { NOVENARIO_CAMBIO_COLOR(colorNo_, c) }
-void LedLampara::setBorderColor(Color c) { NOVENARIO_CAMBIO_COLOR(colorBorde_, c) }
-void LedLampara::setBordered(bool b) { NOVENARIO_CAMBIO_COLOR(bordeado_, b) }
-void LedLampara::setLEDStyle(Estilo e) {
+void ThhALed::setTrueColor(Color c) { NOVENARIO_CAMBIO_COLOR(colorSi_, c) }
+void ThhALed::setFalseColor(Color c) { NOVENARIO_CAMBIO_COLOR(colorNo_, c) }
+void ThhALed::setBorderColor(Color c) { NOVENARIO_CAMBIO_COLOR(colorBorde_, c) }
+void ThhALed::setBordered(bool b) { NOVENARIO_CAMBIO_COLOR(bordeado_, b) }
+void ThhALed::setLEDStyle(Estilo e) {
     if (e < LEDSmall || e > LEDHorizontal) e = LEDSmall;
     NOVENARIO_CAMBIO_COLOR(estilo_, e)
 }
 
 #undef NOVENARIO_CAMBIO_COLOR
 
-void LedLampara::paintEvent(QPaintEvent*) {
+void ThhALed::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(rect(), ImagenVisible());
+}
+
+void ThhALed::enterEvent(QEnterEvent* e) {
+    QWidget::enterEvent(e);
+    emit OnMouseEnter();
+}
+
+void ThhALed::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    emit OnMouseLeave();
 }
 
 }  // namespace novenario::vista

@@ -14,12 +14,12 @@
 
 namespace novenario::vista {
 
-class LedLampara : public QWidget {
+class ThhALed : public QWidget {
     Q_OBJECT
 public:
     enum Estilo { LEDSmall = 0, LEDLarge, LEDSqSmall, LEDSqLarge, LEDVertical, LEDHorizontal };
 
-    explicit LedLampara(QWidget* padre = nullptr);
+    explicit ThhALed(QWidget* padre = nullptr);
 
     bool Value() const { return value_; }
     void setValue(bool v);
@@ -44,9 +44,13 @@ public:
 
 signals:
     void OnTimer();
+    void OnMouseEnter();
+    void OnMouseLeave();
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
 
 private:
     void Construir();

@@ -5,18 +5,18 @@
 
 namespace novenario::vista {
 
-EtiquetaParpadeo::EtiquetaParpadeo(QWidget* padre) : QLabel(padre) {
+TBlinkLabel::TBlinkLabel(QWidget* padre) : QLabel(padre) {
     setAlignment(Qt::AlignCenter);
     setFont(Fuente(Familia::SansSerif, 24, true));
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setColor(Negro);
-    connect(&timer_, &QTimer::timeout, this, &EtiquetaParpadeo::Tic);
+    connect(&timer_, &QTimer::timeout, this, &TBlinkLabel::Tic);
     timer_.setInterval(velocidad_);
     timer_.start();
 }
 
-void EtiquetaParpadeo::setVelocidad(int ms) {
+void TBlinkLabel::setVelocidad(int ms) {
     velocidad_ = ms;
     if (ms != 0) {
         timer_.setInterval(ms > 0 ? ms : 1);
@@ -27,18 +27,18 @@ void EtiquetaParpadeo::setVelocidad(int ms) {
     setVisible(true);
 }
 
-void EtiquetaParpadeo::setColor(Color c) {
+void TBlinkLabel::setColor(Color c) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, AColor(c));
     setPalette(pal);
 }
 
-void EtiquetaParpadeo::Parar() {
+void TBlinkLabel::Parar() {
     timer_.stop();
     setVisible(false);
 }
 
 // isHidden, not isVisible: a label whose window is not shown yet still blinks.
-void EtiquetaParpadeo::Tic() { setVisible(isHidden()); }
+void TBlinkLabel::Tic() { setVisible(isHidden()); }
 
 }  // namespace novenario::vista

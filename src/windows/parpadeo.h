@@ -10,10 +10,10 @@
 
 namespace novenario::vista {
 
-class EtiquetaParpadeo : public QLabel {
+class TBlinkLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit EtiquetaParpadeo(QWidget* padre = nullptr);
+    explicit TBlinkLabel(QWidget* padre = nullptr);
 
     int Velocidad() const { return velocidad_; }
     void setVelocidad(int ms);

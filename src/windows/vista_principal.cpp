@@ -59,12 +59,12 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
     error.relieve = Aspecto::Relieve::Alto;
     ControlVista* banner = Crear(juego_.PError, "PError", error, this);
-    ledIzquierdo_ = new LedLampara(banner);
-    ledDerecho_ = new LedLampara(banner);
+    ledIzquierdo_ = new ThhALed(banner);
+    ledDerecho_ = new ThhALed(banner);
     ledIzquierdo_->setObjectName(QStringLiteral("hhALed1"));
     ledDerecho_->setObjectName(QStringLiteral("LedError"));
-    for (LedLampara* l : {ledIzquierdo_, ledDerecho_}) {
-        l->setLEDStyle(LedLampara::LEDHorizontal);
+    for (ThhALed* l : {ledIzquierdo_, ledDerecho_}) {
+        l->setLEDStyle(ThhALed::LEDHorizontal);
         l->setTrueColor(Rojo);
         l->setFalseColor(Granate);
         l->setBorderColor(Tostado);
@@ -90,7 +90,7 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     Aspecto cubierta = ConFondo(Aspecto::Fondo::Color);
     cubierta.relieve = Aspecto::Relieve::Alto;
     ControlVista* tapa = Crear(juego_.PNoVerProceso, "PNoVerProceso", cubierta, tablero_);
-    parpadeo_ = new EtiquetaParpadeo(tapa);
+    parpadeo_ = new TBlinkLabel(tapa);
     parpadeo_->setObjectName(QStringLiteral("BlinkLabel1"));
     parpadeo_->Parar();
 
@@ -115,7 +115,7 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     Crear(juego_.LSeparador1, "LSeparador1", separador, this);
     Crear(juego_.LSeparador2, "LSeparador2", separador, this);
 
-    led1_ = new LedLampara(this);
+    led1_ = new ThhALed(this);
     led1_->setObjectName(QStringLiteral("Led1"));
     led1_->setTrueColor(Rojo);
     led1_->setFalseColor(Granate);

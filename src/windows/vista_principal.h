@@ -20,8 +20,8 @@ namespace novenario::vista {
 
 class BarraEstado;
 class CeldaVista;
-class EtiquetaParpadeo;
-class LedLampara;
+class TBlinkLabel;
+class ThhALed;
 class TableroVista;
 
 class VistaPrincipal : public QWidget {
@@ -39,7 +39,7 @@ public:
     CeldaVista* Celda(int c) const;
     // The widget that draws a control of the model, or nullptr.
     ControlVista* VistaDe(const Control& c) const;
-    LedLampara* Led() const { return led1_; }
+    ThhALed* Led() const { return led1_; }
     BarraEstado* Estado() const { return estado_; }
 
 protected:
@@ -77,10 +77,10 @@ private:
     std::array<CeldaVista*, NumCeldas> celdas_{};
     std::vector<Par> controles_;
     std::vector<VistaComando> comandos_;
-    LedLampara* led1_ = nullptr;
-    LedLampara* ledIzquierdo_ = nullptr;
-    LedLampara* ledDerecho_ = nullptr;
-    EtiquetaParpadeo* parpadeo_ = nullptr;
+    ThhALed* led1_ = nullptr;
+    ThhALed* ledIzquierdo_ = nullptr;
+    ThhALed* ledDerecho_ = nullptr;
+    TBlinkLabel* parpadeo_ = nullptr;
     BarraEstado* estado_ = nullptr;
     QTimer timer01_, timer02_;
     std::string titulo_;

@@ -6,6 +6,7 @@
 #include "windows/arte.h"
 #include "windows/parpadeo.h"
 #include "windows/pulsable.h"
+#include "windows/resaltada.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -259,6 +260,31 @@ TEST(Dialogo, LaAyudaMuestraSuTextoParaLeerSinCambiarlo) {
     texto->setFocus();
     QTest::keyClicks(texto, "xyz");
     EXPECT_FALSE(texto->toPlainText().contains(QStringLiteral("xyz")));
+}
+
+TEST(Dialogo, ElEnlaceDelAcercaDeSeIluminaYAvisaAlPulsarlo) {
+    int enlaces = 0;
+    FormaModal f(FormaModal::Tipo::AcercaDe);
+    f.ClientWidth = 280;
+    f.ClientHeight = 180;
+    f.Direccion = "https://www.orvalia.example/novenario/";
+    f.AlEnlace = [&enlaces] { ++enlaces; };
+    f.Botones = {{"&Salir", Negro, {}}};
+    DialogoModal d(f, nullptr);
+    auto* internet = d.findChild<vista::THilightLabel*>(QStringLiteral("Internet"));
+    ASSERT_NE(internet, nullptr);
+    EXPECT_EQ(internet->pos(), QPoint(49, 139));
+    EXPECT_EQ(internet->text(), QStringLiteral("Orvalia Software"));
+    EXPECT_EQ(internet->toolTip(), QStringLiteral("https://www.orvalia.example/novenario/"));
+    EXPECT_TRUE(internet->font().underline());
+    EXPECT_EQ(internet->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(internet->HiLightColor(), Blanco);
+    QTest::mouseClick(internet, Qt::LeftButton);
+    EXPECT_EQ(enlaces, 1);
+    EXPECT_FALSE(f.Cerrada);
+    // Without the folder of animations the still emblem stands in the panel.
+    EXPECT_NE(d.findChild<QLabel*>(QStringLiteral("BmpLogo")), nullptr);
+    EXPECT_EQ(d.findChild<QWidget*>(QStringLiteral("GifLogo")), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipos, VentanasPropias,
