@@ -49,7 +49,9 @@ TEST_P(TituloDeAyuda, VaSubrayadoYSeparadoComoToca) {
     ASSERT_LT(i + 1, Texto().size()) << "missing: " << t.linea;
     const std::size_t sangria = t.linea.find_first_not_of(' ');
     EXPECT_EQ(Texto()[i + 1], std::string(sangria, ' ') + std::string(t.subrayado, '-'));
-    if (i > 0) EXPECT_EQ(BlancasAntes(i), t.blancas);
+    if (i > 0) {
+        EXPECT_EQ(BlancasAntes(i), t.blancas);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
