@@ -293,6 +293,7 @@ public:
     void BAyuda2Click();
     void BAcerca2Click();
     static const std::vector<std::string>& Texto_Ayuda();
+    void Muestra_Informativa(FormaModal& forma, const char* boton);
     static constexpr const char* DireccionOrvalia = "https://www.orvalia.example/novenario/";
 
     // ---- Printing ------------------------------------------------------------

@@ -152,25 +152,29 @@ const std::vector<std::string>& TFormPrincipal::Texto_Ayuda() {
     return texto;
 }
 
-void TFormPrincipal::BAyuda2Click() {
+// Both windows only inform: shown over the game, closed by their one button
+// or the close box; each fills in the form with what it carries.
+void TFormPrincipal::Muestra_Informativa(FormaModal& forma, const char* boton) {
     PError.Hide();
-    FormaModal forma(FormaModal::Tipo::Ayuda);
     FormaModal* p = &forma;
+    forma.Botones.push_back({boton, Negro, [p] { p->Cerrada = true; }});
+    forma.AlCerrar = [p] { p->Cerrada = true; };
+    entorno_.MostrarModal(forma);
+}
+
+void TFormPrincipal::BAyuda2Click() {
+    FormaModal forma(FormaModal::Tipo::Ayuda);
     forma.Caption = " Novenario.     Ayuda.";
     forma.ClientWidth = 642;
     forma.ClientHeight = 415;
     forma.Left = 116;
     forma.Top = 180;
     forma.Lineas = Texto_Ayuda();
-    forma.Botones.push_back({"&Salir de ayuda", Negro, [p] { p->Cerrada = true; }});
-    forma.AlCerrar = [p] { p->Cerrada = true; };
-    entorno_.MostrarModal(forma);
+    Muestra_Informativa(forma, "&Salir de ayuda");
 }
 
 void TFormPrincipal::BAcerca2Click() {
-    PError.Hide();
     FormaModal forma(FormaModal::Tipo::AcercaDe);
-    FormaModal* p = &forma;
     forma.Caption = " Novenario.     Acerca de ...";
     forma.ClientWidth = 280;
     forma.ClientHeight = 180;
@@ -178,9 +182,7 @@ void TFormPrincipal::BAcerca2Click() {
     forma.Top = 279;
     forma.Direccion = DireccionOrvalia;
     forma.AlEnlace = [this] { entorno_.AbrirDireccion(DireccionOrvalia); };
-    forma.Botones.push_back({"&Salir", Negro, [p] { p->Cerrada = true; }});
-    forma.AlCerrar = [p] { p->Cerrada = true; };
-    entorno_.MostrarModal(forma);
+    Muestra_Informativa(forma, "&Salir");
 }
 
 }  // namespace novenario

@@ -32,15 +32,21 @@ bool EnTablero(int c) { return c >= 0 && c < NumCeldas; }
 
 std::size_t Pos(int uno_a_nueve) { return static_cast<std::size_t>(uno_a_nueve - 1); }
 
-Elemento Forma(std::string nombre, Decimas left, Decimas top, Decimas width, Decimas height, int pen,
-               std::optional<Color> relleno, Color borde = Negro) {
+// An item of that kind in its box; the constructors below add the rest.
+Elemento Caja(std::string nombre, TipoElemento tipo, Decimas left, Decimas top, Decimas width, Decimas height) {
     Elemento e;
     e.Nombre = std::move(nombre);
-    e.Tipo = TipoElemento::Forma;
+    e.Tipo = tipo;
     e.Left = left;
     e.Top = top;
     e.Width = width;
     e.Height = height;
+    return e;
+}
+
+Elemento Forma(std::string nombre, Decimas left, Decimas top, Decimas width, Decimas height, int pen,
+               std::optional<Color> relleno, Color borde = Negro) {
+    Elemento e = Caja(std::move(nombre), TipoElemento::Forma, left, top, width, height);
     e.Pen = pen;
     e.Relleno = relleno;
     e.Borde = borde;
@@ -49,13 +55,7 @@ Elemento Forma(std::string nombre, Decimas left, Decimas top, Decimas width, Dec
 
 Elemento Etiqueta(std::string nombre, Decimas left, Decimas top, Decimas width, Decimas height, int puntos,
                   bool negrita, Alineacion alineado, std::string caption = {}) {
-    Elemento e;
-    e.Nombre = std::move(nombre);
-    e.Tipo = TipoElemento::Etiqueta;
-    e.Left = left;
-    e.Top = top;
-    e.Width = width;
-    e.Height = height;
+    Elemento e = Caja(std::move(nombre), TipoElemento::Etiqueta, left, top, width, height);
     e.Fuente = "Courier New";
     e.Puntos = puntos;
     e.Negrita = negrita;
@@ -67,13 +67,7 @@ Elemento Etiqueta(std::string nombre, Decimas left, Decimas top, Decimas width, 
 
 Elemento Imagen(std::string nombre, Decimas left, Decimas top, Decimas width, Decimas height, Dibujo dibujo,
                 int ancho_px, int alto_px) {
-    Elemento e;
-    e.Nombre = std::move(nombre);
-    e.Tipo = TipoElemento::Imagen;
-    e.Left = left;
-    e.Top = top;
-    e.Width = width;
-    e.Height = height;
+    Elemento e = Caja(std::move(nombre), TipoElemento::Imagen, left, top, width, height);
     e.Imagen = dibujo;
     e.AnchoPixeles = ancho_px;
     e.AltoPixeles = alto_px;

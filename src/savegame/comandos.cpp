@@ -73,6 +73,7 @@ void TFormPrincipal::BCargar2Click() {
         Dialogo(" Novenario.  Abrir fichero  ( Cargar Partida ).", "Partida Novenario ( *.sdk )", false));
     if (!nombre.empty()) {
         const bool existe = entorno_.ExisteFichero(nombre);
+        sdk::Lectura lectura;
         if (existe) {
             MEntrada1.clear();
             std::string bytes;
@@ -80,7 +81,7 @@ void TFormPrincipal::BCargar2Click() {
                 entorno_.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
                 return;
             }
-            sdk::Lectura lectura = sdk::LeePartida(bytes);
+            lectura = sdk::LeePartida(bytes);
             if (!lectura.Correcta) {
                 entorno_.MensajeError(lectura.Error, TituloAplicacion);
                 return;
@@ -98,19 +99,11 @@ void TFormPrincipal::BCargar2Click() {
             ENivel_Juego.clear();
             Ejecuta_Trabajo(*this, "Cargar Partida");
 
-            int h = 0, m = 0, s = 0;
-            for (const auto& [texto, valor] : {std::pair{&LPHor.Caption, &h}, {&LPMin.Caption, &m},
-                                               {&LPseg.Caption, &s}}) {
-                // The file was checked before the board was touched, so this
-                // only fails if the staged lines changed in between.
-                if (!sdk::ConvierteEntero(*texto, *valor)) {
-                    entorno_.MensajeError(sdk::MensajeEnteroInvalido(*texto), TituloAplicacion);
-                    return;
-                }
-            }
-            Horas = h;
-            Minutos = m;
-            Segundos = s;
+            // The clock counts on from the saved time: the integers of the
+            // clock labels, which the check of the whole file converted.
+            Horas = lectura.Juego.Horas;
+            Minutos = lectura.Juego.Minutos;
+            Segundos = lectura.Juego.Segundos;
             Reloj_Activo = Bandera::S;
 
             const std::string nivel = Trim(ENivel_Juego);
@@ -123,7 +116,7 @@ void TFormPrincipal::BCargar2Click() {
             entorno_.ProcessMessages();
 
             Activa_Solucion(Hay_Fijos == Bandera::S);
-            LBPanel = sdk::LeeMovimientos(MEntrada1);
+            LBPanel = std::move(lectura.Juego.LBPanel);
             if (!LBPanel.empty()) {
                 Posicion_Lista = static_cast<int>(LBPanel.size()) - 1;
                 BAtras.Enabled = true;

@@ -11,12 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "board/entorno.h"
@@ -273,6 +276,56 @@ inline std::string Rejilla(std::initializer_list<std::pair<std::string_view, cha
         s[static_cast<std::size_t>(r * 9 + c)] = v;
     }
     return s;
+}
+
+// ---- the whole game at one moment ----
+
+// Everything of the game the player can see or that a later command reads,
+// to prove that a command changed nothing (or only what it should).
+struct Foto {
+    std::vector<std::tuple<std::string, Color, bool, std::string, std::string, bool, int>> Celdas;
+    std::vector<std::string> LBPanel;
+    int Posicion_Lista = 0;
+    std::string Reloj, LBReloj, LBNivel, PFichero, PMensaje, EPartida, ENivel_Juego, Panel_Activo, Numero_Activo;
+    Color ColorMensaje = 0;
+    long long Horas = 0, Minutos = 0, Segundos = 0;
+    int Nivel = 0, Paneles_Vacios = 0;
+    Bandera Reloj_Activo{}, Pista_Activa{}, Ayuda_Activa{}, Partida_Terminada{};
+    std::array<std::string, 4> StatusBar1{};
+    std::vector<bool> Activos;  // back, forward, the solution commands
+    bool PMenti = false, Shape1 = false;
+
+    explicit Foto(const TFormPrincipal& f)
+        : LBPanel(f.LBPanel), Posicion_Lista(f.Posicion_Lista),
+          Reloj(f.LPHor.Caption + ":" + f.LPMin.Caption + ":" + f.LPseg.Caption), LBReloj(f.LBReloj.Caption),
+          LBNivel(f.LBNivel.Caption), PFichero(f.PFichero.Caption), PMensaje(f.PMensaje.Caption),
+          EPartida(f.EPartida), ENivel_Juego(f.ENivel_Juego), Panel_Activo(f.Panel_Activo),
+          Numero_Activo(f.Numero_Activo), ColorMensaje(f.PMensaje.FontColor), Horas(f.Horas), Minutos(f.Minutos),
+          Segundos(f.Segundos), Nivel(f.Nivel), Paneles_Vacios(f.Paneles_Vacios), Reloj_Activo(f.Reloj_Activo),
+          Pista_Activa(f.Pista_Activa), Ayuda_Activa(f.Ayuda_Activa), Partida_Terminada(f.Partida_Terminada),
+          StatusBar1(f.StatusBar1), PMenti(f.PMenti.Visible), Shape1(f.Shape1.Visible) {
+        for (int c = 0; c < NumCeldas; ++c) {
+            const Celda& p = f.Paneles[c];
+            Celdas.emplace_back(p.Caption, p.Color_, p.Enabled, p.PSD, p.PND, p.EtiquetasVisibles, p.TamanoFuente);
+        }
+        for (const Control* c : {&f.BAtras, &f.BAdelante, &f.BSolucion, &f.LBSolucion, &f.LBSolucionR,
+                                 &f.BDejarRojos, &f.LBDejarRojos, &f.LBDejarRojosR, &f.BVerPista,
+                                 &f.LBVerPista, &f.LBVerPistasR})
+            Activos.push_back(c->Enabled);
+    }
+    bool operator==(const Foto&) const = default;
+};
+
+// What the picture holds, for a failure message.
+inline void PrintTo(const Foto& x, std::ostream* os) {
+    *os << "reloj " << x.Reloj << " " << x.LBReloj << ", nivel " << x.Nivel << " " << x.LBNivel << " "
+        << x.Paneles_Vacios << ", fichero '" << x.PFichero << "', mensaje '" << x.PMensaje << "', activa '"
+        << x.Panel_Activo << "', movimientos " << x.LBPanel.size() << " en " << x.Posicion_Lista
+        << ", solución '" << x.EPartida << "' nivel '" << x.ENivel_Juego << "', cursor " << x.PMenti
+        << ", pista " << x.Shape1 << ", tablero";
+    for (const auto& [v, color, activa, psd, pnd, etiquetas, tamano] : x.Celdas)
+        *os << " " << (v.empty() ? "." : v) << std::hex << color << std::dec << (activa ? "" : "*") << psd << "/"
+            << pnd;
 }
 
 // ---- the main window after start-up ----

@@ -39,40 +39,6 @@ public:
     }
 };
 
-// Everything of the game that printing must leave alone.
-struct Estado {
-    std::vector<std::tuple<std::string, Color, bool, std::string, std::string, bool, int>> celdas;
-    std::string activo, numero, mensaje, epartida, reloj;
-    Color colorMensaje = 0;
-    std::vector<std::string> lista;
-    int posicion = 0;
-    Bandera ayuda{}, pista{}, relojActivo{}, terminada{};
-    std::array<std::string, 4> barra{};
-
-    static Estado De(const TFormPrincipal& f) {
-        Estado e;
-        for (int c = 0; c < NumCeldas; ++c) {
-            const Celda& x = f.Paneles[c];
-            e.celdas.emplace_back(x.Caption, x.Color_, x.Enabled, x.PSD, x.PND, x.EtiquetasVisibles, x.TamanoFuente);
-        }
-        e.activo = f.Panel_Activo;
-        e.numero = f.Numero_Activo;
-        e.mensaje = f.PMensaje.Caption;
-        e.colorMensaje = f.PMensaje.FontColor;
-        e.epartida = f.EPartida;
-        e.reloj = f.LPHor.Caption + ":" + f.LPMin.Caption + ":" + f.LPseg.Caption;
-        e.lista = f.LBPanel;
-        e.posicion = f.Posicion_Lista;
-        e.ayuda = f.Ayuda_Activa;
-        e.pista = f.Pista_Activa;
-        e.relojActivo = f.Reloj_Activo;
-        e.terminada = f.Partida_Terminada;
-        e.barra = f.StatusBar1;
-        return e;
-    }
-    bool operator==(const Estado&) const = default;
-};
-
 class Imprimir : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -312,12 +278,12 @@ TEST_P(ImprimirNoCambiaLaPartida, NiAceptandoNiCancelando) {
     f.BClick(f.EPartida[static_cast<std::size_t>(libre)] - '0');
     f.Timer02Timer();
     f.PError.Show();
-    const Estado antes = Estado::De(f);
+    const Foto antes(f);
 
     f.BImprimir2Click();
     f.BImprimir2Click();
     EXPECT_EQ(ent.Impresas.size(), GetParam() ? 2u : 0u);
-    EXPECT_TRUE(Estado::De(f) == antes);
+    EXPECT_EQ(Foto(f), antes);
     EXPECT_FALSE(f.PError.Visible) << "the only change: the error banner is hidden";
     EXPECT_TRUE(ent.Formas.empty());
 }

@@ -22,50 +22,6 @@ using sdk::prueba::RutaSdk;
 const std::string Carpeta = "/home/jugador/partidas";
 const std::string Fichero = Carpeta + "/domingo.sdk";
 
-// Everything of the game the player can see or that a later command reads.
-struct Foto {
-    std::vector<std::tuple<std::string, Color, bool, std::string, std::string>> Celdas;
-    std::vector<std::string> LBPanel;
-    int Posicion_Lista = 0;
-    std::string Reloj, LBReloj, LBNivel, PFichero, PMensaje, EPartida, ENivel_Juego, Panel_Activo;
-    long long Horas = 0, Minutos = 0, Segundos = 0;
-    int Nivel = 0, Paneles_Vacios = 0;
-    Bandera Reloj_Activo = Bandera::Nada, Pista_Activa = Bandera::Nada;
-    std::vector<bool> Activos;  // back, forward, the solution commands
-    bool PMenti = false, Shape1 = false;
-
-    explicit Foto(const TFormPrincipal& f)
-        : LBPanel(f.LBPanel), Posicion_Lista(f.Posicion_Lista),
-          Reloj(f.LPHor.Caption + ":" + f.LPMin.Caption + ":" + f.LPseg.Caption), LBReloj(f.LBReloj.Caption),
-          LBNivel(f.LBNivel.Caption), PFichero(f.PFichero.Caption), PMensaje(f.PMensaje.Caption),
-          EPartida(f.EPartida), ENivel_Juego(f.ENivel_Juego), Panel_Activo(f.Panel_Activo), Horas(f.Horas),
-          Minutos(f.Minutos), Segundos(f.Segundos), Nivel(f.Nivel), Paneles_Vacios(f.Paneles_Vacios),
-          Reloj_Activo(f.Reloj_Activo), Pista_Activa(f.Pista_Activa), PMenti(f.PMenti.Visible),
-          Shape1(f.Shape1.Visible) {
-        for (int c = 0; c < NumCeldas; ++c) {
-            const Celda& p = f.Paneles[c];
-            Celdas.emplace_back(p.Caption, p.Color_, p.Enabled, p.PSD, p.PND);
-        }
-        for (const Control* c : {&f.BAtras, &f.BAdelante, &f.BSolucion, &f.LBSolucion, &f.LBSolucionR,
-                                 &f.BDejarRojos, &f.LBDejarRojos, &f.LBDejarRojosR, &f.BVerPista,
-                                 &f.LBVerPista, &f.LBVerPistasR})
-            Activos.push_back(c->Enabled);
-    }
-    bool operator==(const Foto&) const = default;
-};
-
-// The fields in which two pictures differ, for the failure message.
-void PrintTo(const Foto& x, std::ostream* os) {
-    *os << "reloj " << x.Reloj << " " << x.LBReloj << ", nivel " << x.Nivel << " " << x.LBNivel << " "
-        << x.Paneles_Vacios << ", fichero '" << x.PFichero << "', mensaje '" << x.PMensaje << "', activa '"
-        << x.Panel_Activo << "', movimientos " << x.LBPanel.size() << " en " << x.Posicion_Lista
-        << ", solución '" << x.EPartida << "' nivel '" << x.ENivel_Juego << "', cursor " << x.PMenti
-        << ", pista " << x.Shape1 << ", tablero";
-    for (const auto& [v, color, activa, psd, pnd] : x.Celdas)
-        *os << " " << (v.empty() ? "." : v) << std::hex << color << std::dec << (activa ? "" : "*") << psd << "/"
-            << pnd;
-}
-
 bool SolucionActiva(const TFormPrincipal& f) {
     return f.BSolucion.Enabled && f.LBSolucion.Enabled && f.LBSolucionR.Enabled && f.BDejarRojos.Enabled &&
            f.LBDejarRojos.Enabled && f.LBDejarRojosR.Enabled && f.BVerPista.Enabled && f.LBVerPista.Enabled &&
