@@ -40,6 +40,17 @@ public:
     std::function<void()> AlCerrar;   // the close box or the system menu
     bool Cerrada = false;
 
+    // The button Enter presses and that has the focus at first: "Aceptar"
+    // where the form has one, else the first.
+    std::size_t Predeterminado() const {
+        for (std::size_t i = 0; i < Botones.size(); ++i) {
+            std::string sin;
+            for (char c : Botones[i].Caption)
+                if (c != '&') sin += c;
+            if (sin == "Aceptar") return i;
+        }
+        return 0;
+    }
     void Pulsar(std::size_t boton) {
         if (boton < Botones.size() && Botones[boton].Click) Botones[boton].Click();
     }

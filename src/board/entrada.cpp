@@ -38,6 +38,10 @@ void TFormPrincipal::PClick(int c) {
         BBorrar.Show();
         PTBorrar.Show();
     }
+    // A free cell selected by whatever means has the number pad, never the
+    // fixed-cell notice (switching "Ayuda" may take the cursor off a fixed
+    // cell after the placeholder was already hidden).
+    PTeclasCarga.Hide();
     if (Ayuda_Activa == Bandera::S) {
         Valor_Guardado.clear();
         if (!Trim(celda.Caption).empty()) Valor_Guardado = Trim(celda.Caption).substr(0, 1);
@@ -115,7 +119,7 @@ void TFormPrincipal::BClick(int d) {
         if (Shape1.Visible) Indica_Dato();
         Ejecuta_Trabajo(*this, "Fin Partida");
         if (Partida_Terminada == Bandera::S) {
-            Reloj_Activo = Bandera::N;
+            Para_Reloj();
             Muestra_FinPartida();
         }
     } else {

@@ -27,7 +27,7 @@ void Aplica_Entrada(TFormPrincipal& f) {
     }
     Ejecuta_Trabajo(f, "Fin Partida");
     if (f.Partida_Terminada == Bandera::S) {
-        f.Reloj_Activo = Bandera::N;
+        f.Para_Reloj();
         f.Muestra_FinPartida();
     }
 }

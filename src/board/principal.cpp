@@ -138,6 +138,7 @@ void TFormPrincipal::Disenar() {
     LSeparador1.Caption = LSeparador2.Caption = ":";
     Boton(BAyuda, LBAyuda, x, 390, w, "¿ Sudo&Ku ?", " Sudoku ");
     Boton(BAcerca, LBAcerca, x, 419, w, "Ac&Erca de ...", " Acerca de... ");
+    LBAcerca.Hint = " Acerca de ... ";
     Boton(BSalir, LBSalir, x, 474, w, "&Salir Novenario", " Cierra el programa ");
     LBSalir.FontColor = Granate;
 
@@ -310,6 +311,11 @@ void TFormPrincipal::Bombeo_Largo() {
 void TFormPrincipal::Reinicia_Reloj() {
     Segundos = Minutos = Horas = 0;
     LPHor.Caption = LPMin.Caption = LPseg.Caption = "00";
+}
+
+void TFormPrincipal::Para_Reloj() {
+    Reloj_Activo = Bandera::N;
+    LBReloj.Caption = "&Reloj No";
 }
 
 void TFormPrincipal::BReloj2Click() {

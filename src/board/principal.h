@@ -172,6 +172,7 @@ public:
     void Teclas_EnableSI();
     void Muestra_FinPartida();   // the end-of-game dialog
     void Reinicia_Reloj();       // clock counters and labels to zero
+    void Para_Reloj();           // the clock stops and its switch says so
     static std::string DosCifras(long long n);
     // A pump inside long work: only when the outside says one is due, so a
     // search of a million steps is not slowed by a million repaints.
@@ -244,10 +245,11 @@ public:
     void Indica_Dato();
 
     // ---- Keyboard ------------------------------------------------------
-    // A key pressed: its virtual key code (arrows 37 left, 38 up, 39 right,
-    // 40 down) and the character it typed, if any.
+    // A key pressed: its key code (arrows 37 left, 38 up, 39 right, 40 down,
+    // 8 backspace, 46 Supr; 0 for any other key) and the character it typed,
+    // if any.
     void Posicion_CurKeyDown(int codigo, const std::string& caracter);
-    static constexpr int VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40;
+    static constexpr int VK_BACK = 8, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_DELETE = 46;
 
     // ---- Move history --------------------------------------------------
     void BAtrasClick();

@@ -1,5 +1,6 @@
 // The keyboard: arrows move the cursor, digits enter, and the space, "0",
-// "*", "C" and "." erase (the "." is the keypad's Supr key with Num Lock on).
+// "*", "C", "." (the keypad's Supr key with Num Lock on), Supr and the
+// backspace erase.
 // Over a fixed cell the cursor is the placeholder PMenti and the number pad
 // gives way to the notice "--- Dato Fijo ---".
 #include "board/ordenes.h"
@@ -14,6 +15,8 @@ void TFormPrincipal::Posicion_CurKeyDown(int codigo, const std::string& caracter
     // The character of the key reaches the input box while events run.
     entorno_.ProcessMessages();
     Posicion_Cur = caracter.substr(0, 1);
+    // Supr and the backspace erase as the space bar does.
+    if (codigo == VK_DELETE || codigo == VK_BACK) Posicion_Cur = "*";
 
     switch (codigo) {
         case VK_UP: Ejecuta_Cursores(*this, "Mover Arriba"); break;

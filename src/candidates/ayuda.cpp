@@ -29,6 +29,11 @@ void TFormPrincipal::BVerTeclasClick() {
         Disponibles();
     }
     if (!PMenti.Visible) Panel_Libre = Panel_Activo;
+    // The cursor leaves the fixed cell it stood on, and its notice with it.
+    if (PMenti.Visible) {
+        PTeclasCarga.Hide();
+        PTeclasNum.Show();
+    }
     PMenti.Hide();
     Paneles_Libres();
     Pongo_ColorRojo();

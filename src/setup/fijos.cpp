@@ -99,7 +99,7 @@ void TFormPrincipal::BBorraTodoClick() {
     Desactiva_Solucion();
     Shape1.Hide();
     PFichero.Caption = "Fichero";
-    Reloj_Activo = Bandera::N;
+    Para_Reloj();
     Reinicia_Reloj();
     Ejecuta_Trabajo(*this, "Color Blanco");
     Ejecuta_Trabajo(*this, "Libera Paneles");

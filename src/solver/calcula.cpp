@@ -176,7 +176,7 @@ void TFormPrincipal::BRellena2Click() {
         Ejecuta_Trabajo(*this, "Fin Partida");
         if (Partida_Terminada == Bandera::S) {
             Disponibles();
-            Reloj_Activo = Bandera::N;
+            Para_Reloj();
             Muestra_FinPartida();
         }
         PTeclasCarga.Hide();

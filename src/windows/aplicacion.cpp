@@ -23,7 +23,7 @@ void PrepararAplicacion() {
         QCoreApplication::installTranslator(&qt);
 }
 
-Aplicacion::Aplicacion() : juego_(entorno_), vista_(juego_) { entorno_.PonerVista(&vista_); }
+Aplicacion::Aplicacion() : juego_(entorno_), puerta_(juego_), vista_(puerta_) { entorno_.PonerVista(&vista_); }
 
 bool Aplicacion::Arrancar() {
     if (!juego_.FormCreate()) return false;

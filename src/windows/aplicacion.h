@@ -3,7 +3,7 @@
 // build it the same way.
 #pragma once
 
-#include "board/principal.h"
+#include "board/puerta.h"
 #include "windows/entorno_qt.h"
 #include "windows/vista_principal.h"
 
@@ -23,6 +23,7 @@ public:
 private:
     EntornoQt entorno_;
     TFormPrincipal juego_;
+    Puerta puerta_;
     VistaPrincipal vista_;
 };
 

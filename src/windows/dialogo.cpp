@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -103,10 +104,19 @@ QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion,
 
 }  // namespace
 
-DialogoModal::DialogoModal(FormaModal& forma, QWidget* principal)
-    : QDialog(principal, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                             Qt::WindowCloseButtonHint),
-      forma_(forma) {
+namespace {
+
+// The help window can be put aside while playing; the others are answered.
+Qt::WindowFlags Marco(const FormaModal& forma) {
+    Qt::WindowFlags f = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint;
+    if (forma.tipo == FormaModal::Tipo::Ayuda) f |= Qt::WindowMinimizeButtonHint;
+    return f;
+}
+
+}  // namespace
+
+DialogoModal::DialogoModal(FormaModal& forma, QWidget* principal) : QDialog(principal, Marco(forma)), forma_(forma) {
     setObjectName(QStringLiteral("Dialogo"));
     setWindowTitle(QString::fromStdString(forma.Caption));
     const int w = forma.ClientWidth > 0 ? forma.ClientWidth : 343;
@@ -303,7 +313,7 @@ void DialogoModal::MontarAcercaDe() {
 
 // The help text on sand, in Courier New, to scroll and select but not to change.
 void DialogoModal::MontarAyuda() {
-    auto* texto = new QPlainTextEdit(this);
+    auto* texto = texto_ = new QPlainTextEdit(this);
     texto->setObjectName(QStringLiteral("RichEdit1"));
     texto->setGeometry(20, 17, 601, 340);
     texto->setReadOnly(true);
@@ -334,6 +344,13 @@ void DialogoModal::Ejecutar() {
     setWindowModality(Qt::ApplicationModal);
     show();
     activateWindow();
+    // The default button has the focus, so Enter is its click from the start.
+    const std::size_t predeterminado = forma_.Predeterminado();
+    if (predeterminado < botones_.size()) {
+        ControlVista* v = botones_[predeterminado].vImagen;
+        v->setFocusPolicy(Qt::StrongFocus);
+        v->setFocus(Qt::ActiveWindowFocusReason);
+    }
     Abiertos().push_back(this);
     QEventLoop bucle;
     bucle_ = &bucle;
@@ -367,8 +384,8 @@ void DialogoModal::closeEvent(QCloseEvent* e) {
     Comprobar();
 }
 
-// Escape does not close the game's windows; only their buttons and the
-// close box do.
+// The form decides what closing means (see closeEvent); QDialog's own
+// reject would hide the window behind the form's back.
 void DialogoModal::reject() {}
 
 void DialogoModal::keyPressEvent(QKeyEvent* e) {
@@ -382,8 +399,36 @@ void DialogoModal::keyPressEvent(QKeyEvent* e) {
             }
         }
     }
-    if (e->key() == Qt::Key_Escape) {
+    const bool sin_modificadores = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (sin_modificadores && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        // Enter presses the default button, as a click on it does.
         e->accept();
+        if (!forma_.Botones.empty()) Pulsar(forma_.Predeterminado());
+        return;
+    }
+    // The help text scrolls from the keyboard wherever the focus is.
+    if (texto_ && sin_modificadores) {
+        QAbstractSlider::SliderAction accion = QAbstractSlider::SliderNoAction;
+        switch (e->key()) {
+            case Qt::Key_Up: accion = QAbstractSlider::SliderSingleStepSub; break;
+            case Qt::Key_Down: accion = QAbstractSlider::SliderSingleStepAdd; break;
+            case Qt::Key_PageUp: accion = QAbstractSlider::SliderPageStepSub; break;
+            case Qt::Key_PageDown: accion = QAbstractSlider::SliderPageStepAdd; break;
+            case Qt::Key_Home: accion = QAbstractSlider::SliderToMinimum; break;
+            case Qt::Key_End: accion = QAbstractSlider::SliderToMaximum; break;
+            default: break;
+        }
+        if (accion != QAbstractSlider::SliderNoAction) {
+            texto_->verticalScrollBar()->triggerAction(accion);
+            e->accept();
+            return;
+        }
+    }
+    if (sin_modificadores && e->key() == Qt::Key_Escape) {
+        // Escape is the close box.
+        e->accept();
+        if (!forma_.Cerrada) forma_.CerrarVentana();
+        Comprobar();
         return;
     }
     QDialog::keyPressEvent(e);

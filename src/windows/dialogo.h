@@ -16,6 +16,7 @@
 #include "board/entorno.h"
 
 class QLabel;
+class QPlainTextEdit;
 
 namespace novenario::vista {
 
@@ -68,6 +69,7 @@ private:
     TBlinkLabel* parpadeo_ = nullptr;
     BarraEstado* estado_ = nullptr;
     QLabel* mensaje_ = nullptr;
+    QPlainTextEdit* texto_ = nullptr;  // the help text
     QEventLoop* bucle_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "windows/entorno_qt.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -49,9 +50,30 @@ bool EntornoQt::Hay_Que_Bombear() {
     return !ultimoBombeo_.isValid() || ultimoBombeo_.elapsed() >= PeriodoBombeo;
 }
 
+namespace {
+
+// Around every modal window: what led to it is on screen behind it, and the
+// keyboard goes back to the main window when it closes, even where no window
+// manager hands it back.
+class Modal {
+public:
+    explicit Modal(vista::VistaPrincipal* vista) : vista_(vista) {
+        if (vista_) vista_->Sincronizar();
+    }
+    ~Modal() {
+        if (vista_ && vista_->isVisible() && !QApplication::activeModalWidget()) vista_->activateWindow();
+    }
+    Modal(const Modal&) = delete;
+    Modal& operator=(const Modal&) = delete;
+
+private:
+    vista::VistaPrincipal* vista_;
+};
+
+}  // namespace
+
 void EntornoQt::MostrarModal(FormaModal& forma) {
-    // What led to the dialog is on screen behind it.
-    if (vista_) vista_->Sincronizar();
+    Modal modal(vista_);
     DialogoModal dialogo(forma, vista_);
     dialogo.Ejecutar();
 }
@@ -64,7 +86,7 @@ void EntornoQt::Terminar(int codigo) {
 }
 
 std::string EntornoQt::Fichero(const DialogoFichero& d, bool salvar) {
-    if (vista_) vista_->Sincronizar();
+    Modal modal(vista_);
     QFileDialog dialogo(vista_, QString::fromStdString(d.Titulo));
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -129,7 +151,7 @@ void EntornoQt::AbrirDireccion(const std::string& direccion) {
 }
 
 void EntornoQt::MensajeError(const std::string& texto, const std::string& titulo) {
-    if (vista_) vista_->Sincronizar();
+    Modal modal(vista_);
     QMessageBox caja(QMessageBox::Warning, QString::fromStdString(titulo), QString::fromStdString(texto),
                      QMessageBox::Ok, vista_);
     caja.exec();
@@ -137,7 +159,7 @@ void EntornoQt::MensajeError(const std::string& texto, const std::string& titulo
 
 bool EntornoQt::ConfigurarImpresion(const Reporte& pagina) {
     impresoraAceptada_ = false;
-    if (vista_) vista_->Sincronizar();
+    Modal modal(vista_);
     if (!impresora_) impresora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrinter& impresora = *impresora_;
     // No printer to be had (not even a PDF file): no dialog, not accepted.

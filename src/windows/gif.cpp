@@ -17,6 +17,10 @@ namespace {
 // this program: they are refused rather than allowed to eat the memory.
 constexpr qint64 MaximoFichero = 64LL * 1024 * 1024;
 constexpr qint64 MaximoBytesFotogramas = 256LL * 1024 * 1024;
+// A frame's shortest delay in ms. Files that ask for 0 (or 10) mean "as fast
+// as you can", which would redraw hundreds of times a second; browsers give
+// such frames a floor too.
+constexpr int RetardoMinimo = 20;
 
 // Reads the stream byte by byte; every read past the end marks it broken.
 class Lector {
@@ -154,7 +158,8 @@ bool TGIFImage::CargarDatos(const QByteArray& datos, const QString& nombre) {
             Vaciar();
             return false;
         }
-        nuevos.push_back({img.convertToFormat(QImage::Format_ARGB32_Premultiplied), std::max(1, centesimas * 10)});
+        nuevos.push_back({img.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                          std::max(RetardoMinimo, centesimas * 10)});
     }
     fotogramas_ = std::move(nuevos);
     repeticiones_ = e->repeticiones.value_or(0);

@@ -118,12 +118,7 @@ bool ControlVista::Sincronizar(const Control& c) {
         repintar = true;
     }
     if (todo || c.Color_ != u.Color_ || c.FontColor != u.FontColor || c.FontSize != u.FontSize) repintar = true;
-    if (todo || c.Hint != u.Hint) {
-        bool vacio = true;
-        for (char ch : c.Hint)
-            if (static_cast<unsigned char>(ch) > ' ') vacio = false;
-        setToolTip(vacio ? QString() : QString::fromStdString(c.Hint));
-    }
+    if (todo || c.Hint != u.Hint) PonerPista(c.Hint);
     const bool visible = todo || c.Visible != u.Visible;
     ultimo_ = c;
     primero_ = false;
@@ -133,6 +128,22 @@ bool ControlVista::Sincronizar(const Control& c) {
 }
 
 QString ControlVista::TextoLimpio() const { return SinAmpersand(ultimo_.Caption); }
+
+void ControlVista::PonerAtajo(const QString& teclas) {
+    atajo_ = teclas;
+    PonerPista(ultimo_.Hint);
+}
+
+// " Crea una nueva partida " with Ctrl+N reads " Crea una nueva partida (Ctrl+N) ".
+void ControlVista::PonerPista(const std::string& hint) {
+    QString pista = QString::fromStdString(hint);
+    if (pista.trimmed().isEmpty()) pista.clear();
+    if (!atajo_.isEmpty()) {
+        while (pista.endsWith(QLatin1Char(' '))) pista.chop(1);
+        pista += QStringLiteral(" (") + atajo_ + QStringLiteral(") ");
+    }
+    setToolTip(pista);
+}
 
 void ControlVista::paintEvent(QPaintEvent*) {
     QPainter p(this);

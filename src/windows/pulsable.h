@@ -77,6 +77,8 @@ public:
     const Control& Estado() const { return ultimo_; }
     // The caption without the accelerator mark.
     QString TextoLimpio() const;
+    // A shortcut's keys, shown after the hint in the tooltip.
+    void PonerAtajo(const QString& teclas);
     // The rectangle the model asks for.
     QRect GeometriaDe(const Control& c) const;
 
@@ -84,7 +86,10 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void PonerPista(const std::string& hint);
+
     Aspecto a_;
+    QString atajo_;
     Control ultimo_;
     bool primero_ = true;
 };

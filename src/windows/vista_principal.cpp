@@ -1,5 +1,6 @@
 #include "windows/vista_principal.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -36,10 +37,11 @@ Aspecto ConFondo(Aspecto::Fondo fondo, Aspecto a = Texto(11)) {
 
 }  // namespace
 
-VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
+VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     : QWidget(padre, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      juego_(juego) {
+      juego_(puerta.Juego()),
+      puerta_(puerta) {
     setObjectName(QStringLiteral("FormPrincipal"));
     setFixedSize(AnchoCliente, AltoCliente);
     setFocusPolicy(Qt::StrongFocus);
@@ -51,10 +53,13 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     // Moving the mouse over either shows the whole file name as a tooltip.
     ControlVista* franja = Crear(juego_.Image1, "Image1", ConFondo(Aspecto::Fondo::Franja), this);
     ControlVista* fichero = Crear(juego_.PFichero, "PFichero", Texto(12), this);
-    for (auto [vista, rutina] : {std::pair{franja, &TFormPrincipal::Image1MouseMove},
-                                 std::pair{fichero, &TFormPrincipal::PFicheroMouseMove}}) {
+    for (auto [vista, rutina] : {std::pair{franja, &Puerta::Image1MouseMove},
+                                 std::pair{fichero, &Puerta::PFicheroMouseMove}}) {
         vista->setMouseTracking(true);
-        connect(vista, &ZonaPulsable::movido, this, [this, rutina = rutina] { Llamar([&] { (juego_.*rutina)(); }); });
+        connect(vista, &ZonaPulsable::movido, this, [this, rutina = rutina] {
+            Puerta& p = puerta_;
+            Llamar([&] { (p.*rutina)(); });
+        });
     }
     Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
     error.relieve = Aspecto::Relieve::Alto;
@@ -79,7 +84,7 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     for (int c = 0; c < NumCeldas; ++c) {
         auto* celda = new CeldaVista(c, tablero_);
         celdas_[static_cast<std::size_t>(c)] = celda;
-        connect(celda, &CeldaVista::clic, this, [this](int i) { Llamar([&] { juego_.ClickCelda(i); }); });
+        connect(celda, &CeldaVista::clic, this, [this](int i) { Llamar([&] { puerta_.ClickCelda(i); }); });
     }
     Aspecto menti = ConFondo(Aspecto::Fondo::Color, Texto(29, false));
     menti.familia = Familia::Arial;
@@ -101,6 +106,7 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     Crear(juego_.Shape1, "Shape1", barra, this);
 
     CrearComandos();
+    CrearAtajos();
 
     // The game clock: hours : minutes : seconds.
     Aspecto reloj = ConFondo(Aspecto::Fondo::Color, Texto(16));
@@ -129,8 +135,8 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
 
     // The random source every 10 ms, the status bar and the clock every second.
-    connect(&timer01_, &QTimer::timeout, this, [this] { Llamar([&] { juego_.Timer01Timer(); }); });
-    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { juego_.Timer02Timer(); }); });
+    connect(&timer01_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer01Timer(); }); });
+    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer02Timer(); }); });
     timer01_.start(10);
     timer02_.start(1000);
 
@@ -155,41 +161,41 @@ void VistaPrincipal::CrearTeclados() {
     micro.cajaTexto = QRect(0, 0, 54, 52);
     ControlVista* pmicro = Crear(juego_.PMicroTeclas, "PMicroTeclas", micro, tablero_);
     for (int d = 1; d <= 9; ++d) {
-        Control& tecla = juego_.PT[static_cast<std::size_t>(d - 1)];
+        const Control& tecla = juego_.PT[static_cast<std::size_t>(d - 1)];
         const std::string nombre = "PT" + std::to_string(d);
         ControlVista* v = Crear(tecla, nombre.c_str(), ConFondo(Aspecto::Fondo::Tecla, Texto(11)), pmicro);
-        connect(v, &ZonaPulsable::presionado, this, [this, &tecla] { Llamar([&] { juego_.MouseDownMicro(tecla); }); });
+        connect(v, &ZonaPulsable::presionado, this, [this, &tecla] { Llamar([&] { puerta_.MouseDownTecla(tecla); }); });
         connect(v, &ZonaPulsable::soltado, this, [this, &tecla, d](bool clic) {
-            Llamar([&] { juego_.MouseUpMicro(tecla); });
-            if (clic) Llamar([&] { juego_.ClickMicro(d); });
+            Llamar([&] { puerta_.MouseUpTecla(tecla); });
+            if (clic) Llamar([&] { puerta_.ClickMicro(d); });
         });
     }
     ControlVista* borrar = Crear(juego_.PTBorrar, "PTBorrar", ConFondo(Aspecto::Fondo::Tecla, Texto(10)), pmicro);
     connect(borrar, &ZonaPulsable::presionado, this,
-            [this] { Llamar([&] { juego_.MouseDownMicro(juego_.PTBorrar); }); });
+            [this] { Llamar([&] { puerta_.MouseDownTecla(juego_.PTBorrar); }); });
     connect(borrar, &ZonaPulsable::soltado, this, [this](bool clic) {
-        Llamar([&] { juego_.MouseUpMicro(juego_.PTBorrar); });
-        if (clic) Llamar([&] { juego_.ClickMicroBorrar(); });
+        Llamar([&] { puerta_.MouseUpTecla(juego_.PTBorrar); });
+        if (clic) Llamar([&] { puerta_.ClickMicroBorrar(); });
     });
 
     // The number pad, and the notice that takes its place over a fixed cell.
     Aspecto pad = ConFondo(Aspecto::Fondo::Teclado, Texto(14));
     pad.cajaTexto = QRect(0, 5, 322, 32);
     ControlVista* teclado = Crear(juego_.PTeclasNum, "PTeclasNum", pad, this);
-    auto tecla = [this, teclado](Control& c, const std::string& nombre, int pixeles, auto click) {
+    auto tecla = [this, teclado](const Control& c, const std::string& nombre, int pixeles, auto click) {
         ControlVista* v = Crear(c, nombre.c_str(), ConFondo(Aspecto::Fondo::Cara, Texto(pixeles)), teclado);
-        connect(v, &ZonaPulsable::presionado, this, [this, &c] { Llamar([&] { juego_.MouseDownTecla(c); }); });
+        connect(v, &ZonaPulsable::presionado, this, [this, &c] { Llamar([&] { puerta_.MouseDownTecla(c); }); });
         connect(v, &ZonaPulsable::soltado, this, [this, &c, click](bool clic) {
-            Llamar([&] { juego_.MouseUpTecla(c); });
+            Llamar([&] { puerta_.MouseUpTecla(c); });
             if (clic) Llamar(click);
         });
     };
     for (int d = 1; d <= 9; ++d)
         tecla(juego_.B[static_cast<std::size_t>(d - 1)], "B" + std::to_string(d), 18,
-              [this, d] { juego_.ClickNumero(d); });
-    tecla(juego_.BAtras, "BAtras", 14, [this] { juego_.ClickAtras(); });
-    tecla(juego_.BBorrar, "BBorrar", 14, [this] { juego_.ClickBorrar(); });
-    tecla(juego_.BAdelante, "BAdelante", 14, [this] { juego_.ClickAdelante(); });
+              [this, d] { puerta_.ClickNumero(d); });
+    tecla(juego_.BAtras, "BAtras", 14, [this] { puerta_.ClickAtras(); });
+    tecla(juego_.BBorrar, "BBorrar", 14, [this] { puerta_.ClickBorrar(); });
+    tecla(juego_.BAdelante, "BAdelante", 14, [this] { puerta_.ClickAdelante(); });
 
     ControlVista* carga = Crear(juego_.PTeclasCarga, "PTeclasCarga", ConFondo(Aspecto::Fondo::Teclado), this);
     Aspecto aviso = Texto(16);
@@ -235,15 +241,47 @@ void VistaPrincipal::CrearComandos() {
         const IdComando id = cmd.Id;
         const bool doble = cmd.DobleClic;
         for (auto [v, origen] : {std::pair{img, Origen::Imagen}, std::pair{lab, Origen::Etiqueta}}) {
-            connect(v, &ZonaPulsable::presionado, this, [this, id] { Llamar([&] { juego_.MouseDown(id); }); });
+            connect(v, &ZonaPulsable::presionado, this, [this, id] { Llamar([&] { puerta_.MouseDown(id); }); });
             connect(v, &ZonaPulsable::soltado, this, [this, id, origen](bool clic) {
-                Llamar([&] { juego_.MouseUp(id); });
-                if (clic) Llamar([&] { juego_.Ejecutar(id, origen); });
+                Llamar([&] { puerta_.MouseUp(id); });
+                if (clic) Llamar([&] { puerta_.Ejecutar(id, origen); });
             });
             connect(v, &ZonaPulsable::dobleClic, this, [this, id, origen, doble] {
-                if (doble) Llamar([&] { juego_.Ejecutar(id, origen); });
+                if (doble) Llamar([&] { puerta_.Ejecutar(id, origen); });
             });
         }
+    }
+}
+
+// The standard shortcuts, each an action of the window; its keys are shown in
+// the tooltips of the parts it clicks.
+void VistaPrincipal::CrearAtajos() {
+    for (const Atajo& a : Atajos) {
+        QList<QKeySequence> teclas;
+        for (const char* t : a.Teclas)
+            if (t) teclas << QKeySequence(QString::fromLatin1(t));
+        auto* accion = new QAction(this);
+        accion->setShortcuts(teclas);
+        accion->setShortcutContext(Qt::WindowShortcut);
+        addAction(accion);
+        connect(accion, &QAction::triggered, this, [this, &a] { Llamar([&] { puerta_.Atajar(a); }); });
+
+        // Named as a Spanish keyboard labels its keys: Ctrl, Mayús.
+        QStringList nombres;
+        for (const QKeySequence& t : teclas)
+            nombres << t.toString(QKeySequence::PortableText).replace(QStringLiteral("Shift"), QStringLiteral("Mayús"));
+        const QString texto = nombres.join(QStringLiteral(", "));
+        std::vector<ControlVista*> partes;
+        switch (a.Hacia) {
+            case Atajo::Destino::Atras: partes = {VistaDe(juego_.BAtras)}; break;
+            case Atajo::Destino::Adelante: partes = {VistaDe(juego_.BAdelante)}; break;
+            case Atajo::Destino::Comando:
+                if (const Comando* c = juego_.BuscarComando(a.Comando))
+                    partes = {VistaDe(*c->Imagen), VistaDe(*c->Etiqueta)};
+                break;
+        }
+        for (ControlVista* v : partes)
+            if (v) v->PonerAtajo(texto);
     }
 }
 
@@ -292,7 +330,14 @@ void VistaPrincipal::SincronizarUnaVez() {
         }
     }
 
-    // The banner's lamps and the cover's blinking label.
+    // The banner's lamps, one at each end, and the cover's blinking label.
+    if (ControlVista* banner = VistaDe(juego_.PError)) {
+        constexpr int margen = 6;
+        const int y = (banner->height() - ledIzquierdo_->height()) / 2;
+        const QPoint izquierda(margen, y), derecha(banner->width() - margen - ledDerecho_->width(), y);
+        if (ledIzquierdo_->pos() != izquierda) ledIzquierdo_->move(izquierda);
+        if (ledDerecho_->pos() != derecha) ledDerecho_->move(derecha);
+    }
     const Lampara& l = juego_.Led1;
     if (primera_ || l.Left != ultimaLampara_.Left || l.Top != ultimaLampara_.Top) led1_->move(l.Left, l.Top);
     if (primera_ || l.Value != ultimaLampara_.Value) {
@@ -334,7 +379,7 @@ void VistaPrincipal::MostrarCentrada() {
 void VistaPrincipal::closeEvent(QCloseEvent* e) {
     // The game asks first; it ends the process itself when the player agrees.
     e->ignore();
-    Llamar([&] { juego_.FormClose(); });
+    Llamar([&] { puerta_.FormClose(); });
 }
 
 bool VistaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
@@ -344,26 +389,47 @@ bool VistaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
     return Tecla(static_cast<QKeyEvent*>(e));
 }
 
+namespace {
+
+// The key codes of the game's key table; every other key is 0 (it still
+// runs the common steps of a key press, and moves nothing).
+int CodigoDeTecla(int tecla) {
+    switch (tecla) {
+        case Qt::Key_Left: return TFormPrincipal::VK_LEFT;
+        case Qt::Key_Up: return TFormPrincipal::VK_UP;
+        case Qt::Key_Right: return TFormPrincipal::VK_RIGHT;
+        case Qt::Key_Down: return TFormPrincipal::VK_DOWN;
+        case Qt::Key_Delete: return TFormPrincipal::VK_DELETE;
+        case Qt::Key_Backspace: return TFormPrincipal::VK_BACK;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
 bool VistaPrincipal::Tecla(QKeyEvent* k) {
     const int key = k->key();
+    // A modifier on its own is half of a key a player is still typing
+    // (Shift for "*", Ctrl for Ctrl+Z): it must not clear the message line
+    // before the key it belongs to arrives.
+    switch (key) {
+        case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Meta: case Qt::Key_Alt:
+        case Qt::Key_AltGr: case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R: case Qt::Key_CapsLock: case Qt::Key_NumLock: case Qt::Key_ScrollLock:
+        case Qt::Key_unknown: return false;
+        default: break;
+    }
     if (k->modifiers() & Qt::AltModifier) {
-        // Alt and a letter: the game decides which command answers.
+        // Alt and a letter: the game decides which command answers. Alt with
+        // anything else belongs to the desktop (Alt+F4, Alt+Tab).
         if (key < Qt::Key_A || key > Qt::Key_Z) return false;
-        Llamar([&] { juego_.Acelerar(static_cast<char>('A' + (key - Qt::Key_A))); });
+        Llamar([&] { puerta_.Acelerar(static_cast<char>('A' + (key - Qt::Key_A))); });
         return true;
     }
-    if (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
-    int codigo = 0;
-    switch (key) {
-        case Qt::Key_Left: codigo = TFormPrincipal::VK_LEFT; break;
-        case Qt::Key_Up: codigo = TFormPrincipal::VK_UP; break;
-        case Qt::Key_Right: codigo = TFormPrincipal::VK_RIGHT; break;
-        case Qt::Key_Down: codigo = TFormPrincipal::VK_DOWN; break;
-        default: codigo = (key > 0 && key < 0x80) ? key : 0; break;
-    }
-    const std::string caracter = k->text().toStdString();
-    if (codigo == 0 && caracter.empty()) return false;
-    Llamar([&] { juego_.Posicion_CurKeyDown(codigo, caracter); });
+    // With Ctrl a key types no digit; the shortcuts were offered it first.
+    const bool control = (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
+    const std::string caracter = control ? std::string() : k->text().toStdString();
+    Llamar([&] { puerta_.Tecla(CodigoDeTecla(key), caracter); });
     return true;
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "board/principal.h"
+#include "board/puerta.h"
 #include "windows/pulsable.h"
 
 class QKeyEvent;
@@ -27,7 +27,8 @@ class TableroVista;
 class VistaPrincipal : public QWidget {
     Q_OBJECT
 public:
-    explicit VistaPrincipal(TFormPrincipal& juego, QWidget* padre = nullptr);
+    // The window reads the game and acts on it only through the gate.
+    explicit VistaPrincipal(Puerta& puerta, QWidget* padre = nullptr);
     ~VistaPrincipal() override;
 
     // Every widget to the model's state.
@@ -35,7 +36,7 @@ public:
     // Shows the window in the middle of the screen.
     void MostrarCentrada();
 
-    TFormPrincipal& Juego() { return juego_; }
+    const TFormPrincipal& Juego() const { return juego_; }
     CeldaVista* Celda(int c) const;
     // The widget that draws a control of the model, or nullptr.
     ControlVista* VistaDe(const Control& c) const;
@@ -63,6 +64,7 @@ private:
     ControlVista* Crear(const Control& c, const char* nombre, const Aspecto& a, QWidget* padre);
     void CrearComandos();
     void CrearTeclados();
+    void CrearAtajos();
     void SincronizarUnaVez();
     bool Tecla(QKeyEvent* k);
     // Runs a call into the game and then brings the window up to date.
@@ -72,7 +74,8 @@ private:
         Sincronizar();
     }
 
-    TFormPrincipal& juego_;
+    const TFormPrincipal& juego_;
+    Puerta& puerta_;
     TableroVista* tablero_ = nullptr;
     std::array<CeldaVista*, NumCeldas> celdas_{};
     std::vector<Par> controles_;

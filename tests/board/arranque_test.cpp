@@ -142,6 +142,7 @@ struct CasoComando {
     bool imagen_activa, etiqueta_activa;
     const char* acelerador;
     bool en_fila_principal;  // PTeclas; otherwise Panel1, all disabled at start
+    const char* hint_imagen = nullptr;  // when the picture's tooltip is not its label's
 };
 
 void PrintTo(const CasoComando& c, std::ostream* os) { *os << c.caption; }
@@ -151,7 +152,7 @@ const CasoComando kComandos[] = {
     {IdComando::Salvar, &F::BSalvar, &F::LBSalvar, "Sal&Var partida", " Guardar partida ( .sdk ) ", true, true, "Sal&var Partida", true},
     {IdComando::Cargar, &F::BCargar, &F::LBCargar, "Car&Gar partida", " Cargar partida ( .sdk ) ", true, true, "Car&gar partida", true},
     {IdComando::Ayuda, &F::BAyuda, &F::LBAyuda, "¿ Sudo&Ku ?", " Sudoku ", true, true, "¿ Sudo&ku ?", true},
-    {IdComando::Acerca, &F::BAcerca, &F::LBAcerca, "Ac&Erca de ...", " Acerca de... ", true, true, "Ac&erca de ...", true},
+    {IdComando::Acerca, &F::BAcerca, &F::LBAcerca, "Ac&Erca de ...", " Acerca de ... ", true, true, "Ac&erca de ...", true, " Acerca de... "},
     {IdComando::Reloj, &F::BReloj, &F::LBReloj, "&Reloj No", " Reloj de la partida ", true, true, "&Reloj No", true},
     {IdComando::NuevaPartida, &F::BNuevaPartida, &F::LBNuevaPartida, "&Nueva partida", " Crea una nueva partida ", true, true, "&Nueva partida", true},
     {IdComando::DejarRojos, &F::BDejarRojos, &F::LBDejarRojos, "&Deja fijos", " Deja Sólo los paneles fijos ", false, false, "&Deja fijos", false},
@@ -184,7 +185,7 @@ TEST_P(ComandoAlArrancar, TextoAyudaYEstado) {
     if (k.imagen) {
         const Control& imagen = f.*k.imagen;
         EXPECT_EQ(cmd->Imagen, &imagen);
-        EXPECT_EQ(imagen.Hint, k.hint);
+        EXPECT_EQ(imagen.Hint, k.hint_imagen ? k.hint_imagen : k.hint);
     } else {
         EXPECT_EQ(cmd->Imagen->Hint, " Muestra / Oculta valores posibles ");
     }

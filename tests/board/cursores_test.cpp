@@ -119,6 +119,7 @@ struct CasoTecla {
     const char* caracter;
     const char* queda;  // the value of P5_5 afterwards, which held "3"
     bool anota;         // the move list grows
+    int codigo = 0;     // the key code, for the keys that type no character
 };
 
 void PrintTo(const CasoTecla& c, std::ostream* os) { *os << '"' << c.caracter << '"'; }
@@ -131,7 +132,7 @@ TEST_P(Tecla, DigitosEntranYLasTeclasDeBorrarBorran) {
     En(f, "P5_5").Caption = "3";
     f.Disponibles();
     Seleccionar("P5_5");
-    f.Posicion_CurKeyDown(0, GetParam().caracter);
+    f.Posicion_CurKeyDown(GetParam().codigo, GetParam().caracter);
     EXPECT_EQ(En(f, "P5_5").Caption, GetParam().queda);
     EXPECT_EQ(f.LBPanel.empty(), !GetParam().anota);
     EXPECT_EQ(f.Posicion_Cur, "");
@@ -144,7 +145,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTecla{"0", "", true}, CasoTecla{" ", "", true}, CasoTecla{"*", "", true},
                       CasoTecla{"C", "", true}, CasoTecla{".", "", true}, CasoTecla{"c", "3", false},
                       CasoTecla{"a", "3", false}, CasoTecla{"-", "3", false},
-                      CasoTecla{"", "3", false}));
+                      CasoTecla{"", "3", false},
+                      // Supr and the backspace erase, whatever they type.
+                      CasoTecla{"\x7f", "", true, TFormPrincipal::VK_DELETE},
+                      CasoTecla{"\b", "", true, TFormPrincipal::VK_BACK},
+                      CasoTecla{"", "", true, TFormPrincipal::VK_DELETE}));
 
 // A digit the pad hides (help on) still reaches its entry handler, which
 // refuses it if it repeats.
@@ -184,6 +189,28 @@ TEST_F(Partida, SobreUnaFijaLasTeclasNoHacenNadaYSeAvisa) {
     EXPECT_TRUE(f.PTeclasNum.Visible);
     EXPECT_FALSE(f.PTeclasCarga.Visible);
     EXPECT_TRUE(f.PMicroTeclas.Visible);
+}
+
+// Leaving a fixed cell by any selection brings the number pad back: a switch
+// of "Ayuda" or a click on a free cell.
+TEST_F(Partida, AlDejarUnaFijaVuelveElTecladoNumerico) {
+    for (bool por_ayuda : {true, false}) {
+        Fijar(f, "P1_4", "8");
+        f.Disponibles();
+        Seleccionar("P1_1");
+        f.Posicion_CurKeyDown(TFormPrincipal::VK_DOWN, "");
+        ASSERT_TRUE(f.PTeclasCarga.Visible);
+        if (por_ayuda) {
+            f.BVerTeclasClick();
+            EXPECT_FALSE(f.PTeclasCarga.Visible);
+            EXPECT_TRUE(f.PTeclasNum.Visible);
+        }
+        f.ClickCelda(tablero::Indice("P9_9"));
+        EXPECT_EQ(f.Panel_Activo, "P9_9") << por_ayuda;
+        EXPECT_FALSE(f.PMenti.Visible) << por_ayuda;
+        EXPECT_FALSE(f.PTeclasCarga.Visible) << por_ayuda;
+        EXPECT_TRUE(f.PTeclasNum.Visible) << por_ayuda;
+    }
 }
 
 // Every key first clears the traces of the last action.

@@ -63,8 +63,9 @@ public:
     // ---- modal forms ----
     std::vector<FormaVista> Formas;
     // Scripted answers per kind of form, used in turn; Aceptar when none is left.
-    // Aceptar and Cancelar press the button of that caption (else the first or
-    // the second button); Cerrar uses the close box.
+    // Aceptar presses the default button (what Enter presses: "Aceptar", else
+    // the first); Cancelar the button of that caption, else the second;
+    // Cerrar uses the close box.
     std::map<FormaModal::Tipo, std::deque<Respuesta>> Respuestas;
     // Runs before the form is answered; a form it closes is not answered again.
     std::function<void(FormaModal&)> AlMostrar;
@@ -97,7 +98,7 @@ public:
                 cola.pop_front();
             }
             switch (r) {
-                case Respuesta::Aceptar: forma.Pulsar(Boton(forma, "&Aceptar", 0)); break;
+                case Respuesta::Aceptar: forma.Pulsar(forma.Predeterminado()); break;
                 case Respuesta::Cancelar: forma.Pulsar(Boton(forma, "&Cancelar", 1)); break;
                 case Respuesta::Cerrar: forma.CerrarVentana(); break;
             }

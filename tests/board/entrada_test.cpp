@@ -305,6 +305,7 @@ TEST_F(Partida, LaEntradaQueLlenaElTableroTerminaLaPartida) {
     EXPECT_EQ(reloj_durante, Bandera::N);
 
     EXPECT_EQ(f.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");  // the switch tells the truth
     for (int i = 0; i < 10; ++i) f.Timer02Timer();
     EXPECT_EQ(f.LPMin.Caption, "01");
     EXPECT_EQ(f.LPseg.Caption, "05");

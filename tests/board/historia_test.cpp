@@ -142,6 +142,7 @@ TEST_F(Historia, UnPasoAdelanteQueLlenaElTableroTerminaLaPartida) {
     EXPECT_EQ(En(f, "P9_9").Caption, DigitoResuelto(9, 9));
     EXPECT_EQ(f.Partida_Terminada, Bandera::S);
     EXPECT_EQ(f.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");
     EXPECT_EQ(ent.Contar(Tipo::FinPartida), 2);
     EXPECT_TRUE(ent.Formas.back().CerradaAlVolver);
 }

@@ -300,9 +300,13 @@ TEST_F(BorrarTodo, ParaYPoneACeroElReloj) {
     EXPECT_EQ(f.Reloj_Activo, Bandera::N);
     EXPECT_EQ(f.Segundos + f.Minutos + f.Horas, 0);
     for (const Control* l : {&f.LPHor, &f.LPMin, &f.LPseg}) EXPECT_EQ(l->Caption, "00");
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj Si");
+    // The switch tells the clock is off, and a click switches it on again.
+    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");
     f.Timer02Timer();
     EXPECT_EQ(f.LPseg.Caption, "00");
+    f.BReloj2Click();
+    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.LBReloj.Caption, "&Reloj Si");
 }
 
 struct CasoLampara {

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace novenario::pruebas {
 namespace {
@@ -58,19 +59,41 @@ TEST(Dialogo, LaCajaDeCierreLlamaACerrarVentana) {
     EXPECT_EQ(aceptar + cancelar, 0);
 }
 
-TEST(Dialogo, EscapeNoCierra) {
+struct TeclaDialogo {
+    Qt::Key tecla;
+    int aceptar, cierre;  // how often "Aceptar" and the close box ran
+};
+
+void PrintTo(const TeclaDialogo& t, std::ostream* os) { *os << QKeySequence(t.tecla).toString().toStdString(); }
+
+class TeclasDelDialogo : public testing::TestWithParam<TeclaDialogo> {};
+
+// The key goes where a player's goes: to the widget with the focus, which
+// from the start is the default button ("Aceptar" here, the second button
+// in the row's order is "Cancelar").
+TEST_P(TeclasDelDialogo, EnterPulsaAceptarYEscapeEsLaCajaDeCierre) {
     int aceptar = 0, cancelar = 0, cierre = 0;
     FormaModal f = DosBotones(&aceptar, &cancelar, &cierre);
+    std::swap(f.Botones[0], f.Botones[1]);
     DialogoModal d(f, nullptr);
-    auto vigia = AlAparecerDialogo([&f](DialogoModal& dd) {
-        QTest::keyClick(&dd, Qt::Key_Escape);
-        EXPECT_FALSE(f.Cerrada);
-        f.Cerrada = true;  // closed by the game: the window follows
+    QString foco;
+    auto vigia = AlAparecerDialogo([&](DialogoModal& dd) {
+        QWidget* w = QApplication::focusWidget();
+        foco = w ? w->objectName() : QString();
+        QTest::keyClick(w ? w : &dd, GetParam().tecla);
+        f.Cerrada = true;  // whatever the key did, the game closes the form
     });
     d.Ejecutar();
-    EXPECT_EQ(cierre, 0);
-    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(foco.toStdString(), "BAceptar");
+    EXPECT_EQ(aceptar, GetParam().aceptar);
+    EXPECT_EQ(cancelar, 0);
+    EXPECT_EQ(cierre, GetParam().cierre);
 }
+
+INSTANTIATE_TEST_SUITE_P(Teclas, TeclasDelDialogo,
+                         testing::Values(TeclaDialogo{Qt::Key_Return, 1, 0}, TeclaDialogo{Qt::Key_Enter, 1, 0},
+                                         TeclaDialogo{Qt::Key_Escape, 0, 1}, TeclaDialogo{Qt::Key_Space, 0, 0},
+                                         TeclaDialogo{Qt::Key_A, 0, 0}));
 
 TEST(Dialogo, AltConLaLetraPulsaElBoton) {
     int aceptar = 0, cancelar = 0, cierre = 0;
@@ -260,6 +283,38 @@ TEST(Dialogo, LaAyudaMuestraSuTextoParaLeerSinCambiarlo) {
     texto->setFocus();
     QTest::keyClicks(texto, "xyz");
     EXPECT_FALSE(texto->toPlainText().contains(QStringLiteral("xyz")));
+}
+
+// With the focus on its button, the help text still scrolls from the
+// keyboard, and Escape closes the window.
+TEST(Dialogo, LaAyudaSeRecorreConElTeclado) {
+    FormaModal f(FormaModal::Tipo::Ayuda);
+    f.ClientWidth = 642;
+    f.ClientHeight = 415;
+    f.Lineas = std::vector<std::string>(200, "linea");
+    f.Botones = {{"&Salir de ayuda", Negro, [&f] { f.Cerrada = true; }}};
+    f.AlCerrar = [&f] { f.Cerrada = true; };
+    DialogoModal d(f, nullptr);
+    EXPECT_TRUE(d.windowFlags() & Qt::WindowMinimizeButtonHint);
+    std::vector<int> posiciones;
+    auto vigia = AlAparecerDialogo([&](DialogoModal& dd) {
+        QScrollBar* barra = dd.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->verticalScrollBar();
+        QWidget* foco = QApplication::focusWidget();
+        for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Home}) {
+            QTest::keyClick(foco ? foco : &dd, k);
+            posiciones.push_back(barra->value());
+        }
+        posiciones.push_back(barra->maximum());
+        QTest::keyClick(foco ? foco : &dd, Qt::Key_Escape);
+    });
+    d.Ejecutar();
+    ASSERT_EQ(posiciones.size(), 6u);
+    EXPECT_GT(posiciones[0], 0);
+    EXPECT_EQ(posiciones[1], posiciones[0] + 1);
+    EXPECT_EQ(posiciones[2], posiciones[5]);
+    EXPECT_LT(posiciones[3], posiciones[2]);
+    EXPECT_EQ(posiciones[4], 0);
+    EXPECT_TRUE(f.Cerrada);
 }
 
 TEST(Dialogo, ElEnlaceDelAcercaDeSeIluminaYAvisaAlPulsarlo) {

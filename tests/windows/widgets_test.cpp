@@ -253,8 +253,9 @@ TEST(GifCarga, LosFotogramasConSusRetardosYSuColor) {
     ASSERT_EQ(gif.Fotogramas(), 4);
     EXPECT_EQ(gif.Repeticiones(), 2);
     EXPECT_EQ(gif.CurrentFrame(), 1);
-    // 10 hundredths are 100 ms; a delay of 0, or no delay at all, is 1 ms.
-    const int retardos[] = {100, 1, 1, 30};
+    // 10 hundredths are 100 ms; a delay of 0, or no delay at all, is 20 ms,
+    // so such a file cannot keep the processor busy.
+    const int retardos[] = {100, 20, 20, 30};
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(gif.Retardo(n), retardos[n - 1]) << n;
         gif.setCurrentFrame(n);
@@ -429,7 +430,7 @@ TEST(GifAnimacion, ArrancarDeNuevoEmpiezaLaCuentaYPararMuestraElPrimero) {
     EXPECT_FALSE(gif.Animate());
 }
 
-// The real timer, with generous margins: frames of 10 ms, one repeat.
+// The real timer, with generous margins: frames of 20 ms (the floor), one repeat.
 TEST(GifAnimacion, ElTimerLaLlevaHastaElFinal) {
     FicheroGif f(GifDe({{1, 0}, {1, 1}, {1, 2}}, 1));
     vista::TGIFImage gif;
@@ -442,7 +443,7 @@ TEST(GifAnimacion, ElTimerLaLlevaHastaElFinal) {
 
 struct Velocidad {
     int speed, guardada;
-    int intervalos[3];  // frames of 100 ms, 200 ms and 1 ms
+    int intervalos[3];  // frames of 100 ms, 200 ms and 20 ms
 };
 
 class GifVelocidad : public testing::TestWithParam<Velocidad> {};
@@ -462,9 +463,9 @@ TEST_P(GifVelocidad, EscalaLosIntervalos) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Porcentajes, GifVelocidad,
-                         testing::Values(Velocidad{100, 100, {100, 200, 1}}, Velocidad{200, 200, {50, 100, 1}},
-                                         Velocidad{50, 50, {200, 400, 2}}, Velocidad{0, 1, {10000, 20000, 100}},
-                                         Velocidad{-7, 1, {10000, 20000, 100}},
+                         testing::Values(Velocidad{100, 100, {100, 200, 20}}, Velocidad{200, 200, {50, 100, 10}},
+                                         Velocidad{50, 50, {200, 400, 40}}, Velocidad{0, 1, {10000, 20000, 2000}},
+                                         Velocidad{-7, 1, {10000, 20000, 2000}},
                                          Velocidad{100000, 100000, {1, 1, 1}}));
 
 struct Colocacion {
