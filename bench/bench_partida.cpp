@@ -1,8 +1,10 @@
 // Whole commands through the game, no window: "Nueva partida" at every level
-// (games per second) and "Calcula" from a loaded board (steps per second).
+// (games per second), "Calcula" from a loaded board (steps per second), and
+// "Calcula" watched on a simulated clock (how long the player waits).
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "board/ordenes.h"
 #include "board/principal.h"
@@ -33,27 +35,33 @@ void NuevaPartida(benchmark::State& state) {
 }
 BENCHMARK(NuevaPartida)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
 
+constexpr const char* kSinTiempo =
+    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+
+// The board as a loaded game leaves it: the givens fixed, candidates computed.
+void CargaFijos(TFormPrincipal& f, const std::string& rejilla) {
+    f.BBorraTodoClick();
+    const auto& orden = tablero::OrdenRejilla();
+    for (std::size_t i = 0; i < NumCeldas; ++i) {
+        if (rejilla[i] == '.') continue;
+        Celda& celda = f.Paneles[orden[i]];
+        celda.Caption = std::string(1, rejilla[i]);
+        celda.Color_ = Naranja;
+        celda.Enabled = false;
+    }
+    f.Disponibles();
+}
+
 // "Calcula" on the board that runs out of steps: the whole command, logic
 // phase and closing steps included.
 void CalculaSinTiempo(benchmark::State& state) {
-    const std::string rejilla =
-        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
     EntornoMudo mudo;
     TFormPrincipal f(mudo);
     f.FormCreate();
     long long pasos = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        f.BBorraTodoClick();
-        const auto& orden = tablero::OrdenRejilla();
-        for (std::size_t i = 0; i < NumCeldas; ++i) {
-            if (rejilla[i] == '.') continue;
-            Celda& celda = f.Paneles[orden[i]];
-            celda.Caption = std::string(1, rejilla[i]);
-            celda.Color_ = Naranja;
-            celda.Enabled = false;
-        }
-        f.Disponibles();
+        CargaFijos(f, kSinTiempo);
         state.ResumeTiming();
         f.BRellena2Click();
         if (f.Resultado_Calculo != "ST") throw std::runtime_error("the run should end out of steps");
@@ -63,6 +71,44 @@ void CalculaSinTiempo(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(pasos), benchmark::Counter::kIsRate);
 }
 BENCHMARK(CalculaSinTiempo)->Unit(benchmark::kMillisecond);
+
+// A windowless world whose clock moves only when the game waits for a frame.
+class EntornoConReloj : public EntornoMudo {
+public:
+    long long Milisegundos() override { return reloj; }
+    void EsperarHasta(long long momento) override {
+        ++fotogramas;
+        if (momento > reloj) reloj = momento;
+    }
+    long long reloj = 0;
+    long long fotogramas = 0;
+};
+
+// "Calcula" watched, to the step limit: the time the player waits for it
+// (simulated seconds from the click to the end) and the processor time the
+// frames cost besides the search.
+void CalculaVistaSinTiempo(benchmark::State& state) {
+    EntornoConReloj reloj;
+    TFormPrincipal f(reloj);
+    f.FormCreate();
+    double segundos = 0;
+    long long fotogramas = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CargaFijos(f, kSinTiempo);
+        const long long inicio = reloj.reloj;
+        reloj.fotogramas = 0;
+        state.ResumeTiming();
+        f.BRellena2Click();
+        if (f.Resultado_Calculo != "ST" || f.Pasos != 1000000)
+            throw std::runtime_error("the watched run should take the same steps and end out of steps");
+        segundos = static_cast<double>(reloj.reloj - inicio) / 1000.0;
+        fotogramas = reloj.fotogramas;
+    }
+    state.counters["segundos_simulados"] = segundos;
+    state.counters["fotogramas"] = static_cast<double>(fotogramas);
+}
+BENCHMARK(CalculaVistaSinTiempo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace novenario

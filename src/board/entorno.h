@@ -80,6 +80,17 @@ public:
     // Whether a pump inside long work is due now. The window answers at the
     // display's pace; a test can answer always.
     virtual bool Hay_Que_Bombear() { return true; }
+    // A steady clock in milliseconds; only differences between two readings
+    // count. A world without a clock stands still at 0.
+    virtual long long Milisegundos() { return 0; }
+    // Long work that shows itself waits here for its next frame: the window
+    // is brought up to date, then pending events run (repaints, the clock,
+    // "Pausa" and "Cancelar") while the program sleeps until the clock reads
+    // momento. A moment already past gives one pump and no wait.
+    virtual void EsperarHasta(long long momento) {
+        (void)momento;
+        ProcessMessages();
+    }
     // Show the form modally; returns once it is closed.
     virtual void MostrarModal(FormaModal& forma) = 0;
     // End the process at once with that exit code.

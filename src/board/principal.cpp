@@ -12,6 +12,7 @@ std::string Trim(const std::string& s) {
 }
 
 TFormPrincipal::TFormPrincipal(Entorno& entorno) : entorno_(entorno) {
+    Inicio_Timer01 = entorno_.Milisegundos();
     Disenar();
     Enlazar_Comandos();
 }
@@ -278,6 +279,18 @@ void TFormPrincipal::Timer01Timer() {
     sorteo(PPanel, 9, "9");
     sorteo(PPosicion, 9, "9");
     sorteo(PBorro, 81, "81");
+}
+
+void TFormPrincipal::Timer01_Al_Dia() {
+    constexpr long long Periodo = 10;
+    constexpr int SorteosPorTic = 4;
+    const long long debidos = (entorno_.Milisegundos() - Inicio_Timer01) / Periodo;
+    if (debidos <= Tics_Timer01) return;
+    // Only the last tick's values stay on the panels; the ones before only
+    // move the seed on.
+    Generador.Avanzar(static_cast<std::uint64_t>(debidos - Tics_Timer01 - 1) * SorteosPorTic);
+    Timer01Timer();
+    Tics_Timer01 = debidos;
 }
 
 std::string TFormPrincipal::DosCifras(long long n) {

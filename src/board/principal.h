@@ -162,7 +162,15 @@ public:
     // Returns false when the player cancelled the start window: the process
     // was told to end and the main window must not be shown.
     bool FormCreate();
+    // One tick of the 10 ms timer of the random panels.
     void Timer01Timer();
+    // The timer is not run: its ticks are worked out when the panels are
+    // read, one tick for every 10 ms since the game began, each drawn as the
+    // timer would have drawn it. So the values are those a running timer
+    // would leave, and an idle game does not wake a hundred times a second.
+    void Timer01_Al_Dia();
+    long long Inicio_Timer01 = 0;  // the outside's clock when the game began
+    long long Tics_Timer01 = 0;    // ticks drawn so far
     void Timer02Timer();
     void BReloj2Click();
     void BPausa2Click();

@@ -71,7 +71,6 @@ public:
 
     // What runs whatever the game is doing: the timers, the close box, the
     // tooltip of the file name.
-    void Timer01Timer() { juego_.Timer01Timer(); }
     void Timer02Timer() { juego_.Timer02Timer(); }
     void FormClose() { juego_.FormClose(); }
     void PFicheroMouseMove() { juego_.PFicheroMouseMove(); }

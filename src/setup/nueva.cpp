@@ -5,8 +5,9 @@
 // and the whole attempt made again.
 //
 // The random values come straight from the game's one generator, the same
-// one the 10 ms timer keeps advancing, so games still differ with the moment
-// of the click. An attempt draws, in this order:
+// one the 10 ms timer advances (its ticks are made up before every draw), so
+// games still differ with the moment of the click. An attempt draws, in this
+// order:
 //   - digits in 0..8, 0 read as 9, until nine distinct seed digits;
 //   - the same for the nine distinct seed blocks;
 //   - the same for the nine distinct places in those blocks;
@@ -20,8 +21,10 @@ namespace novenario {
 
 namespace {
 
-// A fresh draw into one of the random panels, as the timer would leave it.
+// A fresh draw into one of the random panels, after the timer ticks that
+// have passed since the last one.
 void Sorteo(TFormPrincipal& f, Control& panel, std::uint32_t n, const char* en_lugar_de_cero) {
+    f.Timer01_Al_Dia();
     panel.Caption = std::to_string(f.Generador.Random(n));
     if (Trim(panel.Caption) == "0") panel.Caption = en_lugar_de_cero;
 }

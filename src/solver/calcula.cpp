@@ -1,10 +1,11 @@
 // "Calcula" and the commands around it. The engine completes the board from
 // whatever it holds: first every empty cell with a single candidate is filled
 // (the logic phase), then a bounded depth-first search runs over the cells
-// still empty. The player watches the search; "Pausa" and "Cancelar" reach it
-// through its pumps.
+// still empty. The player watches the search at a pace meant for the eye;
+// "Pausa" and "Cancelar" reach it while it waits for its next frame.
 #include "board/ordenes.h"
 #include "solver/busqueda.h"
+#include "solver/ritmo.h"
 
 namespace novenario {
 
@@ -28,15 +29,26 @@ void Pausa_Y_Cancelar(TFormPrincipal& f, bool enabled) {
 
 }  // namespace
 
-// The search's pumps: the cells it has written are copied onto the board and
-// the window gets to run, but only when a pump is due, so the search runs at
-// full speed between two frames.
+// The search's pumps. A run the player watches is shown in frames: after the
+// steps of each frame the board is copied from the search and the program
+// sleeps until that frame is due (ritmo.h says how many steps and when).
+// Between frames, and in a run that is not watched, a pump runs only when the
+// outside says one is due, so the search runs at full speed in between.
 class TFormPrincipal::Bomba_Calcula : public Bomba {
 public:
-    Bomba_Calcula(TFormPrincipal& f, Busqueda& b) : f_(f), b_(b) {}
+    Bomba_Calcula(TFormPrincipal& f, Busqueda& b, bool a_ritmo) : f_(f), b_(b), a_ritmo_(a_ritmo) {}
 
     void Bombea(Momento momento) override {
         if (momento == Momento::AlVaciar) vacio_ = true;
+        if (a_ritmo_ && momento == Momento::AlEmpezar) {
+            inicio_ = f_.entorno_.Milisegundos();
+            Fotograma();
+            return;
+        }
+        if (a_ritmo_ && momento == Momento::TrasPaso && b_.Pasos() >= hasta_) {
+            Fotograma();
+            return;
+        }
         if (!f_.entorno_.Hay_Que_Bombear()) return;
         Copia();
         f_.entorno_.ProcessMessages();
@@ -62,9 +74,25 @@ public:
     bool Vacio() const { return vacio_; }
 
 private:
+    void Fotograma() {
+        Copia();
+        const long long momento = inicio_ + ritmo::MomentoDelFotograma(fotograma_);
+        f_.entorno_.EsperarHasta(momento);
+        // A pause dialog or a stalled window: the frames go on from now, at
+        // the pace they had, instead of racing to catch up.
+        const long long retraso = f_.entorno_.Milisegundos() - momento;
+        if (retraso > ritmo::RetrasoTolerado) inicio_ += retraso;
+        ++fotograma_;
+        hasta_ += ritmo::PasosDelFotograma(fotograma_);
+    }
+
     TFormPrincipal& f_;
     Busqueda& b_;
+    const bool a_ritmo_;
     bool vacio_ = false;
+    long long inicio_ = 0;     // when frame 0 was due
+    long long fotograma_ = 0;  // the frame shown last
+    long long hasta_ = 0;      // the steps the next frame shows
 };
 
 void TFormPrincipal::Carga_ComboAux() {
@@ -132,7 +160,7 @@ void TFormPrincipal::BRellena2Click() {
     PContador_Jug.Caption = "0";
     Fallo_Calculo = Bandera::N;
     {
-        Bomba_Calcula bomba(*this, busqueda);
+        Bomba_Calcula bomba(*this, busqueda, Ver_Proceso != Bandera::N);
         busqueda_ = &busqueda;
         busqueda.Ejecutar(Limite_Pasos, Ver_Proceso != Bandera::N, &bomba);
         busqueda_ = nullptr;

@@ -1,5 +1,6 @@
 #include "windows/dialogo.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -264,15 +265,19 @@ void DialogoModal::MontarInicio() {
     estado_->setObjectName(QStringLiteral("StatusBar"));
     estado_->setGeometry(0, height() - 22, width(), 22);
     estado_->setEnabled(false);
-    auto refrescar = [this] {
+    // The time shows whole seconds: it is rewritten just after each second
+    // begins, and the window sleeps in between.
+    auto* reloj = new QTimer(this);
+    reloj->setSingleShot(true);
+    reloj->setTimerType(Qt::PreciseTimer);
+    auto refrescar = [this, reloj] {
         const QDateTime ahora = QDateTime::currentDateTime();
         estado_->PonerTexto(0, FechaLargaDe(ahora.date()));
         estado_->PonerTexto(1, HoraDe(ahora.time()));
+        reloj->start(1000 - ahora.time().msec());
     };
-    refrescar();
-    auto* reloj = new QTimer(this);
     connect(reloj, &QTimer::timeout, this, refrescar);
-    reloj->start(10);
+    refrescar();
 }
 
 void DialogoModal::MontarAcercaDe() {
@@ -354,11 +359,14 @@ void DialogoModal::Ejecutar() {
     Abiertos().push_back(this);
     QEventLoop bucle;
     bucle_ = &bucle;
-    // Whatever closes the form, the window follows within a moment.
-    QTimer vigia;
-    connect(&vigia, &QTimer::timeout, this, &DialogoModal::Comprobar);
-    vigia.start(50);
+    // Whatever closes the form, the window follows: the form is looked at
+    // each time the events have been handled and the loop is about to sleep,
+    // so an open dialog wakes the program only for its own events.
+    const QMetaObject::Connection vigia = connect(QAbstractEventDispatcher::instance(),
+                                                  &QAbstractEventDispatcher::aboutToBlock, this,
+                                                  &DialogoModal::Comprobar);
     if (!forma_.Cerrada) bucle.exec(QEventLoop::DialogExec);
+    disconnect(vigia);
     bucle_ = nullptr;
     auto& a = Abiertos();
     a.erase(std::remove(a.begin(), a.end(), this), a.end());

@@ -4,15 +4,18 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <QLocale>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -35,7 +38,7 @@ QString FechaLargaDe(const QDate& fecha) {
 
 QString HoraDe(const QTime& hora) { return hora.toString(QStringLiteral("HH:mm:ss")); }
 
-EntornoQt::EntornoQt() = default;
+EntornoQt::EntornoQt() { reloj_.start(); }
 EntornoQt::~EntornoQt() = default;
 
 void EntornoQt::ProcessMessages() {
@@ -48,6 +51,21 @@ void EntornoQt::ProcessMessages() {
 // the work down.
 bool EntornoQt::Hay_Que_Bombear() {
     return !ultimoBombeo_.isValid() || ultimoBombeo_.elapsed() >= PeriodoBombeo;
+}
+
+long long EntornoQt::Milisegundos() { return reloj_.elapsed(); }
+
+void EntornoQt::EsperarHasta(long long momento) {
+    if (vista_) vista_->Sincronizar();
+    const long long falta = momento - Milisegundos();
+    if (falta > 0) {
+        QEventLoop espera;
+        QTimer::singleShot(std::chrono::milliseconds(falta), Qt::PreciseTimer, &espera, &QEventLoop::quit);
+        espera.exec();
+    } else {
+        QCoreApplication::processEvents();
+    }
+    ultimoBombeo_.start();
 }
 
 namespace {

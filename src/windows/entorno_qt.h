@@ -31,6 +31,11 @@ public:
 
     void ProcessMessages() override;
     bool Hay_Que_Bombear() override;
+    long long Milisegundos() override;
+    // Sleeps in a local event loop until the moment, so the events of the
+    // wait (paint, timers, clicks) run as they come and no processor time is
+    // spent spinning.
+    void EsperarHasta(long long momento) override;
     void MostrarModal(FormaModal& forma) override;
     void Terminar(int codigo) override;
     std::string FechaLarga() override;
@@ -59,6 +64,7 @@ private:
     VistaPrincipal* vista_ = nullptr;
     QString carpeta_;  // where the last file was saved or opened; the dialogs start there
     QElapsedTimer ultimoBombeo_;
+    QElapsedTimer reloj_;  // started with the outside world
     std::unique_ptr<QPrinter> impresora_;
     bool impresoraAceptada_ = false;  // the last print dialog was accepted
 };

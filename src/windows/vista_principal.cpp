@@ -134,10 +134,10 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     estado_->setObjectName(QStringLiteral("StatusBar1"));
     estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
 
-    // The random source every 10 ms, the status bar and the clock every second.
-    connect(&timer01_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer01Timer(); }); });
+    // The status bar and the clock every second. The 10 ms timer of the
+    // random source is not run: the game works its ticks out when a new game
+    // reads them, so between two seconds the program sleeps.
     connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer02Timer(); }); });
-    timer01_.start(10);
     timer02_.start(1000);
 
     qApp->installEventFilter(this);

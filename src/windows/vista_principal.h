@@ -85,7 +85,7 @@ private:
     ThhALed* ledDerecho_ = nullptr;
     TBlinkLabel* parpadeo_ = nullptr;
     BarraEstado* estado_ = nullptr;
-    QTimer timer01_, timer02_;
+    QTimer timer02_;
     std::string titulo_;
     bool primera_ = true;
     bool sincronizando_ = false;

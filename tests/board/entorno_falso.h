@@ -2,8 +2,9 @@
 // tests of the board, the candidates and the game setup.
 //
 // EntornoFalso counts the pumps of the message loop (and can act at a given
-// pump), records every modal form the game shows and answers it from a
-// script, records the exit codes and returns fixed date and time texts.
+// pump), keeps a simulated clock that moves when the game waits for a frame,
+// records every modal form the game shows and answers it from a script,
+// records the exit codes and returns fixed date and time texts.
 //
 // Boards are written as 81 characters in grid reading order (row by row from
 // the top, left to right), "." for an empty cell.
@@ -58,6 +59,23 @@ public:
             auto accion = it->second;  // the action may add or remove others
             accion();
         }
+    }
+
+    // ---- the clock and the frames of long work ----
+    // Simulated milliseconds: time passes only when the game waits for a
+    // frame, or when a test moves it.
+    long long Reloj = 0;
+    std::vector<long long> Esperas;  // the moments the game waited for, in turn
+    // Whether a pump inside long work is due at every chance (the default:
+    // the game pumps after every step) or only at its frames.
+    bool SiempreBombear = true;
+
+    bool Hay_Que_Bombear() override { return SiempreBombear; }
+    long long Milisegundos() override { return Reloj; }
+    void EsperarHasta(long long momento) override {
+        Esperas.push_back(momento);
+        if (momento > Reloj) Reloj = momento;
+        ProcessMessages();
     }
 
     // ---- modal forms ----

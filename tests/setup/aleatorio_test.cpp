@@ -1,7 +1,9 @@
 // The game's one random source and the 10 ms timer that turns it into the
-// four random panels a new game reads.
+// four random panels a new game reads, ticking or worked out from the clock.
 #include <cstdint>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "board/entorno_falso.h"
 #include "setup/aleatorio.h"
@@ -108,6 +110,83 @@ TEST(Temporizador01, RangosDeLosPaneles) {
         const auto it = borro.find(std::to_string(v));
         ASSERT_NE(it, borro.end()) << v;
         EXPECT_NEAR(it->second, 400, 80) << v;
+    }
+}
+
+// Jumping the seed ahead is drawing that many times.
+class Avance : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(Avance, ElSaltoDejaLaSemillaComoTantosSorteos) {
+    for (std::uint32_t semilla : {0u, 1u, 0xDEADBEEFu}) {
+        Aleatorio saltando, sorteando;
+        saltando.PonerSemilla(semilla);
+        sorteando.PonerSemilla(semilla);
+        saltando.Avanzar(GetParam());
+        for (std::uint64_t i = 0; i < GetParam(); ++i) sorteando.Random(9);
+        ASSERT_EQ(saltando.Semilla(), sorteando.Semilla()) << "from " << semilla;
+        EXPECT_EQ(saltando.Random(81), sorteando.Random(81));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sorteos, Avance,
+                         ::testing::Values(0u, 1u, 2u, 3u, 4u, 63u, 64u, 65u, 1000u, 4u * 8640000u + 3u));
+
+// The panels worked out from the clock against a timer that ticked: the same
+// number of ticks gives the same panels and the same seed, however the time
+// was read on the way (the readings, in ms since the game began).
+struct CasoTics {
+    const char* nombre;
+    std::vector<long long> lecturas;
+    int tics;  // the ticks a running timer would have made by the last reading
+};
+
+void PrintTo(const CasoTics& c, std::ostream* os) { *os << c.nombre; }
+
+class TicsDelReloj : public ::testing::TestWithParam<CasoTics> {};
+
+TEST_P(TicsDelReloj, IgualQueUnTemporizadorDeDiezMilisegundos) {
+    const CasoTics& c = GetParam();
+    EntornoFalso reloj, temporizador;
+    reloj.Reloj = 123456;  // the game begins at some moment of the outside's clock
+    TFormPrincipal derivado(reloj), tictac(temporizador);
+    for (long long ms : c.lecturas) {
+        reloj.Reloj = 123456 + ms;
+        derivado.Timer01_Al_Dia();
+    }
+    for (int i = 0; i < c.tics; ++i) tictac.Timer01Timer();
+    EXPECT_EQ(derivado.Tics_Timer01, c.tics);
+    EXPECT_EQ(derivado.Generador.Semilla(), tictac.Generador.Semilla());
+    for (auto panel : {&TFormPrincipal::PNumero, &TFormPrincipal::PPanel, &TFormPrincipal::PPosicion,
+                       &TFormPrincipal::PBorro})
+        EXPECT_EQ((derivado.*panel).Caption, (tictac.*panel).Caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lecturas, TicsDelReloj,
+    ::testing::Values(CasoTics{"nada", {0}, 0}, CasoTics{"antes_del_primer_tic", {9}, 0},
+                      CasoTics{"un_tic", {10}, 1}, CasoTics{"casi_dos", {19}, 1},
+                      CasoTics{"de_tic_en_tic", {10, 20, 30, 40}, 4},
+                      CasoTics{"la_misma_lectura_dos_veces", {35, 35, 35}, 3},
+                      CasoTics{"el_reloj_no_va_atras", {500, 30}, 50},
+                      CasoTics{"un_minuto_de_golpe", {60000}, 6000},
+                      CasoTics{"a_saltos", {7, 1234, 1239, 99999}, 9999}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// A new game drawn after some seconds of a game left alone is the one the
+// running timer would have given.
+TEST(TicsDelReloj, LaNuevaPartidaEsLaDelTemporizador) {
+    for (int tics : {0, 1, 57, 2500}) {
+        EntornoFalso reloj, temporizador;
+        TFormPrincipal derivado(reloj), tictac(temporizador);
+        ASSERT_TRUE(derivado.FormCreate());
+        ASSERT_TRUE(tictac.FormCreate());
+        reloj.Reloj = 10LL * tics + 3;
+        for (int i = 0; i < tics; ++i) tictac.Timer01Timer();
+        derivado.BNuevaPartida2Click();
+        tictac.BNuevaPartida2Click();
+        EXPECT_EQ(derivado.EPartida, tictac.EPartida) << tics << " ticks";
+        EXPECT_EQ(derivado.RBorroPaneles, tictac.RBorroPaneles) << tics << " ticks";
+        EXPECT_EQ(LeerRejilla(derivado), LeerRejilla(tictac)) << tics << " ticks";
     }
 }
 

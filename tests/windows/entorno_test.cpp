@@ -1,8 +1,10 @@
-// The Qt side of the outside world: files, and the pace of the pump.
+// The Qt side of the outside world: files, the pace of the pump, and the
+// wait for a frame.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "windows/entorno_qt.h"
@@ -50,6 +52,28 @@ TEST(Bombeo, SoloCuandoHaPasadoSuPeriodo) {
     EXPECT_FALSE(e.Hay_Que_Bombear());
     QTest::qWait(vista::EntornoQt::PeriodoBombeo + 5);
     EXPECT_TRUE(e.Hay_Que_Bombear());
+}
+
+// Waiting for a frame is sleeping in the event loop: what comes in the
+// meantime runs at once, and the wait ends at its moment, not before.
+TEST(Bombeo, EsperarDejaCorrerLosEventosHastaSuMomento) {
+    vista::EntornoQt e;
+    long long atendido = -1;
+    QTimer::singleShot(5, [&] { atendido = e.Milisegundos(); });
+    const long long momento = e.Milisegundos() + 40;
+    e.EsperarHasta(momento);
+    EXPECT_GE(e.Milisegundos(), momento);
+    ASSERT_GE(atendido, 0) << "the timer did not run during the wait";
+    EXPECT_LT(atendido, momento);
+    EXPECT_FALSE(e.Hay_Que_Bombear());
+}
+
+TEST(Bombeo, UnMomentoPasadoSoloBombea) {
+    vista::EntornoQt e;
+    bool atendido = false;
+    QTimer::singleShot(0, [&] { atendido = true; });
+    e.EsperarHasta(e.Milisegundos() - 1000);
+    EXPECT_TRUE(atendido);
 }
 
 }  // namespace
