@@ -1,9 +1,9 @@
 #include "windows/arte.h"
 
-#include <QHash>
-#include <QLinearGradient>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -302,6 +302,7 @@ QPixmap Emblema(QSize tam) {
         img.fill(Qt::transparent);
         QPainter p(&img);
         PintarEmblema(p, tam);
+        p.end();
         return img;
     });
 }
@@ -317,6 +318,7 @@ QImage DibujoIcono(int lado) {
     como.digitos = lado >= 48;
     QPainter p(&img);
     PintarEmblema(p, img.size(), como);
+    p.end();
     return img;
 }
 
@@ -395,6 +397,7 @@ QImage PintarInicio(QSize tam, const BloqueInicio& b) {
     p.setPen(QPen(b.marco.isValid() ? b.marco : AColor(BarraBloque), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(2, 2, w - 4, h - 4));
+    p.end();
     return img;
 }
 
