@@ -8,6 +8,10 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue
+  # drawing the animations and the icon again (resources/dibujar.cpp)
+  libgif-dev qt6-svg-dev
+  # checking the installed tree, and building the Debian package
+  desktop-file-utils appstream shared-mime-info man-db gzip dpkg-dev file
 )
 
 faltan=()

@@ -293,6 +293,14 @@ public:
     // ---- Saved games -------------------------------------------------------
     void BSalvar2Click();
     void BCargar2Click();
+    // The load itself, once a file has been chosen ("" when the dialog was
+    // cancelled): what "Cargar partida" does after its dialog.
+    void Cargar_Fichero(const std::string& nombre);
+    // A saved game named from outside the window (the program's command
+    // line, a file manager): loaded as "Cargar partida" loads a chosen file;
+    // one that is not there is said as one that cannot be read, since no
+    // dialog has made sure of it.
+    void Abrir_Partida(const std::string& nombre);
     // The mouse over the file name or its picture: the tooltip shows the
     // whole name, which the label may be too narrow for.
     void PFicheroMouseMove();

@@ -69,8 +69,21 @@ void TFormPrincipal::BSalvar2Click() {
 void TFormPrincipal::BCargar2Click() {
     Hay_Fijos = Bandera::N;
     PError.Hide();
-    const std::string nombre = entorno_.DialogoAbrir(
-        Dialogo(" Novenario.  Abrir fichero  ( Cargar Partida ).", "Partida Novenario ( *.sdk )", false));
+    Cargar_Fichero(entorno_.DialogoAbrir(
+        Dialogo(" Novenario.  Abrir fichero  ( Cargar Partida ).", "Partida Novenario ( *.sdk )", false)));
+}
+
+void TFormPrincipal::Abrir_Partida(const std::string& nombre) {
+    Hay_Fijos = Bandera::N;
+    PError.Hide();
+    if (!entorno_.ExisteFichero(nombre)) {
+        entorno_.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
+        return;
+    }
+    Cargar_Fichero(nombre);
+}
+
+void TFormPrincipal::Cargar_Fichero(const std::string& nombre) {
     if (!nombre.empty()) {
         const bool existe = entorno_.ExisteFichero(nombre);
         sdk::Lectura lectura;

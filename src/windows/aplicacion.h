@@ -3,6 +3,8 @@
 // build it the same way.
 #pragma once
 
+#include <QString>
+
 #include "board/puerta.h"
 #include "windows/entorno_qt.h"
 #include "windows/vista_principal.h"
@@ -15,6 +17,9 @@ public:
     // Runs the game's start (the start window first). False when the player
     // cancelled it: the process has then been told to end.
     bool Arrancar();
+    // Loads a saved game named on the command line, once the main window
+    // is up: a path, relative to the current folder or not, or a file:// URL.
+    void AbrirPartida(const QString& argumento);
 
     EntornoQt& Entorno() { return entorno_; }
     TFormPrincipal& Juego() { return juego_; }
@@ -27,7 +32,7 @@ private:
     VistaPrincipal vista_;
 };
 
-// Settings every run shares: the embedded fonts, the program's name.
+// Settings every run shares: the game's fonts, the program's name and icon.
 void PrepararAplicacion();
 
 }  // namespace novenario::vista

@@ -1,5 +1,7 @@
 #include "windows/arte.h"
 
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -245,43 +247,89 @@ QPixmap Franja(QSize tam) {
     });
 }
 
+namespace {
+
+// Letters centred in a box: as text, or as outlines filled with the pen's
+// colour, which a drawing that carries no fonts (an SVG file) can hold.
+void Letras(QPainter& p, const QRectF& r, const QString& s, bool trazos) {
+    if (!trazos) {
+        p.drawText(r, Qt::AlignCenter, s);
+        return;
+    }
+    const QFontMetricsF fm(p.font());
+    QPainterPath trazo;
+    trazo.addText(r.center().x() - fm.horizontalAdvance(s) / 2.0, r.center().y() + (fm.ascent() - fm.descent()) / 2.0,
+                  p.font(), s);
+    p.fillPath(trazo, p.pen().color());
+}
+
+}  // namespace
+
+void PintarEmblema(QPainter& p, QSize tam, const ComoEmblema& como) {
+    const int w = tam.width(), h = tam.height();
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF marco(0.5, 0.5, w - 1, h - 1);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, AColor(Marron).lighter(120));
+    g.setColorAt(1, AColor(Marron).darker(125));
+    p.setPen(QPen(QColor(60, 38, 18), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(marco, 4, 4);
+    // Nine cells with a few digits, as a corner of the board.
+    const double m = como.margen >= 0 ? como.margen : std::max(3.0, w / 12.0);
+    const double lado = (std::min(w, h) - 2 * m - 2 * 2) / 3.0;
+    const double x0 = (w - (3 * lado + 4)) / 2.0, y0 = (h - (3 * lado + 4)) / 2.0;
+    static const char* digitos = "5 3  7 9 ";
+    static const bool fijos[9] = {true, false, true, false, false, true, false, true, false};
+    p.setFont(Fuente(Familia::Arial, std::max(6, static_cast<int>(lado * 0.7)), true));
+    for (int i = 0; i < 9; ++i) {
+        const QRectF r(x0 + (i % 3) * (lado + 2), y0 + (i / 3) * (lado + 2), lado, lado);
+        QColor fondo = i == como.seleccionada ? AColor(Verde) : (fijos[i] ? AColor(Naranja) : AColor(Blanco));
+        p.setPen(QPen(QColor(0, 0, 0, 90), 0.6));
+        p.setBrush(fondo);
+        p.drawRect(r);
+        if (como.digitos && digitos[i] != ' ') {
+            p.setPen(Qt::black);
+            Letras(p, r, QString(QChar(digitos[i])), como.trazos);
+        }
+    }
+}
+
 QPixmap Emblema(QSize tam) {
     if (tam.isEmpty()) return {};
     return EnCache(Clave("emblema", tam), [&] {
-        const int w = tam.width(), h = tam.height();
         QImage img(tam, QImage::Format_ARGB32);
         img.fill(Qt::transparent);
-        {
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing);
-            QRectF marco(0.5, 0.5, w - 1, h - 1);
-            QLinearGradient g(0, 0, w, h);
-            g.setColorAt(0, AColor(Marron).lighter(120));
-            g.setColorAt(1, AColor(Marron).darker(125));
-            p.setPen(QPen(QColor(60, 38, 18), 1));
-            p.setBrush(g);
-            p.drawRoundedRect(marco, 4, 4);
-            // Nine cells with a few digits, as a corner of the board.
-            const double m = std::max(3.0, w / 12.0);
-            const double lado = (std::min(w, h) - 2 * m - 2 * 2) / 3.0;
-            const double x0 = (w - (3 * lado + 4)) / 2.0, y0 = (h - (3 * lado + 4)) / 2.0;
-            static const char* digitos = "5 3  7 9 ";
-            static const bool fijos[9] = {true, false, true, false, false, true, false, true, false};
-            p.setFont(Fuente(Familia::Arial, std::max(6, static_cast<int>(lado * 0.7)), true));
-            for (int i = 0; i < 9; ++i) {
-                const QRectF r(x0 + (i % 3) * (lado + 2), y0 + (i / 3) * (lado + 2), lado, lado);
-                QColor fondo = i == 4 ? AColor(Verde) : (fijos[i] ? AColor(Naranja) : AColor(Blanco));
-                p.setPen(QPen(QColor(0, 0, 0, 90), 0.6));
-                p.setBrush(fondo);
-                p.drawRect(r);
-                if (digitos[i] != ' ') {
-                    p.setPen(Qt::black);
-                    p.drawText(r, Qt::AlignCenter, QString(QChar(digitos[i])));
-                }
-            }
-        }
+        QPainter p(&img);
+        PintarEmblema(p, tam);
+        p.end();
         return img;
     });
+}
+
+QImage DibujoIcono(int lado) {
+    QImage img(lado, lado, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    if (lado <= 0) return img;
+    ComoEmblema como;
+    // The frame keeps its proportion at every size; a cell of a few pixels
+    // is only its colour.
+    como.margen = std::max(1.0, lado / 12.0);
+    como.digitos = lado >= 48;
+    QPainter p(&img);
+    PintarEmblema(p, img.size(), como);
+    p.end();
+    return img;
+}
+
+QIcon IconoJuego() {
+    // Kept for the whole run, as the picture cache, and never destroyed.
+    static const QIcon* icono = [] {
+        auto* i = new QIcon;
+        for (int lado : TamanosIcono) i->addPixmap(QPixmap::fromImage(DibujoIcono(lado)));
+        return i;
+    }();
+    return *icono;
 }
 
 QPixmap PlacaTitulo(QSize tam) {
@@ -312,43 +360,65 @@ QPixmap PlacaTitulo(QSize tam) {
     });
 }
 
+QImage PintarInicio(QSize tam, const BloqueInicio& b) {
+    const int w = tam.width(), h = tam.height();
+    QImage img(tam, QImage::Format_RGB32);
+    if (tam.isEmpty()) return img;
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(img.rect(), AColor(Marron));
+    const int cw = (w - 10) / 3, ch = (h - 10) / 3;
+    const QFont digito = Fuente(Familia::Arial, ch / 2 + 4, false), marcas = Fuente(Familia::Courier, 9);
+    for (int i = 0; i < 9; ++i) {
+        const BloqueInicio::Celda& c = b.celdas[static_cast<std::size_t>(i)];
+        const QRect r(4 + (i % 3) * (cw + 1), 4 + (i / 3) * (ch + 1), cw, ch);
+        QColor fondo = i == b.seleccionada ? AColor(Verde) : (c.fija ? AColor(Naranja) : AColor(Blanco));
+        p.fillRect(r, fondo);
+        p.setPen(fondo.lighter(130));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.setPen(fondo.darker(140));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        if (c.valor != ' ') {
+            p.setPen(Qt::black);
+            p.setFont(digito);
+            p.drawText(r, Qt::AlignCenter, QString(QChar(c.valor)));
+            continue;
+        }
+        p.setFont(marcas);
+        // Taken digits that do not fit on one line take two.
+        QString tomados = c.tomados;
+        if (QFontMetrics(marcas).horizontalAdvance(tomados) > r.width() - 2)
+            tomados.insert((tomados.size() + 1) / 2, QLatin1Char('\n'));
+        p.setPen(Qt::black);
+        p.drawText(r.adjusted(0, 1, 0, 0), Qt::AlignHCenter | Qt::AlignTop, c.posibles);
+        p.setPen(AColor(Granate));
+        p.drawText(r.adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom, tomados);
+    }
+    p.setPen(QPen(b.marco.isValid() ? b.marco : AColor(BarraBloque), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(2, 2, w - 4, h - 4));
+    p.end();
+    return img;
+}
+
 QPixmap DibujoInicio(QSize tam) {
     if (tam.isEmpty()) return {};
     return EnCache(Clave("inicio", tam), [&] {
-        const int w = tam.width(), h = tam.height();
-        QImage img(tam, QImage::Format_RGB32);
-        {
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.fillRect(img.rect(), AColor(Marron));
-            // A corner of the board: three by three cells, one of them selected.
-            const int cw = (w - 10) / 3, ch = (h - 10) / 3;
-            static const char* valores = "7 2 9 4 1";
-            for (int i = 0; i < 9; ++i) {
-                const QRect r(4 + (i % 3) * (cw + 1), 4 + (i / 3) * (ch + 1), cw, ch);
-                QColor fondo = (i == 4) ? AColor(Verde) : ((i % 2 == 0) ? AColor(Naranja) : AColor(Blanco));
-                p.fillRect(r, fondo);
-                p.setPen(fondo.lighter(130));
-                p.drawLine(r.topLeft(), r.topRight());
-                p.setPen(fondo.darker(140));
-                p.drawLine(r.bottomLeft(), r.bottomRight());
-                if (valores[i] != ' ') {
-                    p.setPen(Qt::black);
-                    p.setFont(Fuente(Familia::Arial, ch / 2 + 4, false));
-                    p.drawText(r, Qt::AlignCenter, QString(QChar(valores[i])));
-                } else if (i != 4) {
-                    p.setFont(Fuente(Familia::Courier, 9));
-                    p.setPen(Qt::black);
-                    p.drawText(r.adjusted(0, 1, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("358"));
-                    p.setPen(AColor(Granate));
-                    p.drawText(r.adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("1247"));
-                }
+        // A corner of the board: four givens, the selected cell holding a
+        // digit, and four empty cells with their possible and taken digits.
+        BloqueInicio b;
+        static const char* valores = "7 2 9 4 1";
+        for (std::size_t i = 0; i < 9; ++i) {
+            BloqueInicio::Celda& c = b.celdas[i];
+            c.valor = valores[i];
+            c.fija = i % 2 == 0 && i != 4;
+            if (c.valor == ' ') {
+                c.posibles = QStringLiteral("358");
+                c.tomados = QStringLiteral("1247");
             }
-            p.setPen(QPen(AColor(BarraBloque), 2));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(QRectF(2, 2, w - 4, h - 4));
         }
-        return img;
+        b.seleccionada = 4;
+        return PintarInicio(tam, b);
     });
 }
 

@@ -5,10 +5,14 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>
+#include <QString>
+#include <array>
 
 #include "board/colores.h"
 
@@ -29,11 +33,45 @@ QPixmap FondoTeclado(QSize tam);
 QPixmap FondoMicro(QSize tam);
 // The strip behind the file name at the top of the window.
 QPixmap Franja(QSize tam);
-// The dialogs' decorative picture: a little board of nine cells.
+// The dialogs' decorative picture, the maker's emblem: a little board of
+// nine cells on a wooden frame.
 QPixmap Emblema(QSize tam);
+// The emblem as it may be painted: which of its cells is selected, the
+// margin around the cells (negative: the dialogs' own), whether the digits
+// show, and whether they are outlines rather than text (for a drawing that
+// carries no fonts, such as an SVG file).
+struct ComoEmblema {
+    int seleccionada = 4;
+    double margen = -1;
+    bool digitos = true;
+    bool trazos = false;
+};
+void PintarEmblema(QPainter& p, QSize tam, const ComoEmblema& como = {});
+
+// The game's icon, the emblem square, at the sizes a desktop asks for; the
+// windows carry it too.
+inline constexpr std::array<int, 6> TamanosIcono{16, 32, 48, 64, 128, 256};
+QImage DibujoIcono(int lado);
+QIcon IconoJuego();
+
 // The start window: the title plate and the still picture.
 QPixmap PlacaTitulo(QSize tam);
 QPixmap DibujoInicio(QSize tam);
+// One moment of a block of the board as the start window shows it: each
+// cell holds a digit or, when empty, the digits still possible (above) and
+// those already taken (below); givens are orange, the selected cell green.
+// The still picture is one such moment, the start animation a few of them.
+struct BloqueInicio {
+    struct Celda {
+        char valor = ' ';
+        bool fija = false;
+        QString posibles, tomados;
+    };
+    std::array<Celda, 9> celdas;
+    int seleccionada = -1;
+    QColor marco;  // the frame around the block; unset: the bars' colour
+};
+QImage PintarInicio(QSize tam, const BloqueInicio& b);
 
 // LED lamp pictures: a lime lamp with a white glint and a black outline
 // with grey shading, on a silver surround. Styles as the lamp widget's.

@@ -2,10 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +20,7 @@
 #include "windows/entorno_qt.h"
 #include "windows/fuentes.h"
 #include "windows/gif.h"
+#include "windows/graficos.h"
 #include "windows/parpadeo.h"
 #include "windows/pulsable.h"
 #include "windows/resaltada.h"
@@ -46,13 +44,6 @@ QString NombreBoton(const std::string& caption) {
     return n;
 }
 
-// A picture from the folder ApliGraf beside the program, when it is there.
-QString Animacion(const char* archivo) {
-    const QString ruta = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ApliGraf/") +
-                                                                             QLatin1String(archivo));
-    return QFileInfo::exists(ruta) ? ruta : QString();
-}
-
 // A label of fixed text placed by hand.
 QLabel* Texto(QWidget* padre, const QString& texto, QRect donde, QFont fuente, Qt::Alignment al,
               QColor color = Qt::black) {
@@ -71,8 +62,8 @@ QLabel* Texto(QWidget* padre, const QString& texto, QRect donde, QFont fuente, Q
     return l;
 }
 
-// A tan panel holding an animation from ApliGraf or, without it, a still
-// picture in its place.
+// A tan panel holding an animation from ApliGraf or, without it or when it
+// cannot be read, a still picture in its place.
 QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion, const QPixmap& quieta,
                const char* nombre_gif, const char* nombre_quieta) {
     auto* panel = new QLabel(padre);
@@ -82,17 +73,22 @@ QLabel* Cuadro(QWidget* padre, QRect donde, QRect dentro, const char* animacion,
     pal.setColor(QPalette::Window, AColor(Tostado));
     panel->setPalette(pal);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    const QString ruta = Animacion(animacion);
-    if (!ruta.isEmpty()) {
+    const QString ruta = BuscarGrafico(QLatin1String(animacion));
+    if (ruta.isEmpty()) {
+        qCInfo(lcGraficos, "%s is in none of %s: the still picture stands in", animacion,
+               qPrintable(CarpetasGraficos().join(QStringLiteral(", "))));
+    } else {
         auto* gif = new TGIFImage(panel);
         gif->setObjectName(QLatin1String(nombre_gif));
         gif->setGeometry(dentro);
         gif->setStretch(true);
         gif->setLoop(false);
         if (gif->Cargar(ruta)) {
+            qCInfo(lcGraficos, "%s: animation shown from %s", animacion, qPrintable(ruta));
             gif->setAnimate(true);
             return panel;
         }
+        qCInfo(lcGraficos, "%s cannot be read: the still picture stands in", qPrintable(ruta));
         delete gif;
     }
     auto* imagen = new QLabel(panel);

@@ -1,9 +1,11 @@
 #include "windows/fuentes.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QStringList>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 // Resources of a static library must be pulled in by name.
 static void IniciarRecursosFuentes() { Q_INIT_RESOURCE(fuentes); }
@@ -19,6 +21,20 @@ std::array<QString, 4>& Familias() {
 }
 
 std::size_t Pos(Familia f) { return static_cast<std::size_t>(f); }
+
+// Where the system keeps a font file the program carries.
+QString RutaSistema(const char* nombre) {
+    struct Ruta {
+        const char* nombre;
+        const char* ruta;
+    };
+    static constexpr Ruta rutas[] = {
+#include "fuentes_sistema.inc"
+    };
+    for (const Ruta& r : rutas)
+        if (std::strcmp(r.nombre, nombre) == 0) return QString::fromUtf8(r.ruta);
+    return {};
+}
 
 }  // namespace
 
@@ -37,7 +53,13 @@ bool CargarFuentes() {
     };
     bool todas = true;
     for (const Archivo& a : archivos) {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fuentes/") + QLatin1String(a.nombre));
+        // The system's copy when it has one (the installed game depends on
+        // those packages), else the copy built into the program: the same
+        // file either way.
+        int id = -1;
+        const QString sistema = RutaSistema(a.nombre);
+        if (!sistema.isEmpty() && QFileInfo(sistema).isFile()) id = QFontDatabase::addApplicationFont(sistema);
+        if (id < 0) id = QFontDatabase::addApplicationFont(QStringLiteral(":/fuentes/") + QLatin1String(a.nombre));
         if (id < 0) {
             todas = false;
             continue;

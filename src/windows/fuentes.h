@@ -14,8 +14,10 @@ namespace novenario::vista {
 
 enum class Familia { Arial, SansSerif, Courier, Comic };
 
-// Registers the embedded fonts with the application; false when one of them
-// could not be read (the window then falls back to the system's fonts).
+// Registers the game's fonts with the application, each from the system's
+// font folder when it has the file, else from the copy built into the
+// program; false when one of them could be read from neither (the window
+// then falls back to whatever fonts the system offers).
 bool CargarFuentes();
 
 // The family name that stands for one of the game's fonts.

@@ -1,13 +1,36 @@
-// Novenario: the program's entry. The start window appears from inside the
-// game's start; the main window follows only if the player accepts it.
+// Novenario: the program's entry. --help and --version answer before any
+// window exists; otherwise the start window appears from inside the game's
+// start, the main window follows only if the player accepts it, and a saved
+// game named on the command line is loaded once the main window is up.
 #include <QApplication>
+#include <QTimer>
+#include <iostream>
 
 #include "windows/aplicacion.h"
+#include "windows/argumentos.h"
 
 int main(int argc, char** argv) {
+    using namespace novenario::vista;
+    const Orden previa = LeerOrden({argv + 1, argv + argc});
+    if (previa.tipo == Orden::Tipo::Ayuda) {
+        std::cout << TextoAyuda();
+        return 0;
+    }
+    if (previa.tipo == Orden::Tipo::Version) {
+        std::cout << TextoVersion();
+        return 0;
+    }
+    // Qt takes its own options (-platform, -display...) out of argv.
     QApplication app(argc, argv);
-    novenario::vista::PrepararAplicacion();
-    novenario::vista::Aplicacion programa;
+    const Orden orden = LeerOrden({argv + 1, argv + argc});
+    if (orden.tipo == Orden::Tipo::Error) {
+        std::cerr << "novenario: " << orden.error << "\n\n" << TextoAyuda();
+        return 2;
+    }
+    PrepararAplicacion();
+    Aplicacion programa;
     if (!programa.Arrancar()) return 1;
+    if (!orden.fichero.empty())
+        QTimer::singleShot(0, &app, [&] { programa.AbrirPartida(QString::fromLocal8Bit(orden.fichero)); });
     return app.exec();
 }

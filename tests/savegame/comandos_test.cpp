@@ -444,6 +444,57 @@ TEST_F(SalvarCargar, UnFicheroIlegibleLoDiceYNoTocaNada) {
     EXPECT_EQ(Foto(f), antes);
 }
 
+// ---- a game named from outside the window ----------------------------------
+
+// The command line and the file manager name a file instead of the dialog:
+// what follows is the very load of "Cargar partida", messages and all.
+struct Nombrada {
+    const char* que;
+    std::string bytes;  // what the file holds
+    bool ilegible;      // there, but it cannot be read
+};
+
+class PartidaNombrada : public SalvarCargar, public ::testing::WithParamInterface<Nombrada> {};
+
+TEST_P(PartidaNombrada, SeCargaComoConCargarPartida) {
+    EntornoFalso ent_dialogo;
+    TFormPrincipal dialogo{ent_dialogo};
+    ASSERT_TRUE(dialogo.FormCreate());
+    for (EntornoFalso* e : {&ent, &ent_dialogo}) {
+        e->Ficheros[Fichero] = GetParam().bytes;
+        if (GetParam().ilegible) e->Ilegibles.push_back(Fichero);
+    }
+    ent_dialogo.EligeAbrir.push_back(Fichero);
+    dialogo.BCargar2Click();
+    f.Abrir_Partida(Fichero);
+    EXPECT_TRUE(ent.DialogosAbrir.empty());
+    EXPECT_EQ(ent.Mensajes, ent_dialogo.Mensajes);
+    EXPECT_EQ(Foto(f), Foto(dialogo));
+    // A file that loads leaves its name at the top; one that does not, none.
+    EXPECT_EQ(f.PFichero.Caption, ent.Mensajes.empty() ? " " + Fichero : "Fichero");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ficheros, PartidaNombrada,
+    ::testing::Values(Nombrada{"creada", LeeBytes(RutaSdk("creada.sdk")), false},
+                      Nombrada{"wordpad", LeeBytes(RutaSdk("wordpad.sdk")), false},
+                      Nombrada{"texto", LeeBytes(RutaSdk("texto_lf.sdk")), false},
+                      Nombrada{"vacio", "", false}, Nombrada{"rtf_sin_texto", "{\\rtf1 }", false},
+                      Nombrada{"ilegible", LeeBytes(RutaSdk("creada.sdk")), true}),
+    [](const auto& info) { return std::string(info.param.que); });
+
+TEST_F(SalvarCargar, UnaPartidaNombradaQueNoExisteSeDiceYNoTocaNada) {
+    PartidaEmpezada();
+    f.PError.Show();
+    const Foto antes(f);
+    f.Abrir_Partida(Carpeta + "/no_esta.sdk");
+    ASSERT_EQ(ent.Mensajes.size(), 1u);
+    EXPECT_EQ(ent.Mensajes[0].first, "No se puede leer el fichero \"" + Carpeta + "/no_esta.sdk\"");
+    EXPECT_EQ(ent.Mensajes[0].second, " Novenario. v.4.0");
+    EXPECT_FALSE(f.PError.Visible);
+    EXPECT_EQ(Foto(f), antes);
+}
+
 // ---- the file name ----------------------------------------------------------
 
 TEST_F(SalvarCargar, LaAyudaSobreElNombreMuestraElNombreEntero) {

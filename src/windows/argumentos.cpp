@@ -1,0 +1,52 @@
+#include "windows/argumentos.h"
+
+#ifndef NOVENARIO_VERSION
+#define NOVENARIO_VERSION "4.0"
+#endif
+
+namespace novenario::vista {
+
+Orden LeerOrden(const std::vector<std::string>& args) {
+    Orden orden;
+    bool ayuda = false, version = false, opciones = true;
+    for (const std::string& a : args) {
+        if (opciones && a == "--") {
+            opciones = false;
+        } else if (opciones && (a == "--help" || a == "-h")) {
+            ayuda = true;
+        } else if (opciones && (a == "--version" || a == "-V")) {
+            version = true;
+        } else if (opciones && a.size() > 1 && a[0] == '-') {
+            if (orden.error.empty()) orden.error = "opción desconocida «" + a + "»";
+        } else if (orden.fichero.empty() && !a.empty()) {
+            orden.fichero = a;
+        } else if (orden.error.empty()) {
+            orden.error = a.empty() ? std::string("el nombre del fichero está vacío")
+                                    : "sólo se abre una partida; sobra «" + a + "»";
+        }
+    }
+    if (ayuda) return {Orden::Tipo::Ayuda, {}, {}};
+    if (version) return {Orden::Tipo::Version, {}, {}};
+    if (!orden.error.empty()) {
+        orden.tipo = Orden::Tipo::Error;
+        orden.fichero.clear();
+    }
+    return orden;
+}
+
+std::string TextoAyuda() {
+    return "Uso: novenario [FICHERO.sdk]\n"
+           "\n"
+           "Novenario, un sudoku para el escritorio. Tras la ventana de inicio\n"
+           "abre la partida guardada FICHERO.sdk como lo hace \"Cargar partida\".\n"
+           "\n"
+           "  -h, --help      muestra esta ayuda y termina\n"
+           "  -V, --version   muestra la versión y termina\n"
+           "\n"
+           "Acepta también las opciones de Qt, como -platform o -display.\n"
+           "El juego sin ventana es novenario-cli.\n";
+}
+
+std::string TextoVersion() { return "Novenario " NOVENARIO_VERSION "\n"; }
+
+}  // namespace novenario::vista
