@@ -54,7 +54,8 @@ VistaPrincipal::VistaPrincipal(TFormPrincipal& juego, QWidget* padre)
     for (auto [vista, rutina] : {std::pair{franja, &TFormPrincipal::Image1MouseMove},
                                  std::pair{fichero, &TFormPrincipal::PFicheroMouseMove}}) {
         vista->setMouseTracking(true);
-        connect(vista, &ZonaPulsable::movido, this, [this, rutina = rutina] { Llamar([&] { (juego_.*rutina)(); }); });
+        // Through a named reference: GCC 12's vptr check misreads the member of a nested lambda's capture.
+        connect(vista, &ZonaPulsable::movido, this, [this, rutina = rutina] { Llamar([&] { TFormPrincipal& j = juego_; (j.*rutina)(); }); });
     }
     Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
     error.relieve = Aspecto::Relieve::Alto;
