@@ -77,8 +77,9 @@ void TFormPrincipal::BCargar2Click() {
         if (existe) {
             MEntrada1.clear();
             std::string bytes;
-            if (!entorno_.LeerFichero(nombre, bytes)) {
-                entorno_.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
+            const Leido leido = entorno_.LeerFichero(nombre, bytes, sdk::MaximoFichero);
+            if (leido != Leido::Bien) {
+                entorno_.MensajeError(sdk::MensajeNoLeido(leido, nombre), TituloAplicacion);
                 return;
             }
             lectura = sdk::LeePartida(bytes);
