@@ -2,6 +2,7 @@
 // replace it with a fake that can answer dialogs or act during a pump.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -72,6 +73,13 @@ struct DialogoFichero {
 
 class Reporte;  // a printed page (print/reporte.h)
 
+// What became of reading a file.
+enum class Leido {
+    Bien,       // the bytes are the whole file
+    Ilegible,   // missing, not a plain file, or the system would not read it
+    Grande,     // longer than the reader's bound: none of it was read
+};
+
 class Entorno {
 public:
     virtual ~Entorno() = default;
@@ -102,10 +110,18 @@ public:
     // File dialogs: the chosen file name, or "" when the player cancels.
     virtual std::string DialogoSalvar(const DialogoFichero&) { return {}; }
     virtual std::string DialogoAbrir(const DialogoFichero&) { return {}; }
-    // Files. A write replaces the old file only once the new one is complete,
-    // so a failed save never destroys what was on disk.
+    // Files. A read takes the whole file, or none of it when the file is
+    // longer than maximo bytes: a wrong choice in the open dialog must not
+    // fill the memory. A write replaces the old file only once the new one is
+    // complete on disk, so a failed save never destroys what was there; it
+    // goes through a symbolic link to its target and keeps the old file's
+    // permissions, and it refuses a target that is not a plain file.
     virtual bool ExisteFichero(const std::string&) { return false; }
-    virtual bool LeerFichero(const std::string&, std::string& bytes) { bytes.clear(); return false; }
+    virtual Leido LeerFichero(const std::string&, std::string& bytes, std::size_t maximo) {
+        (void)maximo;
+        bytes.clear();
+        return Leido::Ilegible;
+    }
     virtual bool EscribirFichero(const std::string&, const std::string&) { return false; }
     // Ask the system to open a web address with its default program (the
     // browser). Whether it could is not the game's business.

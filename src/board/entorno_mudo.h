@@ -27,15 +27,22 @@ public:
     std::string Abrir, Salvar;
     // The message boxes shown, texts only.
     std::vector<std::string> Mensajes;
+    // Why the last write failed, in a few Spanish words ("" when it did not).
+    std::string ErrorEscritura;
 
     std::string DialogoAbrir(const DialogoFichero&) override { return Abrir; }
     std::string DialogoSalvar(const DialogoFichero&) override { return Salvar; }
     bool ExisteFichero(const std::string& nombre) override;
-    bool LeerFichero(const std::string& nombre, std::string& bytes) override;
-    // Writes a temporary file beside the target and renames it over the
-    // target only once it is complete.
+    Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override;
+    // Writes a temporary file beside the target (the target of a symbolic
+    // link), syncs it to disk with the old file's permissions, and renames it
+    // over the target only once it is complete.
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
     void MensajeError(const std::string& texto, const std::string&) override { Mensajes.push_back(texto); }
 };
+
+// Why a file could not be written or read, from the system's error number:
+// the usual reasons in the game's words, the system's own words for the rest.
+std::string Motivo(int error);
 
 }  // namespace novenario

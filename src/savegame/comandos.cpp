@@ -90,8 +90,9 @@ void TFormPrincipal::Cargar_Fichero(const std::string& nombre) {
         if (existe) {
             MEntrada1.clear();
             std::string bytes;
-            if (!entorno_.LeerFichero(nombre, bytes)) {
-                entorno_.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
+            const Leido leido = entorno_.LeerFichero(nombre, bytes, sdk::MaximoFichero);
+            if (leido != Leido::Bien) {
+                entorno_.MensajeError(sdk::MensajeNoLeido(leido, nombre), TituloAplicacion);
                 return;
             }
             lectura = sdk::LeePartida(bytes);

@@ -137,6 +137,15 @@ std::string MensajeIlegible(std::string_view nombre) {
     return "No se puede leer el fichero \"" + std::string(nombre) + "\"";
 }
 
+std::string MensajeDemasiadoGrande(std::string_view nombre) {
+    return "El fichero \"" + std::string(nombre) + "\" es demasiado grande para ser una partida de Novenario (más de " +
+           std::to_string(MaximoFichero >> 20) + " MB); no se ha leído";
+}
+
+std::string MensajeNoLeido(Leido leido, std::string_view nombre) {
+    return leido == Leido::Grande ? MensajeDemasiadoGrande(nombre) : MensajeIlegible(nombre);
+}
+
 Lectura LeePartida(std::string_view bytes) {
     Lectura r;
     r.Lineas = LeeLineas(bytes);

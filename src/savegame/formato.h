@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/entorno.h"
 #include "board/tablero.h"
 
 namespace novenario::sdk {
@@ -92,6 +93,15 @@ std::string MensajeEnteroInvalido(std::string_view texto);
 
 // What the player is told when a chosen file cannot be read at all.
 std::string MensajeIlegible(std::string_view nombre);
+
+// A saved game is about half a kilobyte, and a long move list adds a few
+// dozen bytes a move; a file longer than this is no saved game, and the load
+// refuses it before reading any of it.
+inline constexpr std::size_t MaximoFichero = std::size_t{16} << 20;
+// What the player is told when the file is longer than MaximoFichero.
+std::string MensajeDemasiadoGrande(std::string_view nombre);
+// The message for a read that did not come to Leido::Bien.
+std::string MensajeNoLeido(Leido leido, std::string_view nombre);
 
 struct Lectura {
     bool Correcta = false;

@@ -20,6 +20,9 @@
 #include <cstdlib>
 #include <iostream>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -143,25 +146,55 @@ bool EntornoQt::ExisteFichero(const std::string& nombre) {
     return info.exists() && info.isFile();
 }
 
-bool EntornoQt::LeerFichero(const std::string& nombre, std::string& bytes) {
+Leido EntornoQt::LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) {
     bytes.clear();
     QFile f(QString::fromStdString(nombre));
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray todo = f.readAll();
-    if (f.error() != QFileDevice::NoError) return false;
-    bytes.assign(todo.constData(), static_cast<std::size_t>(todo.size()));
-    return true;
+    if (!f.open(QIODevice::ReadOnly)) return Leido::Ilegible;
+    // Measured before anything is read; and read no further than the bound
+    // should the file grow meanwhile.
+    if (static_cast<quint64>(f.size()) > maximo) return Leido::Grande;
+    std::string leido;
+    char trozo[1 << 16];
+    for (;;) {
+        const qint64 n = f.read(trozo, sizeof trozo);
+        if (n < 0) return Leido::Ilegible;
+        if (n == 0) break;
+        if (leido.size() + static_cast<std::size_t>(n) > maximo) return Leido::Grande;
+        leido.append(trozo, static_cast<std::size_t>(n));
+    }
+    bytes = std::move(leido);
+    return Leido::Bien;
 }
 
-// The old file is replaced only once the new one is complete on disk.
+// The new file is written beside the old one and put in its place only once
+// it is complete on disk. QSaveFile does the renaming, goes through symbolic
+// links and keeps the old file's permissions; but a buffered write whose last
+// flush fails (a full disk) still commits an empty or cut file, so the file
+// is opened unbuffered, every write is checked, and the data is synced to
+// disk before the rename.
 bool EntornoQt::EscribirFichero(const std::string& nombre, const std::string& bytes) {
-    QSaveFile f(QString::fromStdString(nombre));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    const QString ruta = QString::fromStdString(nombre);
+    // A device or a pipe is not replaced by a plain file; a folder is not
+    // written over.
+    const QFileInfo destino(ruta);
+    if (destino.exists() && !destino.isFile()) return false;
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    const qint64 largo = static_cast<qint64>(bytes.size());
+    if (f.write(bytes.data(), largo) != largo || !f.flush() || ::fsync(f.handle()) != 0) {
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    if (!f.commit()) return false;
+    // The new name in its folder reaches the disk too; the file is in place
+    // already, so this is as far as the save can go.
+    const QString puesto = QFileInfo(QFileInfo(ruta).canonicalFilePath()).absolutePath();
+    const int carpeta = ::open(QFile::encodeName(puesto).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (carpeta >= 0) {
+        ::fsync(carpeta);
+        ::close(carpeta);
+    }
+    return true;
 }
 
 void EntornoQt::AbrirDireccion(const std::string& direccion) {

@@ -44,7 +44,7 @@ public:
     std::string DialogoSalvar(const DialogoFichero& d) override;
     std::string DialogoAbrir(const DialogoFichero& d) override;
     bool ExisteFichero(const std::string& nombre) override;
-    bool LeerFichero(const std::string& nombre, std::string& bytes) override;
+    Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override;
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
     void AbrirDireccion(const std::string& direccion) override;
     void MensajeError(const std::string& texto, const std::string& titulo) override;

@@ -57,6 +57,8 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
                                  std::pair{fichero, &Puerta::PFicheroMouseMove}}) {
         vista->setMouseTracking(true);
         connect(vista, &ZonaPulsable::movido, this, [this, rutina = rutina] {
+            // Through a named reference: GCC 12's vptr check misreads the
+            // member of a nested lambda's capture.
             Puerta& p = puerta_;
             Llamar([&] { (p.*rutina)(); });
         });

@@ -162,12 +162,13 @@ public:
     std::string DialogoSalvar(const DialogoFichero& d) override { return Elegir(DialogosSalvar, EligeSalvar, d); }
     std::string DialogoAbrir(const DialogoFichero& d) override { return Elegir(DialogosAbrir, EligeAbrir, d); }
     bool ExisteFichero(const std::string& nombre) override { return Ficheros.count(nombre) != 0; }
-    bool LeerFichero(const std::string& nombre, std::string& bytes) override {
+    Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override {
         bytes.clear();
         const auto it = Ficheros.find(nombre);
-        if (it == Ficheros.end() || Listado(Ilegibles, nombre)) return false;
+        if (it == Ficheros.end() || Listado(Ilegibles, nombre)) return Leido::Ilegible;
+        if (it->second.size() > maximo) return Leido::Grande;
         bytes = it->second;
-        return true;
+        return Leido::Bien;
     }
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override {
         const auto barra = nombre.rfind('/');

@@ -5,14 +5,30 @@
 #   -DSALIDA=<file>: stands for @SALIDA@ in the arguments; when NAME.sdk is
 #   kept, the file written there must equal it byte for byte. The outputs
 #   show @SALIDA@ in place of that path.
+# The arguments are UTF-8; @NO_UTF8@ stands for the byte 0xE9 ("é" in
+# Latin-1), which is no UTF-8 text at all.
 cmake_minimum_required(VERSION 3.20)
-file(STRINGS "${CASO}.args" argumentos)
+file(STRINGS "${CASO}.args" argumentos ENCODING UTF-8)
 string(REPLACE "@SALIDA@" "${SALIDA}" argumentos "${argumentos}")
+string(ASCII 233 no_utf8)
+string(REPLACE "@NO_UTF8@" "${no_utf8}" argumentos "${argumentos}")
 separate_arguments(argumentos UNIX_COMMAND "${argumentos}")
-file(REMOVE "${SALIDA}")
-execute_process(COMMAND "${CLI}" ${argumentos}
-  WORKING_DIRECTORY "${DATOS}"
-  OUTPUT_VARIABLE salida ERROR_VARIABLE errores RESULT_VARIABLE estado)
+file(GLOB anteriores "${SALIDA}*")
+if(anteriores)
+  file(REMOVE ${anteriores})
+endif()
+# With NAME.lleno the standard output is /dev/full, a disk with no room left
+# (NAME.out is then empty).
+if(EXISTS "${CASO}.lleno")
+  execute_process(COMMAND "${CLI}" ${argumentos}
+    WORKING_DIRECTORY "${DATOS}"
+    OUTPUT_FILE /dev/full ERROR_VARIABLE errores RESULT_VARIABLE estado)
+  set(salida "")
+else()
+  execute_process(COMMAND "${CLI}" ${argumentos}
+    WORKING_DIRECTORY "${DATOS}"
+    OUTPUT_VARIABLE salida ERROR_VARIABLE errores RESULT_VARIABLE estado)
+endif()
 string(REPLACE "${SALIDA}" "@SALIDA@" salida "${salida}")
 string(REPLACE "${SALIDA}" "@SALIDA@" errores "${errores}")
 file(READ "${CASO}.out" salida_esperada)

@@ -495,6 +495,32 @@ TEST_F(SalvarCargar, UnaPartidaNombradaQueNoExisteSeDiceYNoTocaNada) {
     EXPECT_EQ(Foto(f), antes);
 }
 
+// A file longer than any saved game is refused before it is read; one byte
+// less than that and it is read like any other.
+TEST_F(SalvarCargar, UnFicheroDemasiadoGrandeLoDiceSinLeerloYNoTocaNada) {
+    const std::string linea = sdk::prueba::LineaVacia();
+    for (const std::size_t largo : {sdk::MaximoFichero, sdk::MaximoFichero + 1}) {
+        SCOPED_TRACE(largo);
+        PartidaEmpezada();
+        const Foto antes(f);
+        ent.Mensajes.clear();
+        // A plain-text game padded with one long foreign line.
+        ent.Ficheros[Fichero] = linea + "\r\n" + std::string(largo - linea.size() - 2, 'x');
+        Cargar();
+        if (largo <= sdk::MaximoFichero) {
+            EXPECT_TRUE(ent.Mensajes.empty());
+            EXPECT_EQ(f.PFichero.Caption, " " + Fichero);
+            continue;
+        }
+        ASSERT_EQ(ent.Mensajes.size(), 1u);
+        EXPECT_EQ(ent.Mensajes[0].first, "El fichero \"" + Fichero +
+                                             "\" es demasiado grande para ser una partida de Novenario (más de 16 "
+                                             "MB); no se ha leído");
+        EXPECT_TRUE(f.MEntrada1.empty());
+        EXPECT_EQ(Foto(f), antes);
+    }
+}
+
 // ---- the file name ----------------------------------------------------------
 
 TEST_F(SalvarCargar, LaAyudaSobreElNombreMuestraElNombreEntero) {

@@ -65,6 +65,29 @@ INSTANTIATE_TEST_SUITE_P(Semillas, ReglaDelGenerador,
                                            CasoSemilla{0xFFFFFFFFu, 9}, CasoSemilla{0x80000000u, 81},
                                            CasoSemilla{123456789u, 1}, CasoSemilla{42u, 0xFFFFFFFFu}));
 
+// A jump of n draws lands where n draws one by one do, from any seed; the
+// period of the generator is 2^32, so a jump of 2^32 draws changes nothing.
+struct CasoSalto {
+    std::uint32_t semilla;
+    std::uint64_t n;
+};
+
+class SaltoDelGenerador : public ::testing::TestWithParam<CasoSalto> {};
+
+TEST_P(SaltoDelGenerador, LlegaDondeLosSorteosUnoAUno) {
+    Aleatorio salto, paso;
+    salto.PonerSemilla(GetParam().semilla);
+    paso.PonerSemilla(GetParam().semilla);
+    salto.Saltar(GetParam().n);
+    for (std::uint64_t i = 0; i < GetParam().n % 4294967296ull; ++i) paso.Random(1);
+    EXPECT_EQ(salto.Semilla(), paso.Semilla());
+}
+
+INSTANTIATE_TEST_SUITE_P(Saltos, SaltoDelGenerador,
+                         ::testing::Values(CasoSalto{0, 0}, CasoSalto{0, 1}, CasoSalto{7, 2}, CasoSalto{0, 3},
+                                           CasoSalto{0xFFFFFFFFu, 1000}, CasoSalto{123456789u, 65537},
+                                           CasoSalto{42u, 4294967296ull}, CasoSalto{42u, 4294967296ull + 5}));
+
 // Each tick draws, in this order, PNumero, PPanel and PPosicion in 0..8 and
 // PBorro in 0..80; a 0 is shown as the range's top, "9" or "81".
 TEST(Temporizador01, CadaTicSorteaLosCuatroPanelesEnOrden) {

@@ -2,10 +2,12 @@
 // wait for a frame.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "windows/entorno_qt.h"
 
@@ -22,7 +24,7 @@ TEST(Ficheros, LoEscritoSeLeeIgualByteABytes) {
     ASSERT_TRUE(e.EscribirFichero(nombre, bytes));
     EXPECT_TRUE(e.ExisteFichero(nombre));
     std::string leido = "basura";
-    ASSERT_TRUE(e.LeerFichero(nombre, leido));
+    ASSERT_EQ(e.LeerFichero(nombre, leido, bytes.size()), Leido::Bien);
     EXPECT_EQ(leido, bytes);
 }
 
@@ -30,7 +32,7 @@ TEST(Ficheros, UnFicheroQueNoExisteNoSeLee) {
     QTemporaryDir dir;
     vista::EntornoQt e;
     std::string leido = "basura";
-    EXPECT_FALSE(e.LeerFichero(dir.filePath(QStringLiteral("no.sdk")).toStdString(), leido));
+    EXPECT_EQ(e.LeerFichero(dir.filePath(QStringLiteral("no.sdk")).toStdString(), leido, 100), Leido::Ilegible);
     EXPECT_TRUE(leido.empty());
     // A folder is not a file.
     EXPECT_FALSE(e.ExisteFichero(dir.path().toStdString()));
@@ -43,6 +45,71 @@ TEST(Ficheros, UnaEscrituraImposibleNoTocaNada) {
     // Writing over a folder fails and leaves the folder.
     EXPECT_FALSE(e.EscribirFichero(dir.path().toStdString(), "x"));
     EXPECT_TRUE(QDir(dir.path()).exists());
+}
+
+// A file longer than the bound is measured, not read: a gigabyte (sparse,
+// so it costs no disk) comes back at once with nothing in memory. One byte
+// over the bound is enough; the bound itself is read.
+TEST(Ficheros, UnFicheroMasLargoQueElMaximoNoSeLee) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    vista::EntornoQt e;
+    struct Caso {
+        qint64 largo;
+        std::size_t maximo;
+        Leido esperado;
+    };
+    for (const Caso& caso : {Caso{qint64{1} << 30, std::size_t{16} << 20, Leido::Grande}, Caso{11, 10, Leido::Grande},
+                             Caso{10, 10, Leido::Bien}}) {
+        SCOPED_TRACE(caso.largo);
+        const QString nombre = dir.filePath(QStringLiteral("grande.sdk"));
+        QFile f(nombre);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_TRUE(f.resize(caso.largo));
+        f.close();
+        std::string leido = "basura";
+        EXPECT_EQ(e.LeerFichero(nombre.toStdString(), leido, caso.maximo), caso.esperado);
+        EXPECT_EQ(leido.size(), caso.esperado == Leido::Bien ? static_cast<std::size_t>(caso.largo) : 0u);
+    }
+}
+
+// A save goes through a symbolic link to the file it names, keeps that
+// file's permissions, and leaves alone what is not a plain file.
+TEST(Ficheros, UnaEscrituraSigueLosEnlacesYGuardaLosPermisos) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    vista::EntornoQt e;
+    const QString real = dir.filePath(QStringLiteral("real.sdk"));
+    const QString enlace = dir.filePath(QStringLiteral("enlace.sdk"));
+    QFile f(real);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("viejo");
+    f.close();
+    ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::link(real, enlace));
+
+    ASSERT_TRUE(e.EscribirFichero(enlace.toStdString(), "nuevo"));
+    EXPECT_EQ(QFileInfo(enlace).symLinkTarget(), real);
+    QFile leido(real);
+    ASSERT_TRUE(leido.open(QIODevice::ReadOnly));
+    EXPECT_EQ(leido.readAll(), QByteArray("nuevo"));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+
+    // A new file gets what the system gives new files.
+    const QString nuevo = dir.filePath(QStringLiteral("nuevo.sdk"));
+    ASSERT_TRUE(e.EscribirFichero(nuevo.toStdString(), "nuevo"));
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    ASSERT_EQ(::stat(QFile::encodeName(nuevo).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666u & ~mascara);
+
+    const QString tubo = dir.filePath(QStringLiteral("tubo.sdk"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tubo).constData(), 0644), 0);
+    EXPECT_FALSE(e.EscribirFichero(tubo.toStdString(), "x"));
+    EXPECT_FALSE(QFileInfo(tubo).isFile());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size(), 4);
 }
 
 TEST(Bombeo, SoloCuandoHaPasadoSuPeriodo) {
