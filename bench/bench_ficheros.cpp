@@ -9,8 +9,14 @@
 #include <string>
 
 #include "board/entorno_mudo.h"
+#include "board/juego.h"
 #include "board/principal.h"
+#include "candidates/candidatos.h"
+#include "print/imprimir.h"
 #include "savegame/formato.h"
+#include "savegame/partidas.h"
+#include "setup/partida.h"
+#include "solver/calcula.h"
 
 namespace novenario {
 namespace {
@@ -19,11 +25,11 @@ namespace {
 // solution, so the move list is as long as a game gets.
 void PartidaJugada(TFormPrincipal& f) {
     f.FormCreate();
-    f.BNuevaPartida2Click();
+    BNuevaPartida2Click(f);
     for (int c = 0; c < NumCeldas; ++c) {
         if (!f.Paneles[c].Enabled || !f.Paneles[c].Caption.empty()) continue;
-        f.PClick(c);
-        f.BClick(f.EPartida[static_cast<std::size_t>(c)] - '0');
+        PClick(f, c);
+        BClick(f, f.Partida.EPartida[static_cast<std::size_t>(c)] - '0');
     }
 }
 
@@ -36,10 +42,10 @@ void LeePartida(benchmark::State& state) {
     TFormPrincipal f(mudo);
     PartidaJugada(f);
     const std::string bytes = sdk::EscribePartida(
-        sdk::LineasPartida(sdk::LineaTablero(f.Paneles, "00", "12", "05"), f.EPartida, f.Nivel, f.LBPanel));
+        sdk::LineasPartida(sdk::LineaTablero(f.Paneles, "00", "12", "05"), f.Partida.EPartida, f.Variables.Nivel, f.Variables.LBPanel));
     for (auto _ : state) {
         const sdk::Lectura r = sdk::LeePartida(bytes);
-        if (!r.Correcta || r.Juego.LBPanel.size() != f.LBPanel.size())
+        if (!r.Correcta || r.Juego.LBPanel.size() != f.Variables.LBPanel.size())
             throw std::runtime_error("the game did not read back");
         benchmark::DoNotOptimize(r);
     }
@@ -56,14 +62,14 @@ void SalvarYCargar(benchmark::State& state) {
         for (int c = 0; c < NumCeldas; ++c) s += f.Paneles[c].Caption;
         return s;
     }();
-    const std::size_t movimientos = f.LBPanel.size();
+    const std::size_t movimientos = f.Variables.LBPanel.size();
     mudo.Salvar = mudo.Abrir = Temporal("novenario_bench.sdk");
     for (auto _ : state) {
-        f.BSalvar2Click();
-        f.BCargar2Click();
+        BSalvar2Click(f);
+        BCargar2Click(f);
         std::string s;
         for (int c = 0; c < NumCeldas; ++c) s += f.Paneles[c].Caption;
-        if (!mudo.Mensajes.empty() || s != tablero || f.LBPanel.size() != movimientos)
+        if (!mudo.Mensajes.empty() || s != tablero || f.Variables.LBPanel.size() != movimientos)
             throw std::runtime_error("the saved game did not load back");
     }
     std::remove(mudo.Abrir.c_str());

@@ -6,9 +6,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "board/ordenes.h"
-#include "board/principal.h"
 #include "board/entorno_mudo.h"
+#include "board/juego.h"
+#include "board/principal.h"
+#include "candidates/candidatos.h"
+#include "print/imprimir.h"
+#include "savegame/partidas.h"
+#include "setup/partida.h"
+#include "solver/calcula.h"
 
 namespace novenario {
 namespace {
@@ -17,15 +22,15 @@ void NuevaPartida(benchmark::State& state) {
     EntornoMudo mudo;
     TFormPrincipal f(mudo);
     f.FormCreate();
-    f.Nivel = static_cast<int>(state.range(0));
-    f.Paneles_Vacios = TFormPrincipal::Vacios_De_Nivel(f.Nivel);
+    f.Variables.Nivel = static_cast<int>(state.range(0));
+    f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
     long long intentos = 0;
     for (auto _ : state) {
-        f.BNuevaPartida2Click();
-        intentos += f.Intentos_Partida;
+        BNuevaPartida2Click(f);
+        intentos += f.Motor.Intentos_Partida;
         int fijos = 0;
         for (int c = 0; c < NumCeldas; ++c) fijos += f.Paneles[c].Color_ == Naranja ? 1 : 0;
-        if (fijos != NumCeldas - f.Paneles_Vacios || f.EPartida.size() != 81)
+        if (fijos != NumCeldas - f.Variables.Paneles_Vacios || f.Partida.EPartida.size() != 81)
             throw std::runtime_error("a new game without the givens of its level");
     }
     state.counters["partidas/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
@@ -40,7 +45,7 @@ constexpr const char* kSinTiempo =
 
 // The board as a loaded game leaves it: the givens fixed, candidates computed.
 void CargaFijos(TFormPrincipal& f, const std::string& rejilla) {
-    f.BBorraTodoClick();
+    BBorraTodoClick(f);
     const auto& orden = tablero::OrdenRejilla();
     for (std::size_t i = 0; i < NumCeldas; ++i) {
         if (rejilla[i] == '.') continue;
@@ -49,7 +54,7 @@ void CargaFijos(TFormPrincipal& f, const std::string& rejilla) {
         celda.Color_ = Naranja;
         celda.Enabled = false;
     }
-    f.Disponibles();
+    Disponibles(f);
 }
 
 // "Calcula" on the board that runs out of steps: the whole command, logic
@@ -63,9 +68,9 @@ void CalculaSinTiempo(benchmark::State& state) {
         state.PauseTiming();
         CargaFijos(f, kSinTiempo);
         state.ResumeTiming();
-        f.BRellena2Click();
-        if (f.Resultado_Calculo != "ST") throw std::runtime_error("the run should end out of steps");
-        pasos += f.Pasos;
+        BRellena2Click(f);
+        if (f.Motor.Resultado_Calculo != "ST") throw std::runtime_error("the run should end out of steps");
+        pasos += f.Motor.Pasos;
     }
     state.counters["pasos/s"] =
         benchmark::Counter(static_cast<double>(pasos), benchmark::Counter::kIsRate);
@@ -99,8 +104,8 @@ void CalculaVistaSinTiempo(benchmark::State& state) {
         const long long inicio = reloj.reloj;
         reloj.fotogramas = 0;
         state.ResumeTiming();
-        f.BRellena2Click();
-        if (f.Resultado_Calculo != "ST" || f.Pasos != 1000000)
+        BRellena2Click(f);
+        if (f.Motor.Resultado_Calculo != "ST" || f.Motor.Pasos != 1000000)
             throw std::runtime_error("the watched run should take the same steps and end out of steps");
         segundos = static_cast<double>(reloj.reloj - inicio) / 1000.0;
         fotogramas = reloj.fotogramas;

@@ -10,6 +10,10 @@
 namespace novenario {
 
 struct Control {
+    Control() = default;
+    explicit Control(const char* nombre) : Nombre(nombre) {}
+
+    const char* Nombre = "";  // the control's own name ("BSalvar"), as the window knows it
     std::string Caption;
     bool Visible = true;
     bool Enabled = true;

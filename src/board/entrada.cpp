@@ -1,7 +1,7 @@
 // Selecting a cell, entering and erasing digits, and selecting the first free
 // cell after a board-wide change.
-#include "board/ordenes.h"
-#include "board/principal.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
 
 namespace novenario {
 
@@ -16,150 +16,150 @@ const std::string& Digito(int d) {
 
 // The micro keypad sits beside the selected cell: to its right, or to its left
 // in the last column, and higher up in the last row so it stays on the board.
-void TFormPrincipal::Coloca_MicroTeclas(int c) {
+void Coloca_MicroTeclas(Juego& f, int c) {
     const int col = tablero::Columna(c), fila = tablero::Fila(c);
     const int left = tablero::Izquierda(c), top = tablero::Arriba(c);
     int x = left + 40;
     if (col == 3 || col == 6) x = left + 43;
     if (col == 9) x = left - 29;
-    PMicroTeclas.Mover(x, fila == 9 ? top - 33 : top);
+    f.Ventana.PMicroTeclas.Mover(x, fila == 9 ? top - 33 : top);
 }
 
-void TFormPrincipal::PClick(int c) {
+void PClick(Juego& f, int c) {
     if (c < 0 || c >= NumCeldas) return;
-    Celda& celda = Paneles[c];
-    Coloca_MicroTeclas(c);
-    Color_Normal();
+    Celda& celda = f.Paneles[c];
+    Coloca_MicroTeclas(f, c);
+    Color_Normal(f);
     celda.Color_ = Verde;
-    Panel_Activo = tablero::Nombre(c);
-    BBorrar.Hide();
-    PTBorrar.Hide();
+    f.Variables.Panel_Activo = tablero::Nombre(c);
+    f.Ventana.BBorrar.Hide();
+    f.Ventana.PTBorrar.Hide();
     if (!celda.Caption.empty()) {
-        BBorrar.Show();
-        PTBorrar.Show();
+        f.Ventana.BBorrar.Show();
+        f.Ventana.PTBorrar.Show();
     }
     // A free cell selected by whatever means has the number pad, never the
     // fixed-cell notice (switching "Ayuda" may take the cursor off a fixed
     // cell after the placeholder was already hidden).
-    PTeclasCarga.Hide();
-    if (Ayuda_Activa == Bandera::S) {
-        Valor_Guardado.clear();
-        if (!Trim(celda.Caption).empty()) Valor_Guardado = Trim(celda.Caption).substr(0, 1);
-        Quita_Botones();
-        if (!Valor_Guardado.empty())
-            celda.Caption = Valor_Guardado;
+    f.Ventana.PTeclasCarga.Hide();
+    if (f.Variables.Ayuda_Activa == Bandera::S) {
+        f.Variables.Valor_Guardado.clear();
+        if (!Trim(celda.Caption).empty()) f.Variables.Valor_Guardado = Trim(celda.Caption).substr(0, 1);
+        Quita_Botones(f);
+        if (!f.Variables.Valor_Guardado.empty())
+            celda.Caption = f.Variables.Valor_Guardado;
         else
-            Limpia_Campo();
+            Limpia_Campo(f);
     }
 }
 
-void TFormPrincipal::Color_Normal() {
-    Shape1.Color_ = Gris;
-    if (PMenti.Visible) {
-        PTeclasNum.Show();
-        PTeclasCarga.Hide();
-        PMenti.Hide();
+void Color_Normal(Juego& f) {
+    f.Ventana.Shape1.Color_ = Gris;
+    if (f.Ventana.PMenti.Visible) {
+        f.Ventana.PTeclasNum.Show();
+        f.Ventana.PTeclasCarga.Hide();
+        f.Ventana.PMenti.Hide();
     }
-    PAux.Color_ = Blanco;
-    PMensaje.Caption.clear();
-    PError.Hide();
-    Orden_Trabajo = "Color Rojo";
-    PTeclasNum.Show();
-    if (Micro_Activo == Bandera::N) PMicroTeclas.Show();
-    TFormTrabajo forma(*this);
-    Pongo_ColorRojo();
+    f.Ventana.PAux.Color_ = Blanco;
+    f.Ventana.PMensaje.Caption.clear();
+    f.Ventana.PError.Hide();
+    f.Variables.Orden_Trabajo = "Color Rojo";
+    f.Ventana.PTeclasNum.Show();
+    if (f.Variables.Micro_Activo == Bandera::N) f.Ventana.PMicroTeclas.Show();
+    TFormTrabajo forma(f);
+    Pongo_ColorRojo(f);
 }
 
-void TFormPrincipal::Color_Verde() {
-    if (Celda* celda = Paneles.Buscar(Panel_Activo)) celda->Color_ = Verde;
+void Color_Verde(Juego& f) {
+    if (Celda* celda = f.Paneles.Buscar(f.Variables.Panel_Activo)) celda->Color_ = Verde;
 }
 
 // With the help display on, the pads offer only the digits that fit: each
 // digit is written into the cell and put through the checks in turn.
-void TFormPrincipal::Quita_Botones() {
-    for (Control& b : B) b.Show();
+void Quita_Botones(Juego& f) {
+    for (Control& b : f.Ventana.B) b.Show();
     for (int d = 1; d <= 9; ++d) {
-        Numero_Activo = Digito(d);
-        Modifica_Panel();
-        Valida_Cadena(false);
-        if (Hay_Error == Bandera::S) B[static_cast<std::size_t>(d - 1)].Hide();
+        f.Variables.Numero_Activo = Digito(d);
+        Modifica_Panel(f);
+        Valida_Cadena(f, false);
+        if (f.Variables.Hay_Error == Bandera::S) f.Ventana.B[static_cast<std::size_t>(d - 1)].Hide();
     }
-    PTeclasNum.Caption.clear();
-    PMicroTeclas.Caption.clear();
+    f.Ventana.PTeclasNum.Caption.clear();
+    f.Ventana.PMicroTeclas.Caption.clear();
     bool alguno = false;
-    for (const Control& b : B) alguno = alguno || b.Visible;
+    for (const Control& b : f.Ventana.B) alguno = alguno || b.Visible;
     if (!alguno) {
-        PTeclasNum.Caption = "Sin valor posible";
-        PMicroTeclas.Caption = "Sin valor";
-        PMensaje.Caption = "Sin valor posible";
-        PMensaje.FontColor = Granate;
+        f.Ventana.PTeclasNum.Caption = "Sin valor posible";
+        f.Ventana.PMicroTeclas.Caption = "Sin valor";
+        f.Ventana.PMensaje.Caption = "Sin valor posible";
+        f.Ventana.PMensaje.FontColor = Granate;
     }
-    for (Control& t : PT) t.Hide();
+    for (Control& t : f.Ventana.PT) t.Hide();
     for (std::size_t i = 0; i < 9; ++i)
-        if (B[i].Visible) PT[i].Show();
+        if (f.Ventana.B[i].Visible) f.Ventana.PT[i].Show();
 }
 
-void TFormPrincipal::BClick(int d) {
+void BClick(Juego& f, int d) {
     if (d < 1 || d > 9) return;
-    Numero_Activo = Digito(d);
-    Modifica_Panel();
-    Valida_Cadena(true);
-    if (Hay_Error != Bandera::S) {
-        PError.Hide();
-        BBorrar.Show();
-        PTBorrar.Show();
-        PMensaje.Caption = "Número " + Digito(d) + " aceptado";
-        PMensaje.FontColor = Negro;
-        LBPanel.push_back(Panel_Activo + "--B");
-        LBPanel.push_back(Panel_Activo + "--" + Digito(d));
-        Posicion_Lista = static_cast<int>(LBPanel.size()) - 1;
-        if (Posicion_Lista >= 1) BAtras.Enabled = true;
-        BAdelante.Enabled = false;
-        Disponibles();
-        if (Shape1.Visible) Indica_Dato();
-        Ejecuta_Trabajo(*this, "Fin Partida");
-        if (Partida_Terminada == Bandera::S) {
-            Para_Reloj();
-            Muestra_FinPartida();
+    f.Variables.Numero_Activo = Digito(d);
+    Modifica_Panel(f);
+    Valida_Cadena(f, true);
+    if (f.Variables.Hay_Error != Bandera::S) {
+        f.Ventana.PError.Hide();
+        f.Ventana.BBorrar.Show();
+        f.Ventana.PTBorrar.Show();
+        f.Ventana.PMensaje.Caption = "Número " + Digito(d) + " aceptado";
+        f.Ventana.PMensaje.FontColor = Negro;
+        f.Variables.LBPanel.push_back(f.Variables.Panel_Activo + "--B");
+        f.Variables.LBPanel.push_back(f.Variables.Panel_Activo + "--" + Digito(d));
+        f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
+        if (f.Variables.Posicion_Lista >= 1) f.Ventana.BAtras.Enabled = true;
+        f.Ventana.BAdelante.Enabled = false;
+        Disponibles(f);
+        if (f.Ventana.Shape1.Visible) Indica_Dato(f);
+        Ejecuta_Trabajo(f, "Fin Partida");
+        if (f.Variables.Partida_Terminada == Bandera::S) {
+            Para_Reloj(f);
+            Muestra_FinPartida(f);
         }
     } else {
-        PMensaje.Caption = "Error. " + Digito(d) + " en " + Grupo_Error;
-        PMensaje.FontColor = Granate;
-        PError.Caption = PMensaje.Caption;
-        PError.Show();
-        Limpia_Error();
+        f.Ventana.PMensaje.Caption = "Error. " + Digito(d) + " en " + f.Variables.Grupo_Error;
+        f.Ventana.PMensaje.FontColor = Granate;
+        f.Ventana.PError.Caption = f.Ventana.PMensaje.Caption;
+        f.Ventana.PError.Show();
+        Limpia_Error(f);
     }
-    Color_Verde();
+    Color_Verde(f);
 }
 
-void TFormPrincipal::BBorrarClick() {
-    Shape1.Color_ = Gris;
-    PMensaje.Caption.clear();
-    PMensaje.FontColor = Negro;
-    Limpia_Campo();
-    LBPanel.push_back(Panel_Activo + "--B");
-    Posicion_Lista = static_cast<int>(LBPanel.size()) - 1;
-    Disponibles();
-    BAtras.Enabled = true;
-    BBorrar.Hide();
-    PTBorrar.Hide();
-    Color_Verde();
-    PError.Hide();
+void BBorrarClick(Juego& f) {
+    f.Ventana.Shape1.Color_ = Gris;
+    f.Ventana.PMensaje.Caption.clear();
+    f.Ventana.PMensaje.FontColor = Negro;
+    Limpia_Campo(f);
+    f.Variables.LBPanel.push_back(f.Variables.Panel_Activo + "--B");
+    f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
+    Disponibles(f);
+    f.Ventana.BAtras.Enabled = true;
+    f.Ventana.BBorrar.Hide();
+    f.Ventana.PTBorrar.Hide();
+    Color_Verde(f);
+    f.Ventana.PError.Hide();
 }
 
-void TFormPrincipal::Busca_Libre() {
-    Panel_Libre.clear();
+void Busca_Libre(Juego& f) {
+    f.Variables.Panel_Libre.clear();
     for (int c = 0; c < NumCeldas; ++c) {
-        if (Paneles[c].Enabled) {
-            Panel_Libre = tablero::Nombre(c);
+        if (f.Paneles[c].Enabled) {
+            f.Variables.Panel_Libre = tablero::Nombre(c);
             return;
         }
     }
 }
 
-void TFormPrincipal::Paneles_Libres() {
-    const int c = tablero::Indice(Panel_Libre);
-    if (c >= 0) PClick(c);
+void Paneles_Libres(Juego& f) {
+    const int c = tablero::Indice(f.Variables.Panel_Libre);
+    if (c >= 0) PClick(f, c);
 }
 
 }  // namespace novenario

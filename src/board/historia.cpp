@@ -2,59 +2,60 @@
 // its digit) and every erase one; back and forward put one cell at a time back
 // into the state an entry describes, through the same write-and-check path as
 // a normal entry, so a digit that no longer fits leaves the cell empty.
-#include "board/ordenes.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
 
 namespace novenario {
 
 namespace {
 
-void Aplica_Entrada(TFormPrincipal& f) {
-    const auto i = static_cast<std::size_t>(f.Posicion_Lista);
-    if (f.Posicion_Lista < 0 || i >= f.LBPanel.size()) return;
-    const std::string& entrada = f.LBPanel[i];
-    f.Panel_Historia = entrada.substr(0, 4);
-    f.Valor_Historia = entrada.size() > 6 ? entrada.substr(6, 1) : std::string();
-    if (f.Valor_Historia == "B") f.Valor_Historia.clear();
-    f.Panel_Imposible();
-    f.Pongo_ColorRojo();
-    f.Numero_Activo = f.Valor_Historia;
-    f.Panel_Activo = f.Panel_Historia;
-    f.Modifica_Panel();
-    f.Valida_Cadena(true);
-    if (f.Hay_Error == Bandera::S) {
-        f.Valor_Anterior.clear();
-        f.Limpia_Error();
+void Aplica_Entrada(Juego& f) {
+    const auto i = static_cast<std::size_t>(f.Variables.Posicion_Lista);
+    if (f.Variables.Posicion_Lista < 0 || i >= f.Variables.LBPanel.size()) return;
+    const std::string& entrada = f.Variables.LBPanel[i];
+    f.Variables.Panel_Historia = entrada.substr(0, 4);
+    f.Variables.Valor_Historia = entrada.size() > 6 ? entrada.substr(6, 1) : std::string();
+    if (f.Variables.Valor_Historia == "B") f.Variables.Valor_Historia.clear();
+    Panel_Imposible(f);
+    Pongo_ColorRojo(f);
+    f.Variables.Numero_Activo = f.Variables.Valor_Historia;
+    f.Variables.Panel_Activo = f.Variables.Panel_Historia;
+    Modifica_Panel(f);
+    Valida_Cadena(f, true);
+    if (f.Variables.Hay_Error == Bandera::S) {
+        f.Variables.Valor_Anterior.clear();
+        Limpia_Error(f);
     }
     Ejecuta_Trabajo(f, "Fin Partida");
-    if (f.Partida_Terminada == Bandera::S) {
-        f.Para_Reloj();
-        f.Muestra_FinPartida();
+    if (f.Variables.Partida_Terminada == Bandera::S) {
+        Para_Reloj(f);
+        Muestra_FinPartida(f);
     }
 }
 
 }  // namespace
 
-void TFormPrincipal::Reinicia_Historia() {
-    BAtras.Enabled = false;
-    BAdelante.Enabled = false;
-    LBPanel.clear();
-    Posicion_Lista = 0;
+void Reinicia_Historia(Juego& f) {
+    f.Ventana.BAtras.Enabled = false;
+    f.Ventana.BAdelante.Enabled = false;
+    f.Variables.LBPanel.clear();
+    f.Variables.Posicion_Lista = 0;
 }
 
-void TFormPrincipal::BAtrasClick() {
-    BAtras.Enabled = false;
-    if (Posicion_Lista > 0) Posicion_Lista -= 1;
-    if (Posicion_Lista >= 0) Aplica_Entrada(*this);
-    BAtras.Enabled = Posicion_Lista != 0;
-    BAdelante.Enabled = true;
+void BAtrasClick(Juego& f) {
+    f.Ventana.BAtras.Enabled = false;
+    if (f.Variables.Posicion_Lista > 0) f.Variables.Posicion_Lista -= 1;
+    if (f.Variables.Posicion_Lista >= 0) Aplica_Entrada(f);
+    f.Ventana.BAtras.Enabled = f.Variables.Posicion_Lista != 0;
+    f.Ventana.BAdelante.Enabled = true;
 }
 
-void TFormPrincipal::BAdelanteClick() {
-    BAdelante.Enabled = false;
-    Posicion_Lista += 1;
-    if (Posicion_Lista < static_cast<int>(LBPanel.size())) Aplica_Entrada(*this);
-    BAdelante.Enabled = Posicion_Lista < static_cast<int>(LBPanel.size()) - 1;
-    BAtras.Enabled = true;
+void BAdelanteClick(Juego& f) {
+    f.Ventana.BAdelante.Enabled = false;
+    f.Variables.Posicion_Lista += 1;
+    if (f.Variables.Posicion_Lista < static_cast<int>(f.Variables.LBPanel.size())) Aplica_Entrada(f);
+    f.Ventana.BAdelante.Enabled = f.Variables.Posicion_Lista < static_cast<int>(f.Variables.LBPanel.size()) - 1;
+    f.Ventana.BAtras.Enabled = true;
 }
 
 }  // namespace novenario

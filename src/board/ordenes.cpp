@@ -1,5 +1,5 @@
 // The three command forms and their dispatch tables.
-#include "board/ordenes.h"
+#include "board/juego.h"
 
 #include <utility>
 
@@ -11,30 +11,30 @@ namespace {
 // re-reading and trimming it before each comparison (a routine that pumps
 // may let another handler overwrite it), and runs every match.
 template <typename Forma, std::size_t N>
-void Despacha(TFormPrincipal& f, Forma& forma,
+void Despacha(Juego& f, Forma& forma,
               const std::array<std::pair<const char*, void (Forma::*)()>, N>& tabla) {
     for (const auto& [nombre, rutina] : tabla)
-        if (Trim(f.Orden_Trabajo) == nombre) (forma.*rutina)();
+        if (Trim(f.Variables.Orden_Trabajo) == nombre) (forma.*rutina)();
 }
 
 }  // namespace
 
-void Ejecuta_Trabajo(TFormPrincipal& f, const char* orden) {
-    f.Orden_Trabajo = orden;
+void Ejecuta_Trabajo(Juego& f, const char* orden) {
+    f.Variables.Orden_Trabajo = orden;
     TFormTrabajo forma(f);
 }
 
-void Ejecuta_Cursores(TFormPrincipal& f, const char* orden) {
-    f.Orden_Trabajo = orden;
+void Ejecuta_Cursores(Juego& f, const char* orden) {
+    f.Variables.Orden_Trabajo = orden;
     TFormCursores forma(f);
 }
 
-void TFormPrincipal::Disponibles() {
-    Orden_Trabajo = "Mira Disponibles";
-    TFormDisponibles forma(*this);
+void Disponibles(Juego& f) {
+    f.Variables.Orden_Trabajo = "Mira Disponibles";
+    TFormDisponibles forma(f);
 }
 
-TFormTrabajo::TFormTrabajo(TFormPrincipal& f) : f_(f) {
+TFormTrabajo::TFormTrabajo(Juego& f) : f_(f) {
     using T = TFormTrabajo;
     static constexpr std::array<std::pair<const char*, void (T::*)()>, 10> tabla{{
         {"Nueva Partida", &T::Nueva_Partida},
@@ -51,7 +51,7 @@ TFormTrabajo::TFormTrabajo(TFormPrincipal& f) : f_(f) {
     Despacha(f_, *this, tabla);
 }
 
-TFormCursores::TFormCursores(TFormPrincipal& f) : f_(f) {
+TFormCursores::TFormCursores(Juego& f) : f_(f) {
     using T = TFormCursores;
     static constexpr std::array<std::pair<const char*, void (T::*)()>, 4> tabla{{
         {"Mover Arriba", &T::Mover_Arriba},
@@ -60,10 +60,10 @@ TFormCursores::TFormCursores(TFormPrincipal& f) : f_(f) {
         {"Mover Izquierda", &T::Mover_Izquierda},
     }};
     Despacha(f_, *this, tabla);
-    f_.Ent().ProcessMessages();
+    f_.Ent.ProcessMessages();
 }
 
-TFormDisponibles::TFormDisponibles(TFormPrincipal& f) : f_(f) {
+TFormDisponibles::TFormDisponibles(Juego& f) : f_(f) {
     using T = TFormDisponibles;
     static constexpr std::array<std::pair<const char*, void (T::*)()>, 1> tabla{{
         {"Mira Disponibles", &T::Disponibles},

@@ -2,25 +2,16 @@
 
 namespace novenario {
 
-void Puerta::Atajar(const Atajo& a) {
-    switch (a.Hacia) {
-        case Atajo::Destino::Atras: juego_.ClickAtras(); break;
-        case Atajo::Destino::Adelante: juego_.ClickAdelante(); break;
-        // The shortcut is one more way to click the command's picture.
-        case Atajo::Destino::Comando: juego_.Ejecutar(a.Comando, Origen::Imagen); break;
-    }
-}
-
 Control* Puerta::Tecla_De(const Control& c, bool& micro) {
     micro = false;
-    for (Control& b : juego_.B)
+    for (Control& b : juego_.Ventana.B)
         if (&b == &c) return &b;
-    for (Control* b : {&juego_.BAtras, &juego_.BBorrar, &juego_.BAdelante})
+    for (Control* b : {&juego_.Ventana.BAtras, &juego_.Ventana.BBorrar, &juego_.Ventana.BAdelante})
         if (b == &c) return b;
     micro = true;
-    for (Control& t : juego_.PT)
+    for (Control& t : juego_.Ventana.PT)
         if (&t == &c) return &t;
-    if (&juego_.PTBorrar == &c) return &juego_.PTBorrar;
+    if (&juego_.Ventana.PTBorrar == &c) return &juego_.Ventana.PTBorrar;
     return nullptr;
 }
 

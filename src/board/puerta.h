@@ -5,36 +5,30 @@
 // "Nueva partida" runs can reach the board under the search. The raw
 // handlers (Posicion_CurKeyDown, BClick, PClick ...) are not offered at all.
 //
-// It also holds the standard desktop shortcuts that stand beside the Alt
-// letters: Ctrl+N, Ctrl+S ... each runs what its button runs, and only
-// while that button could be clicked.
+// A command's standard desktop shortcut (Ctrl+N, Ctrl+S ...) and its Alt
+// letter are one more way to reach its accelerator; the history keys have
+// Ctrl+Z and Ctrl+Y.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "board/juego.h"
 #include "board/principal.h"
+#include "savegame/partidas.h"
 
 namespace novenario {
 
-// A standard shortcut: what it runs (a command, or a step of the move
-// history) and its keys in Qt's portable notation ("Ctrl+Shift+Z").
-struct Atajo {
-    enum class Destino { Comando, Atras, Adelante };
-    Destino Hacia = Destino::Comando;
-    IdComando Comando{};                // for Destino::Comando
-    std::array<const char*, 2> Teclas{};  // the second may be null
+// The standard shortcuts of the two history keys of the number pad; the
+// commands carry theirs in their table (board/principal.h).
+struct AtajoHistoria {
+    bool Adelante;                      // ">>"; else "<<"
+    std::array<const char*, 2> Teclas;  // the second may be null
 };
 
-inline constexpr std::array<Atajo, 8> Atajos{{
-    {.Comando = IdComando::NuevaPartida, .Teclas = {"Ctrl+N", nullptr}},
-    {.Comando = IdComando::Salvar, .Teclas = {"Ctrl+S", nullptr}},
-    {.Comando = IdComando::Cargar, .Teclas = {"Ctrl+O", nullptr}},
-    {.Comando = IdComando::Imprimir, .Teclas = {"Ctrl+P", nullptr}},
-    {.Comando = IdComando::Ayuda, .Teclas = {"F1", nullptr}},
-    {.Comando = IdComando::Salir, .Teclas = {"Ctrl+Q", nullptr}},
-    {.Hacia = Atajo::Destino::Atras, .Teclas = {"Ctrl+Z", nullptr}},
-    {.Hacia = Atajo::Destino::Adelante, .Teclas = {"Ctrl+Y", "Ctrl+Shift+Z"}},
+inline constexpr std::array<AtajoHistoria, 2> AtajosHistoria{{
+    {false, {"Ctrl+Z", nullptr}},
+    {true, {"Ctrl+Y", "Ctrl+Shift+Z"}},
 }};
 
 class Puerta {
@@ -49,7 +43,7 @@ public:
     // Commands: a click on a part, an Alt letter, a standard shortcut.
     void Ejecutar(IdComando id, Origen origen) { juego_.Ejecutar(id, origen); }
     bool Acelerar(char letra) { return juego_.Acelerar(letra); }
-    void Atajar(const Atajo& a);
+    void Atajar(const AtajoHistoria& a) { a.Adelante ? juego_.ClickAdelante() : juego_.ClickAtras(); }
     void MouseDown(IdComando id) { juego_.MouseDown(id); }
     void MouseUp(IdComando id) { juego_.MouseUp(id); }
 
@@ -71,10 +65,10 @@ public:
 
     // What runs whatever the game is doing: the timers, the close box, the
     // tooltip of the file name.
-    void Timer02Timer() { juego_.Timer02Timer(); }
-    void FormClose() { juego_.FormClose(); }
-    void PFicheroMouseMove() { juego_.PFicheroMouseMove(); }
-    void Image1MouseMove() { juego_.Image1MouseMove(); }
+    void Timer02Timer() { novenario::Timer02Timer(juego_); }
+    void FormClose() { novenario::FormClose(juego_); }
+    void PFicheroMouseMove() { novenario::PFicheroMouseMove(juego_); }
+    void Image1MouseMove() { novenario::Image1MouseMove(juego_); }
 
 private:
     // The game's own control behind a const one, when it is a key of the

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "board/principal.h"
+#include "board/juego.h"
 
 namespace novenario {
 
@@ -147,42 +147,36 @@ std::vector<std::string> Construir_Ayuda() {
 
 }  // namespace
 
-const std::vector<std::string>& TFormPrincipal::Texto_Ayuda() {
+const std::vector<std::string>& Texto_Ayuda() {
     static const std::vector<std::string> texto = Construir_Ayuda();
     return texto;
 }
 
+namespace {
+
 // Both windows only inform: shown over the game, closed by their one button
 // or the close box; each fills in the form with what it carries.
-void TFormPrincipal::Muestra_Informativa(FormaModal& forma, const char* boton) {
-    PError.Hide();
+void Muestra_Informativa(Juego& f, FormaModal& forma, const char* boton) {
+    f.Ventana.PError.Hide();
+    Boton_Que_Cierra(forma, boton);
     FormaModal* p = &forma;
-    forma.Botones.push_back({boton, Negro, [p] { p->Cerrada = true; }});
     forma.AlCerrar = [p] { p->Cerrada = true; };
-    entorno_.MostrarModal(forma);
+    f.Ent.MostrarModal(forma);
 }
 
-void TFormPrincipal::BAyuda2Click() {
-    FormaModal forma(FormaModal::Tipo::Ayuda);
-    forma.Caption = " Novenario.     Ayuda.";
-    forma.ClientWidth = 642;
-    forma.ClientHeight = 415;
-    forma.Left = 116;
-    forma.Top = 180;
+}  // namespace
+
+void BAyuda2Click(Juego& f) {
+    FormaModal forma = Forma(FormaModal::Tipo::Ayuda, " Novenario.     Ayuda.", 642, 415, 116, 180);
     forma.Lineas = Texto_Ayuda();
-    Muestra_Informativa(forma, "&Salir de ayuda");
+    Muestra_Informativa(f, forma, "&Salir de ayuda");
 }
 
-void TFormPrincipal::BAcerca2Click() {
-    FormaModal forma(FormaModal::Tipo::AcercaDe);
-    forma.Caption = " Novenario.     Acerca de ...";
-    forma.ClientWidth = 280;
-    forma.ClientHeight = 180;
-    forma.Left = 297;
-    forma.Top = 279;
+void BAcerca2Click(Juego& f) {
+    FormaModal forma = Forma(FormaModal::Tipo::AcercaDe, " Novenario.     Acerca de ...", 280, 180, 297, 279);
     forma.Direccion = DireccionOrvalia;
-    forma.AlEnlace = [this] { entorno_.AbrirDireccion(DireccionOrvalia); };
-    Muestra_Informativa(forma, "&Salir");
+    forma.AlEnlace = [&f] { f.Ent.AbrirDireccion(DireccionOrvalia); };
+    Muestra_Informativa(f, forma, "&Salir");
 }
 
 }  // namespace novenario

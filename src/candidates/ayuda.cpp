@@ -2,76 +2,77 @@
 // the pads restricted to the digits that fit), the floating micro keypad, and
 // the hint bar that turns green when the digit just entered is the solution's.
 // The lamp Led1 records that assistance was used.
-#include "board/principal.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
 
 namespace novenario {
 
-void TFormPrincipal::BVerTeclasClick() {
-    PError.Hide();
-    if (!Led1.Value) Led1.Value = true;
-    if (Ayuda_Activa == Bandera::S) {
-        Ayuda_Activa = Bandera::N;
-        for (Control& b : B) b.Show();
-        for (Control& t : PT) t.Show();
-        PTeclasNum.Caption.clear();
-        PMenti.FontSize = 22;
+void BVerTeclasClick(Juego& f) {
+    f.Ventana.PError.Hide();
+    if (!f.Ventana.Led1.Value) f.Ventana.Led1.Value = true;
+    if (f.Variables.Ayuda_Activa == Bandera::S) {
+        f.Variables.Ayuda_Activa = Bandera::N;
+        for (Control& b : f.Ventana.B) b.Show();
+        for (Control& t : f.Ventana.PT) t.Show();
+        f.Ventana.PTeclasNum.Caption.clear();
+        f.Ventana.PMenti.FontSize = 22;
         for (int c = 0; c < NumCeldas; ++c) {
-            Paneles[c].EtiquetasVisibles = false;
-            Paneles[c].TamanoFuente = 22;
+            f.Paneles[c].EtiquetasVisibles = false;
+            f.Paneles[c].TamanoFuente = 22;
         }
     } else {
-        Ayuda_Activa = Bandera::S;
-        PMenti.FontSize = 14;
+        f.Variables.Ayuda_Activa = Bandera::S;
+        f.Ventana.PMenti.FontSize = 14;
         for (int c = 0; c < NumCeldas; ++c) {
-            Paneles[c].EtiquetasVisibles = true;
-            Paneles[c].TamanoFuente = 14;
+            f.Paneles[c].EtiquetasVisibles = true;
+            f.Paneles[c].TamanoFuente = 14;
         }
-        Disponibles();
+        Disponibles(f);
     }
-    if (!PMenti.Visible) Panel_Libre = Panel_Activo;
+    if (!f.Ventana.PMenti.Visible) f.Variables.Panel_Libre = f.Variables.Panel_Activo;
     // The cursor leaves the fixed cell it stood on, and its notice with it.
-    if (PMenti.Visible) {
-        PTeclasCarga.Hide();
-        PTeclasNum.Show();
+    if (f.Ventana.PMenti.Visible) {
+        f.Ventana.PTeclasCarga.Hide();
+        f.Ventana.PTeclasNum.Show();
     }
-    PMenti.Hide();
-    Paneles_Libres();
-    Pongo_ColorRojo();
-    entorno_.ProcessMessages();
+    f.Ventana.PMenti.Hide();
+    Paneles_Libres(f);
+    Pongo_ColorRojo(f);
+    f.Ent.ProcessMessages();
 }
 
-void TFormPrincipal::BMicroTeclas2Click() {
-    PError.Hide();
-    Casa_MicroTeclas();
-    if (Micro_Activo == Bandera::N) {
-        Micro_Activo = Bandera::S;
-        PMicroTeclas.Hide();
+void BMicroTeclas2Click(Juego& f) {
+    f.Ventana.PError.Hide();
+    Casa_MicroTeclas(f.Ventana);
+    if (f.Variables.Micro_Activo == Bandera::N) {
+        f.Variables.Micro_Activo = Bandera::S;
+        f.Ventana.PMicroTeclas.Hide();
     } else {
-        PMicroTeclas.Show();
-        Micro_Activo = Bandera::N;
+        f.Ventana.PMicroTeclas.Show();
+        f.Variables.Micro_Activo = Bandera::N;
     }
-    if (PMenti.Visible) PMicroTeclas.Hide();
+    if (f.Ventana.PMenti.Visible) f.Ventana.PMicroTeclas.Hide();
 }
 
-void TFormPrincipal::BPistaClick() {
-    PError.Hide();
-    if (!Led1.Value) Led1.Value = true;
-    if (Pista_Activa == Bandera::S) {
-        Pista_Activa = Bandera::N;
-        Shape1.Hide();
+void BPistaClick(Juego& f) {
+    f.Ventana.PError.Hide();
+    if (!f.Ventana.Led1.Value) f.Ventana.Led1.Value = true;
+    if (f.Variables.Pista_Activa == Bandera::S) {
+        f.Variables.Pista_Activa = Bandera::N;
+        f.Ventana.Shape1.Hide();
     } else {
-        Pista_Activa = Bandera::S;
-        Shape1.Show();
+        f.Variables.Pista_Activa = Bandera::S;
+        f.Ventana.Shape1.Show();
     }
 }
 
-void TFormPrincipal::Indica_Dato() {
-    Shape1.Color_ = Gris;
-    const int c = tablero::Indice(Panel_Activo);
+void Indica_Dato(Juego& f) {
+    f.Ventana.Shape1.Color_ = Gris;
+    const int c = tablero::Indice(f.Variables.Panel_Activo);
     if (c < 0) return;
     const auto i = static_cast<std::size_t>(c);  // position in name order, from 0
-    const Celda& celda = Paneles[c];
-    if (i < EPartida.size() && celda.Caption == EPartida.substr(i, 1)) Shape1.Color_ = Verde;
+    const Celda& celda = f.Paneles[c];
+    if (i < f.Partida.EPartida.size() && celda.Caption == f.Partida.EPartida.substr(i, 1)) f.Ventana.Shape1.Color_ = Verde;
 }
 
 }  // namespace novenario

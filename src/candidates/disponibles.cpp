@@ -5,7 +5,8 @@
 // solver reads the candidate texts back.
 #include <algorithm>
 
-#include "board/ordenes.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
 
 namespace novenario {
 
@@ -17,28 +18,28 @@ void TFormDisponibles::Calcula_Disponibles() {
     std::array<Bandera, 9> presente;
     presente.fill(Bandera::N);
 
-    f_.CColoca.clear();
-    for (char ch : f_.No_Dis) f_.CColoca.emplace_back(1, ch);
-    std::sort(f_.CColoca.begin(), f_.CColoca.end());
+    f_.Variables.CColoca.clear();
+    for (char ch : f_.Variables.No_Dis) f_.Variables.CColoca.emplace_back(1, ch);
+    std::sort(f_.Variables.CColoca.begin(), f_.Variables.CColoca.end());
 
-    f_.CSalidaAux.clear();
+    f_.Variables.CSalidaAux.clear();
     std::string anterior;
-    for (const std::string& item : f_.CColoca) {
+    for (const std::string& item : f_.Variables.CColoca) {
         const std::string ch = item.substr(0, 1);
         if (ch != anterior) {
-            f_.CSalidaAux.push_back(ch);
+            f_.Variables.CSalidaAux.push_back(ch);
             anterior = ch;
         }
     }
-    f_.CColoca = f_.CSalidaAux;
-    f_.No_Dis.clear();
-    for (const std::string& item : f_.CColoca) f_.No_Dis += item;
+    f_.Variables.CColoca = f_.Variables.CSalidaAux;
+    f_.Variables.No_Dis.clear();
+    for (const std::string& item : f_.Variables.CColoca) f_.Variables.No_Dis += item;
 
-    for (char ch : f_.No_Dis)
+    for (char ch : f_.Variables.No_Dis)
         if (ch >= '1' && ch <= '9') presente[static_cast<std::size_t>(ch - '1')] = Bandera::S;
-    f_.Si_Dis.clear();
+    f_.Variables.Si_Dis.clear();
     for (int d = 1; d <= 9; ++d)
-        if (presente[static_cast<std::size_t>(d - 1)] == Bandera::N) f_.Si_Dis += static_cast<char>('0' + d);
+        if (presente[static_cast<std::size_t>(d - 1)] == Bandera::N) f_.Variables.Si_Dis += static_cast<char>('0' + d);
 }
 
 void TFormDisponibles::Disponibles() {
@@ -51,11 +52,11 @@ void TFormDisponibles::Disponibles() {
         std::string tomados;
         for (int par : tablero::Pares(c)) tomados += f_.Paneles[par].Caption;
         celda.PND = tomados;
-        f_.No_Dis = Trim(tomados);
-        if (!Trim(f_.No_Dis).empty()) {
+        f_.Variables.No_Dis = Trim(tomados);
+        if (!Trim(f_.Variables.No_Dis).empty()) {
             Calcula_Disponibles();
-            celda.PND = Trim(f_.No_Dis);
-            celda.PSD = Trim(f_.Si_Dis);
+            celda.PND = Trim(f_.Variables.No_Dis);
+            celda.PSD = Trim(f_.Variables.Si_Dis);
         } else {
             celda.PSD = "123456789";
         }

@@ -16,10 +16,15 @@
 #include <string_view>
 #include <vector>
 
-#include "board/ordenes.h"
-#include "board/principal.h"
 #include "board/entorno_mudo.h"
+#include "board/juego.h"
+#include "board/principal.h"
+#include "candidates/candidatos.h"
+#include "print/imprimir.h"
 #include "savegame/formato.h"
+#include "savegame/partidas.h"
+#include "setup/partida.h"
+#include "solver/calcula.h"
 
 using namespace novenario;
 
@@ -236,7 +241,7 @@ std::string ReglaRota(const std::array<char, NumCeldas>& rejilla) {
 // The board as a load leaves it: every digit a fixed cell, candidates
 // computed, the first free cell selected.
 void Carga(TFormPrincipal& f, const std::array<char, NumCeldas>& rejilla) {
-    f.BBorraTodoClick();
+    BBorraTodoClick(f);
     Ejecuta_Trabajo(f, "Color Blanco");
     Ejecuta_Trabajo(f, "Libera Paneles");
     const auto& orden = tablero::OrdenRejilla();
@@ -247,10 +252,10 @@ void Carga(TFormPrincipal& f, const std::array<char, NumCeldas>& rejilla) {
         celda.Color_ = Naranja;
         celda.Enabled = false;
     }
-    f.Disponibles();
-    f.Busca_Libre();
-    f.Paneles_Libres();
-    f.Pongo_ColorRojo();
+    Disponibles(f);
+    Busca_Libre(f);
+    Paneles_Libres(f);
+    Pongo_ColorRojo(f);
 }
 
 // A saved game named on the command line rather than a board.
@@ -270,7 +275,7 @@ bool CargaPartida(TFormPrincipal& f, EntornoMudo& mudo, const std::string& ruta,
         error = sdk::MensajeIlegible(ruta);
         return false;
     }
-    f.BCargar2Click();
+    BCargar2Click(f);
     if (!mudo.Mensajes.empty()) {
         error = mudo.Mensajes.front();
         return false;
@@ -430,10 +435,10 @@ int Resolver(const Argumentos& a) {
             }
             Carga(f, *rejilla);
         }
-        f.Limite_Normal = f.Limite_Pasos = static_cast<int>(limite);
-        f.BRellena2Click();
-        std::cout << "{\"mensaje\":" << Json(f.Mensaje_Calculo) << ",\"resultado\":"
-                  << Json(f.Resultado_Calculo) << ",\"pasos\":" << f.Pasos
+        f.Motor.Limite_Normal = f.Motor.Limite_Pasos = static_cast<int>(limite);
+        BRellena2Click(f);
+        std::cout << "{\"mensaje\":" << Json(f.Motor.Mensaje_Calculo) << ",\"resultado\":"
+                  << Json(f.Motor.Resultado_Calculo) << ",\"pasos\":" << f.Motor.Pasos
                   << ",\"tablero\":" << Json(EnRejilla(f)) << "}\n";
     }
     return estado;
@@ -447,21 +452,21 @@ int Generar(const Argumentos& a) {
     TFormPrincipal& f = Juego(mudo, juego);
     if (a.valores.count(kTics.nombre)) {
         // Each tick of the 10 ms timer draws four values.
-        f.Generador.Saltar(static_cast<std::uint64_t>(a.Valor(kTics.nombre, 0)) * 4);
+        f.Motor.Generador.Saltar(static_cast<std::uint64_t>(a.Valor(kTics.nombre, 0)) * 4);
     } else {
         const auto ahora = std::chrono::steady_clock::now().time_since_epoch();
-        f.Generador.PonerSemilla(static_cast<std::uint32_t>(
+        f.Motor.Generador.PonerSemilla(static_cast<std::uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(ahora).count() / 10 * 4));
     }
-    f.Nivel = static_cast<int>(a.Valor(kNivel.nombre, 3));
-    f.Paneles_Vacios = TFormPrincipal::Vacios_De_Nivel(f.Nivel);
+    f.Variables.Nivel = static_cast<int>(a.Valor(kNivel.nombre, 3));
+    f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
     for (long long k = 0; k < cantidad && std::cout; ++k) {
-        f.BNuevaPartida2Click();
+        BNuevaPartida2Click(f);
         int fijos = 0;
         for (int c = 0; c < NumCeldas; ++c) fijos += f.Paneles[c].Color_ == Naranja ? 1 : 0;
-        std::cout << "{\"nivel\":" << f.Nivel << ",\"fijos\":" << fijos << ",\"tablero\":"
-                  << Json(EnRejilla(f)) << ",\"solucion\":" << Json(EnRejilla(f.EPartida))
-                  << ",\"intentos\":" << f.Intentos_Partida << "}\n";
+        std::cout << "{\"nivel\":" << f.Variables.Nivel << ",\"fijos\":" << fijos << ",\"tablero\":"
+                  << Json(EnRejilla(f)) << ",\"solucion\":" << Json(EnRejilla(f.Partida.EPartida))
+                  << ",\"intentos\":" << f.Motor.Intentos_Partida << "}\n";
     }
     return 0;
 }
@@ -490,7 +495,7 @@ int Candidatos(const Argumentos& a) {
             std::cerr << "novenario-cli: tablero 1: " << error << "\n";
             return 2;
         }
-        f.BBorraTodoClick();
+        BBorraTodoClick(f);
         const auto& orden = tablero::OrdenRejilla();
         for (std::size_t i = 0; i < NumCeldas; ++i) {
             Celda& celda = f.Paneles[orden[i]];
@@ -500,7 +505,7 @@ int Candidatos(const Argumentos& a) {
             celda.Color_ = Naranja;
             celda.Enabled = false;
         }
-        f.Disponibles();
+        Disponibles(f);
     }
     std::cout << "{\"celdas\":[";
     for (int c = 0; c < NumCeldas; ++c) {
@@ -562,9 +567,9 @@ int Importar(const Argumentos& a) {
     std::optional<TFormPrincipal> juego;
     TFormPrincipal& f = Juego(mudo, juego);
     Carga(f, *rejilla);
-    f.BRellena2Click();
+    BRellena2Click(f);
     std::string solucion;  // name order
-    bool llena = f.Resultado_Calculo.empty();
+    bool llena = f.Motor.Resultado_Calculo.empty();
     for (int c = 0; c < NumCeldas && llena; ++c) {
         const std::string& v = f.Paneles[c].Caption;
         llena = v.size() == 1 && v[0] >= '1' && v[0] <= '9';
@@ -591,7 +596,7 @@ int Importar(const Argumentos& a) {
                   << "\n";
         return 1;
     }
-    std::cout << "{\"fichero\":" << Json(destino) << ",\"resultado\":" << Json(f.Resultado_Calculo)
+    std::cout << "{\"fichero\":" << Json(destino) << ",\"resultado\":" << Json(f.Motor.Resultado_Calculo)
               << ",\"solucion\":" << Json(solucion.empty() ? std::string() : EnRejilla(solucion))
               << ",\"nivel\":" << (solucion.empty() ? std::string("null") : std::to_string(nivel)) << "}\n";
     return 0;

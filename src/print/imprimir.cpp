@@ -1,10 +1,11 @@
 // Printing the board: the main window's command and the page form's work.
+#include "board/juego.h"
 #include "print/imprimir.h"
 
 namespace novenario {
 
-TFormImprimir::TFormImprimir(TFormPrincipal& f)
-    : ReporSudoku(pagina::Disenar()), f_(f), entorno_(f.Ent()) {
+TFormImprimir::TFormImprimir(Juego& f)
+    : ReporSudoku(pagina::Disenar()), f_(f), entorno_(f.Ent) {
     FormCreate();
 }
 
@@ -13,13 +14,13 @@ void TFormImprimir::FormCreate() {
 
     // The footer shows what the status bar shows at this moment, which the
     // clock timer keeps current: panel 3 the long date, panel 4 the time.
-    if (Elemento* hora = ReporSudoku.Buscar("Fecha")) hora->Caption = f_.StatusBar1[3];
-    if (Elemento* fecha = ReporSudoku.Buscar("Hora")) fecha->Caption = f_.StatusBar1[2];
+    if (Elemento* hora = ReporSudoku.Buscar("Fecha")) hora->Caption = f_.Ventana.StatusBar1[3];
+    if (Elemento* fecha = ReporSudoku.Buscar("Hora")) fecha->Caption = f_.Ventana.StatusBar1[2];
 
     // The small labels are printed only as the help display shows them; with
     // it off the screen labels may still hold old texts, and those stay off
     // the paper.
-    const bool ayuda = f_.Ayuda_Activa == Bandera::S;
+    const bool ayuda = f_.Variables.Ayuda_Activa == Bandera::S;
     for (int c = 0; c < NumCeldas; ++c) {
         const Celda& celda = f_.Paneles[c];
         if (Elemento* e = ReporSudoku.Buscar(pagina::NombrePosibles(c))) e->Caption = ayuda ? celda.PSD : std::string();
@@ -39,11 +40,11 @@ void TFormImprimir::FormCreate() {
     if (Aceptado) entorno_.ImprimirPagina(ReporSudoku);
 }
 
-void TFormPrincipal::BImprimir2Click() {
-    PError.Hide();
+void BImprimir2Click(Juego& f) {
+    f.Ventana.PError.Hide();
     // The banner goes before the print dialog comes.
-    entorno_.ProcessMessages();
-    TFormImprimir forma(*this);
+    f.Ent.ProcessMessages();
+    TFormImprimir forma(f);
 }
 
 }  // namespace novenario

@@ -7,15 +7,18 @@
 // cancelled; it is then simply not printed. Nothing in the game changes.
 #pragma once
 
-#include "board/principal.h"
+#include "board/estado.h"
 #include "print/reporte.h"
 
 namespace novenario {
 
+// "Imprimir": reads the board, the help switch and the status bar.
+void BImprimir2Click(Juego& f);
+
 class TFormImprimir {
 public:
     // Lays out the page and runs FormCreate, as creating the form does.
-    explicit TFormImprimir(TFormPrincipal& f);
+    explicit TFormImprimir(Juego& f);
     TFormImprimir(const TFormImprimir&) = delete;
     TFormImprimir& operator=(const TFormImprimir&) = delete;
 
@@ -25,7 +28,7 @@ public:
     bool Aceptado = false;  // the player accepted the print dialog
 
 private:
-    const TFormPrincipal& f_;
+    const Juego& f_;
     Entorno& entorno_;
 };
 

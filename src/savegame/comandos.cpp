@@ -6,8 +6,11 @@
 //
 // A load reads and checks the whole file before it touches anything, so a
 // file that cannot be loaded leaves the game in progress as it was.
-#include "board/ordenes.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
 #include "savegame/formato.h"
+#include "savegame/partidas.h"
+#include "setup/partida.h"
 
 namespace novenario {
 
@@ -29,129 +32,129 @@ DialogoFichero Dialogo(const char* titulo, const char* descripcion, bool salvar)
 }  // namespace
 
 void TFormTrabajo::Salvar_Partida() {
-    f_.ESalvarPartida = sdk::LineaTablero(f_.Paneles, f_.LPHor.Caption, f_.LPMin.Caption, f_.LPseg.Caption);
-    f_.Ent().ProcessMessages();
+    f_.Partida.ESalvarPartida = sdk::LineaTablero(f_.Paneles, f_.Ventana.LPHor.Caption, f_.Ventana.LPMin.Caption, f_.Ventana.LPseg.Caption);
+    f_.Ent.ProcessMessages();
 }
 
 void TFormTrabajo::Cargar_Partida() {
-    f_.Hay_Fijos = Bandera::N;
+    f_.Partida.Hay_Fijos = Bandera::N;
     const sdk::Partida p =
-        sdk::LeeLineaTablero(f_.MEntrada1.empty() ? std::string_view{} : std::string_view{f_.MEntrada1[0]});
-    if (sdk::AplicaTablero(p, f_.Paneles)) f_.Hay_Fijos = Bandera::S;
-    f_.LPHor.Caption = p.LPHor;
-    f_.LPMin.Caption = p.LPMin;
-    f_.LPseg.Caption = p.LPseg;
-    f_.EPartida = p.EPartida;
-    f_.ENivel_Juego = p.ENivel_Juego;
-    f_.Ent().ProcessMessages();
+        sdk::LeeLineaTablero(f_.Partida.MEntrada1.empty() ? std::string_view{} : std::string_view{f_.Partida.MEntrada1[0]});
+    if (sdk::AplicaTablero(p, f_.Paneles)) f_.Partida.Hay_Fijos = Bandera::S;
+    f_.Ventana.LPHor.Caption = p.LPHor;
+    f_.Ventana.LPMin.Caption = p.LPMin;
+    f_.Ventana.LPseg.Caption = p.LPseg;
+    f_.Partida.EPartida = p.EPartida;
+    f_.Partida.ENivel_Juego = p.ENivel_Juego;
+    f_.Ent.ProcessMessages();
 }
 
-void TFormPrincipal::BSalvar2Click() {
-    PError.Hide();
-    ESalvarPartida.clear();
-    MSalida1.clear();
-    Ejecuta_Trabajo(*this, "Salvar Partida");
-    ESalvarPartida += sdk::Cola(EPartida, Nivel);
-    MSalida1.push_back(ESalvarPartida);
-    MSalida1.insert(MSalida1.end(), LBPanel.begin(), LBPanel.end());
+void BSalvar2Click(Juego& f) {
+    f.Ventana.PError.Hide();
+    f.Partida.ESalvarPartida.clear();
+    f.Partida.MSalida1.clear();
+    Ejecuta_Trabajo(f, "Salvar Partida");
+    f.Partida.ESalvarPartida += sdk::Cola(f.Partida.EPartida, f.Variables.Nivel);
+    f.Partida.MSalida1.push_back(f.Partida.ESalvarPartida);
+    f.Partida.MSalida1.insert(f.Partida.MSalida1.end(), f.Variables.LBPanel.begin(), f.Variables.LBPanel.end());
 
-    const std::string nombre = entorno_.DialogoSalvar(Dialogo(" Novenario.  Salvar Partida.", "Documento ( *.sdk )", true));
+    const std::string nombre = f.Ent.DialogoSalvar(Dialogo(" Novenario.  Salvar Partida.", "Documento ( *.sdk )", true));
     if (nombre.empty()) return;
     // The outside writes a temporary file and puts it in place only once it
     // is complete: a failed save leaves the old file as it was.
-    if (!entorno_.EscribirFichero(nombre, sdk::EscribePartida(MSalida1))) {
-        entorno_.MensajeError("Error al Salvar el Fichero", "Novenario  Error");
+    if (!f.Ent.EscribirFichero(nombre, sdk::EscribePartida(f.Partida.MSalida1))) {
+        f.Ent.MensajeError("Error al Salvar el Fichero", "Novenario  Error");
         return;
     }
-    PFichero.Caption = " " + nombre;
+    f.Ventana.PFichero.Caption = " " + nombre;
 }
 
-void TFormPrincipal::BCargar2Click() {
-    Hay_Fijos = Bandera::N;
-    PError.Hide();
-    Cargar_Fichero(entorno_.DialogoAbrir(
+void BCargar2Click(Juego& f) {
+    f.Partida.Hay_Fijos = Bandera::N;
+    f.Ventana.PError.Hide();
+    Cargar_Fichero(f, f.Ent.DialogoAbrir(
         Dialogo(" Novenario.  Abrir fichero  ( Cargar Partida ).", "Partida Novenario ( *.sdk )", false)));
 }
 
-void TFormPrincipal::Abrir_Partida(const std::string& nombre) {
-    Hay_Fijos = Bandera::N;
-    PError.Hide();
-    if (!entorno_.ExisteFichero(nombre)) {
-        entorno_.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
+void Abrir_Partida(Juego& f, const std::string& nombre) {
+    f.Partida.Hay_Fijos = Bandera::N;
+    f.Ventana.PError.Hide();
+    if (!f.Ent.ExisteFichero(nombre)) {
+        f.Ent.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
         return;
     }
-    Cargar_Fichero(nombre);
+    Cargar_Fichero(f, nombre);
 }
 
-void TFormPrincipal::Cargar_Fichero(const std::string& nombre) {
+void Cargar_Fichero(Juego& f, const std::string& nombre) {
     if (!nombre.empty()) {
-        const bool existe = entorno_.ExisteFichero(nombre);
+        const bool existe = f.Ent.ExisteFichero(nombre);
         sdk::Lectura lectura;
         if (existe) {
-            MEntrada1.clear();
+            f.Partida.MEntrada1.clear();
             std::string bytes;
-            const Leido leido = entorno_.LeerFichero(nombre, bytes, sdk::MaximoFichero);
+            const Leido leido = f.Ent.LeerFichero(nombre, bytes, sdk::MaximoFichero);
             if (leido != Leido::Bien) {
-                entorno_.MensajeError(sdk::MensajeNoLeido(leido, nombre), TituloAplicacion);
+                f.Ent.MensajeError(sdk::MensajeNoLeido(leido, nombre), TituloAplicacion);
                 return;
             }
             lectura = sdk::LeePartida(bytes);
             if (!lectura.Correcta) {
-                entorno_.MensajeError(lectura.Error, TituloAplicacion);
+                f.Ent.MensajeError(lectura.Error, TituloAplicacion);
                 return;
             }
-            MEntrada1 = std::move(lectura.Lineas);
+            f.Partida.MEntrada1 = std::move(lectura.Lineas);
         }
-        PMenti.Hide();
+        f.Ventana.PMenti.Hide();
         if (existe) {
-            BBorraTodoClick();
-            PFichero.Caption = " " + nombre;
-            entorno_.ProcessMessages();
-            Ejecuta_Trabajo(*this, "Color Blanco");
-            Ejecuta_Trabajo(*this, "Libera Paneles");
-            EPartida.clear();
-            ENivel_Juego.clear();
-            Ejecuta_Trabajo(*this, "Cargar Partida");
+            BBorraTodoClick(f);
+            f.Ventana.PFichero.Caption = " " + nombre;
+            f.Ent.ProcessMessages();
+            Ejecuta_Trabajo(f, "Color Blanco");
+            Ejecuta_Trabajo(f, "Libera Paneles");
+            f.Partida.EPartida.clear();
+            f.Partida.ENivel_Juego.clear();
+            Ejecuta_Trabajo(f, "Cargar Partida");
 
             // The clock counts on from the saved time: the integers of the
             // clock labels, which the check of the whole file converted.
-            Horas = lectura.Juego.Horas;
-            Minutos = lectura.Juego.Minutos;
-            Segundos = lectura.Juego.Segundos;
-            Reloj_Activo = Bandera::S;
+            f.Variables.Horas = lectura.Juego.Horas;
+            f.Variables.Minutos = lectura.Juego.Minutos;
+            f.Variables.Segundos = lectura.Juego.Segundos;
+            f.Variables.Reloj_Activo = Bandera::S;
 
-            const std::string nivel = Trim(ENivel_Juego);
+            const std::string nivel = Trim(f.Partida.ENivel_Juego);
             if (nivel.size() == 1 && nivel[0] >= '1' && nivel[0] <= '5') {
-                Nivel = nivel[0] - '0';
-                LBNivel.Caption = "Nivel par&Tida " + nivel;
-                Paneles_Vacios = Vacios_De_Nivel(Nivel);
+                f.Variables.Nivel = nivel[0] - '0';
+                f.Ventana.LBNivel.Caption = "Nivel par&Tida " + nivel;
+                f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
             }
-            LBReloj.Caption = "&Reloj Si";
-            entorno_.ProcessMessages();
+            f.Ventana.LBReloj.Caption = "&Reloj Si";
+            f.Ent.ProcessMessages();
 
-            Activa_Solucion(Hay_Fijos == Bandera::S);
-            LBPanel = std::move(lectura.Juego.LBPanel);
-            if (!LBPanel.empty()) {
-                Posicion_Lista = static_cast<int>(LBPanel.size()) - 1;
-                BAtras.Enabled = true;
+            Activa_Solucion(f, f.Partida.Hay_Fijos == Bandera::S);
+            f.Variables.LBPanel = std::move(lectura.Juego.LBPanel);
+            if (!f.Variables.LBPanel.empty()) {
+                f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
+                f.Ventana.BAtras.Enabled = true;
             } else {
-                BAtras.Enabled = false;
-                BAdelante.Enabled = false;
-                Posicion_Lista = 0;
+                f.Ventana.BAtras.Enabled = false;
+                f.Ventana.BAdelante.Enabled = false;
+                f.Variables.Posicion_Lista = 0;
             }
         }
-        Disponibles();
-        Busca_Libre();
-        Paneles_Libres();
-        Pongo_ColorRojo();
-        entorno_.ProcessMessages();
+        Disponibles(f);
+        Busca_Libre(f);
+        Paneles_Libres(f);
+        Pongo_ColorRojo(f);
+        f.Ent.ProcessMessages();
     }
-    Shape1.Hide();
-    Pista_Activa = Bandera::N;
+    f.Ventana.Shape1.Hide();
+    f.Variables.Pista_Activa = Bandera::N;
 }
 
-void TFormPrincipal::PFicheroMouseMove() { PFichero.Hint = " " + PFichero.Caption + " "; }
+void PFicheroMouseMove(Juego& f) { f.Ventana.PFichero.Hint = " " + f.Ventana.PFichero.Caption + " "; }
 
-void TFormPrincipal::Image1MouseMove() { Image1.Hint = " " + PFichero.Caption + " "; }
+void Image1MouseMove(Juego& f) { f.Ventana.Image1.Hint = " " + f.Ventana.PFichero.Caption + " "; }
 
 }  // namespace novenario

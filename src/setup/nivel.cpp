@@ -1,7 +1,8 @@
 // The five levels differ only in how many cells a new game leaves filled:
 // 60, 50, 40, 35 or 30 givens out of 81. The level dialog sets the level at
 // once as the player clicks; accepting it creates a new game.
-#include "board/ordenes.h"
+#include "board/juego.h"
+#include "setup/partida.h"
 
 namespace novenario {
 
@@ -23,47 +24,42 @@ constexpr std::array<DatosNivel, 5> niveles{{
 
 }  // namespace
 
-int TFormPrincipal::Vacios_De_Nivel(int nivel) {
+int Vacios_De_Nivel(int nivel) {
     return nivel >= 1 && nivel <= 5 ? niveles[static_cast<std::size_t>(nivel - 1)].vacios : 0;
 }
 
-std::string TFormPrincipal::Texto_Nivel(int nivel) {
+std::string Texto_Nivel(int nivel) {
     return nivel >= 1 && nivel <= 5 ? niveles[static_cast<std::size_t>(nivel - 1)].texto : "";
 }
 
-void TFormPrincipal::BNivel2Click() {
-    PError.Hide();
-    Nivel_Aceptado = Bandera::N;
+void BNivel2Click(Juego& f) {
+    f.Ventana.PError.Hide();
+    f.Variables.Nivel_Aceptado = Bandera::N;
     {
-        FormaModal forma(FormaModal::Tipo::Nivel);
+        FormaModal forma = Forma(FormaModal::Tipo::Nivel, " Novenario.     Dificultad. ", 589, 183, 142, 278);
         FormaModal* p = &forma;
-        forma.Caption = " Novenario.     Dificultad. ";
-        forma.ClientWidth = 589;
-        forma.ClientHeight = 183;
-        forma.Left = 142;
-        forma.Top = 278;
-        const int Nivel_Guardado = Nivel;
-        forma.Mensaje = Texto_Nivel(Nivel);
+        const int Nivel_Guardado = f.Variables.Nivel;
+        forma.Mensaje = Texto_Nivel(f.Variables.Nivel);
         for (int k = 1; k <= 5; ++k) {
-            forma.Botones.push_back({niveles[static_cast<std::size_t>(k - 1)].nombre, Negro, [this, p, k] {
-                                         Nivel = k;
-                                         Paneles_Vacios = Vacios_De_Nivel(k);
+            forma.Botones.push_back({niveles[static_cast<std::size_t>(k - 1)].nombre, Negro, [&f, p, k] {
+                                         f.Variables.Nivel = k;
+                                         f.Variables.Paneles_Vacios = Vacios_De_Nivel(k);
                                          p->Mensaje = Texto_Nivel(k);
                                      }});
         }
-        forma.Botones.push_back({"&Aceptar", Negro, [this, p] {
-                                     LBNivel.Caption = "Nivel par&Tida " + std::to_string(Nivel);
-                                     Nivel_Aceptado = Bandera::S;
+        forma.Botones.push_back({"&Aceptar", Negro, [&f, p] {
+                                     f.Ventana.LBNivel.Caption = "Nivel par&Tida " + std::to_string(f.Variables.Nivel);
+                                     f.Variables.Nivel_Aceptado = Bandera::S;
                                      p->Cerrada = true;
                                  }});
-        forma.Botones.push_back({"&Cancelar", Granate, [this, p, Nivel_Guardado] {
-                                     Nivel = Nivel_Guardado;
+        forma.Botones.push_back({"&Cancelar", Granate, [&f, p, Nivel_Guardado] {
+                                     f.Variables.Nivel = Nivel_Guardado;
                                      p->Cerrada = true;
                                  }});
-        entorno_.MostrarModal(forma);
+        f.Ent.MostrarModal(forma);
     }
-    Paneles_Vacios = Vacios_De_Nivel(Nivel);
-    if (Nivel_Aceptado == Bandera::S) BNuevaPartida2Click();
+    f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
+    if (f.Variables.Nivel_Aceptado == Bandera::S) BNuevaPartida2Click(f);
 }
 
 }  // namespace novenario

@@ -15,7 +15,10 @@
 //   - cell numbers in 0..80, 0 read as 81, until Paneles_Vacios distinct
 //     cells to empty.
 // Each list keeps its values in the order they were first drawn.
-#include "board/ordenes.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
+#include "setup/partida.h"
+#include "solver/calcula.h"
 
 namespace novenario {
 
@@ -23,128 +26,128 @@ namespace {
 
 // A fresh draw into one of the random panels, after the timer ticks that
 // have passed since the last one.
-void Sorteo(TFormPrincipal& f, Control& panel, std::uint32_t n, const char* en_lugar_de_cero) {
-    f.Timer01_Al_Dia();
-    panel.Caption = std::to_string(f.Generador.Random(n));
+void Sorteo(Juego& f, Control& panel, std::uint32_t n, const char* en_lugar_de_cero) {
+    Timer01_Al_Dia(f);
+    panel.Caption = std::to_string(f.Motor.Generador.Random(n));
     if (Trim(panel.Caption) == "0") panel.Caption = en_lugar_de_cero;
 }
 
 // Offers the panel's value to the list; only a value the list lacks is taken.
-void Ofrece(TFormPrincipal& f, const Control& panel, std::vector<std::string>& lista, std::size_t ancho) {
+void Ofrece(Juego& f, const Control& panel, std::vector<std::string>& lista, std::size_t ancho) {
     const std::string candidato = Trim(panel.Caption);
     for (const std::string& linea : lista) {
         const bool igual = Trim(linea.substr(0, ancho)) == candidato;
-        f.Bombeo_Largo();
+        Bombeo_Largo(f);
         if (igual) return;
     }
     lista.push_back(candidato);
-    f.Contador_Lista += 1;
+    f.Motor.Contador_Lista += 1;
 }
 
-void Llena_Lista(TFormPrincipal& f, Control& panel, std::uint32_t n, const char* en_lugar_de_cero,
-                 void (TFormPrincipal::*ofrecer)(), std::vector<std::string>& lista, int objetivo) {
+void Llena_Lista(Juego& f, Control& panel, std::uint32_t n, const char* en_lugar_de_cero,
+                 void (*ofrecer)(Juego&), std::vector<std::string>& lista, int objetivo) {
     lista.clear();
-    f.Contador_Lista = 0;
-    while (f.Contador_Lista < objetivo) {
+    f.Motor.Contador_Lista = 0;
+    while (f.Motor.Contador_Lista < objetivo) {
         Sorteo(f, panel, n, en_lugar_de_cero);
-        if (!Trim(panel.Caption).empty()) (f.*ofrecer)();
-        f.Bombeo_Largo();
+        if (!Trim(panel.Caption).empty()) ofrecer(f);
+        Bombeo_Largo(f);
     }
 }
 
 }  // namespace
 
-void TFormPrincipal::Repetido_Numero() { Ofrece(*this, PNumero, RBienNumeros, 1); }
-void TFormPrincipal::Repetido_Paneles() { Ofrece(*this, PPanel, RBienPaneles, 1); }
-void TFormPrincipal::Repetido_Posicion() { Ofrece(*this, PPosicion, RBienPosicion, 1); }
-void TFormPrincipal::Repetido_Borrar() { Ofrece(*this, PBorro, RBorroPaneles, 2); }
+void Repetido_Numero(Juego& f) { Ofrece(f, f.Motor.PNumero, f.Motor.RBienNumeros, 1); }
+void Repetido_Paneles(Juego& f) { Ofrece(f, f.Motor.PPanel, f.Motor.RBienPaneles, 1); }
+void Repetido_Posicion(Juego& f) { Ofrece(f, f.Motor.PPosicion, f.Motor.RBienPosicion, 1); }
+void Repetido_Borrar(Juego& f) { Ofrece(f, f.Motor.PBorro, f.Motor.RBorroPaneles, 2); }
 
-void TFormPrincipal::BNuevaPartida2Click() {
-    Proceso_Largo = true;
-    entorno_.ProcessMessages();
-    PError.Hide();
-    LTeclasCarga.Caption.clear();
-    LBPanel.clear();
-    PFichero.Caption = "Fichero";
-    PContador_Jug.Caption = "0";
-    Teclas_EnableNO();
-    Creando_Partida = Bandera::S;
-    PNoVerProceso.Show();
-    PTeclasNum.Hide();
-    PTeclasCarga.Show();
-    Repetir_Partida = Bandera::S;
-    EPartida.clear();
-    Limite_Pasos = 999;
-    Reloj_Activo = Bandera::N;
-    Reinicia_Reloj();
-    Ejecuta_Trabajo(*this, "Color Blanco");
-    Ejecuta_Trabajo(*this, "Libera Paneles");
-    entorno_.ProcessMessages();
+void BNuevaPartida2Click(Juego& f) {
+    f.Variables.Proceso_Largo = true;
+    f.Ent.ProcessMessages();
+    f.Ventana.PError.Hide();
+    f.Ventana.LTeclasCarga.Caption.clear();
+    f.Variables.LBPanel.clear();
+    f.Ventana.PFichero.Caption = "Fichero";
+    f.Ventana.PContador_Jug.Caption = "0";
+    Teclas_EnableNO(f);
+    f.Motor.Creando_Partida = Bandera::S;
+    f.Ventana.PNoVerProceso.Show();
+    f.Ventana.PTeclasNum.Hide();
+    f.Ventana.PTeclasCarga.Show();
+    f.Motor.Repetir_Partida = Bandera::S;
+    f.Partida.EPartida.clear();
+    f.Motor.Limite_Pasos = 999;
+    f.Variables.Reloj_Activo = Bandera::N;
+    Reinicia_Reloj(f);
+    Ejecuta_Trabajo(f, "Color Blanco");
+    Ejecuta_Trabajo(f, "Libera Paneles");
+    f.Ent.ProcessMessages();
 
-    Intentos_Partida = 0;
-    while (Repetir_Partida == Bandera::S) {
-        ++Intentos_Partida;
-        BBorraTodoClick();
-        entorno_.ProcessMessages();
-        Llena_Lista(*this, PNumero, 9, "9", &TFormPrincipal::Repetido_Numero, RBienNumeros, 9);
-        Llena_Lista(*this, PPanel, 9, "9", &TFormPrincipal::Repetido_Paneles, RBienPaneles, 9);
-        Llena_Lista(*this, PPosicion, 9, "9", &TFormPrincipal::Repetido_Posicion, RBienPosicion, 9);
+    f.Motor.Intentos_Partida = 0;
+    while (f.Motor.Repetir_Partida == Bandera::S) {
+        ++f.Motor.Intentos_Partida;
+        BBorraTodoClick(f);
+        f.Ent.ProcessMessages();
+        Llena_Lista(f, f.Motor.PNumero, 9, "9", &Repetido_Numero, f.Motor.RBienNumeros, 9);
+        Llena_Lista(f, f.Motor.PPanel, 9, "9", &Repetido_Paneles, f.Motor.RBienPaneles, 9);
+        Llena_Lista(f, f.Motor.PPosicion, 9, "9", &Repetido_Posicion, f.Motor.RBienPosicion, 9);
 
         // Nine different digits in nine different blocks at nine different
         // places: no two seeds can break a rule.
         for (std::size_t i = 0; i < 9; ++i) {
-            Numero_Activo = RBienNumeros[i].substr(0, 1);
-            Panel_Activo = "P" + RBienPaneles[i].substr(0, 1) + "_" + RBienPosicion[i].substr(0, 1);
-            Modifica_Panel();
-            Bombeo_Largo();
+            f.Variables.Numero_Activo = f.Motor.RBienNumeros[i].substr(0, 1);
+            f.Variables.Panel_Activo = "P" + f.Motor.RBienPaneles[i].substr(0, 1) + "_" + f.Motor.RBienPosicion[i].substr(0, 1);
+            Modifica_Panel(f);
+            Bombeo_Largo(f);
         }
 
-        Ver_Proceso = Bandera::N;
-        BRellena2Click();
-        entorno_.ProcessMessages();
-        Repetir_Partida = Fallo_Calculo == Bandera::S ? Bandera::S : Bandera::N;
-        if (Repetir_Partida == Bandera::N)
-            Llena_Lista(*this, PBorro, 81, "81", &TFormPrincipal::Repetido_Borrar, RBorroPaneles,
-                        Paneles_Vacios);
-        EPartida.clear();
-        for (int c = 0; c < NumCeldas; ++c) EPartida += Paneles[c].Caption;
-        if (Repetir_Partida == Bandera::N) {
-            for (const std::string& linea : RBorroPaneles) {
+        f.Motor.Ver_Proceso = Bandera::N;
+        BRellena2Click(f);
+        f.Ent.ProcessMessages();
+        f.Motor.Repetir_Partida = f.Motor.Fallo_Calculo == Bandera::S ? Bandera::S : Bandera::N;
+        if (f.Motor.Repetir_Partida == Bandera::N)
+            Llena_Lista(f, f.Motor.PBorro, 81, "81", &Repetido_Borrar, f.Motor.RBorroPaneles,
+                        f.Variables.Paneles_Vacios);
+        f.Partida.EPartida.clear();
+        for (int c = 0; c < NumCeldas; ++c) f.Partida.EPartida += f.Paneles[c].Caption;
+        if (f.Motor.Repetir_Partida == Bandera::N) {
+            for (const std::string& linea : f.Motor.RBorroPaneles) {
                 const std::string numero = Trim(linea.substr(0, 2));
                 int n = 0;
                 for (char ch : numero) n = n * 10 + (ch - '0');
-                Panel_Activo = tablero::Nombre(n - 1);
-                Limpia_Campo();
+                f.Variables.Panel_Activo = tablero::Nombre(n - 1);
+                Limpia_Campo(f);
             }
         }
-        entorno_.ProcessMessages();
+        f.Ent.ProcessMessages();
     }
 
-    LBReloj.Caption = "&Reloj Si";
-    entorno_.ProcessMessages();
-    Ejecuta_Trabajo(*this, "Bloquea Paneles");
-    PNoVerProceso.Hide();
-    Teclas_EnableSI();
-    for (Control* c : {&BPausa, &LBPausa, &LBpausaR, &BPararProceso, &LBPararProceso, &LBPararProcesoR})
+    f.Ventana.LBReloj.Caption = "&Reloj Si";
+    f.Ent.ProcessMessages();
+    Ejecuta_Trabajo(f, "Bloquea Paneles");
+    f.Ventana.PNoVerProceso.Hide();
+    Teclas_EnableSI(f);
+    for (Control* c : {&f.Ventana.BPausa, &f.Ventana.LBPausa, &f.Ventana.LBpausaR, &f.Ventana.BPararProceso, &f.Ventana.LBPararProceso, &f.Ventana.LBPararProcesoR})
         c->Enabled = false;
-    Reloj_Activo = Bandera::S;
-    Limite_Pasos = Limite_Normal;
-    entorno_.ProcessMessages();
-    Disponibles();
-    Busca_Libre();
-    Paneles_Libres();
-    PContador_Jug.Caption = "0";
-    PMensaje.Caption = "Partida creada";
-    Creando_Partida = Bandera::N;
-    PTeclasCarga.Hide();
-    PTeclasNum.Show();
-    Shape1.Visible = Pista_Activa != Bandera::N;
-    if (Ayuda_Activa == Bandera::N && Pista_Activa == Bandera::N) Led1.Value = false;
-    BAtras.Enabled = false;
-    BAdelante.Enabled = false;
-    Posicion_Lista = 0;
-    Proceso_Largo = false;
-    entorno_.ProcessMessages();
+    f.Variables.Reloj_Activo = Bandera::S;
+    f.Motor.Limite_Pasos = f.Motor.Limite_Normal;
+    f.Ent.ProcessMessages();
+    Disponibles(f);
+    Busca_Libre(f);
+    Paneles_Libres(f);
+    f.Ventana.PContador_Jug.Caption = "0";
+    f.Ventana.PMensaje.Caption = "Partida creada";
+    f.Motor.Creando_Partida = Bandera::N;
+    f.Ventana.PTeclasCarga.Hide();
+    f.Ventana.PTeclasNum.Show();
+    f.Ventana.Shape1.Visible = f.Variables.Pista_Activa != Bandera::N;
+    if (f.Variables.Ayuda_Activa == Bandera::N && f.Variables.Pista_Activa == Bandera::N) f.Ventana.Led1.Value = false;
+    f.Ventana.BAtras.Enabled = false;
+    f.Ventana.BAdelante.Enabled = false;
+    f.Variables.Posicion_Lista = 0;
+    f.Variables.Proceso_Largo = false;
+    f.Ent.ProcessMessages();
 }
 
 }  // namespace novenario

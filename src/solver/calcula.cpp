@@ -3,8 +3,11 @@
 // (the logic phase), then a bounded depth-first search runs over the cells
 // still empty. The player watches the search at a pace meant for the eye;
 // "Pausa" and "Cancelar" reach it while it waits for its next frame.
-#include "board/ordenes.h"
+#include "board/juego.h"
+#include "candidates/candidatos.h"
+#include "setup/partida.h"
 #include "solver/busqueda.h"
+#include "solver/calcula.h"
 #include "solver/ritmo.h"
 
 namespace novenario {
@@ -21,9 +24,9 @@ std::string ConMiles(long long n) {
     return n < 0 ? "-" + r : r;
 }
 
-void Pausa_Y_Cancelar(TFormPrincipal& f, bool enabled) {
-    for (Control* c : {&f.BPausa, &f.LBPausa, &f.LBpausaR, &f.BPararProceso, &f.LBPararProceso,
-                       &f.LBPararProcesoR})
+void Pausa_Y_Cancelar(Juego& f, bool enabled) {
+    for (Control* c : {&f.Ventana.BPausa, &f.Ventana.LBPausa, &f.Ventana.LBpausaR, &f.Ventana.BPararProceso, &f.Ventana.LBPararProceso,
+                       &f.Ventana.LBPararProcesoR})
         c->Enabled = enabled;
 }
 
@@ -34,14 +37,14 @@ void Pausa_Y_Cancelar(TFormPrincipal& f, bool enabled) {
 // sleeps until that frame is due (ritmo.h says how many steps and when).
 // Between frames, and in a run that is not watched, a pump runs only when the
 // outside says one is due, so the search runs at full speed in between.
-class TFormPrincipal::Bomba_Calcula : public Bomba {
+class Bomba_Calcula : public Bomba {
 public:
-    Bomba_Calcula(TFormPrincipal& f, Busqueda& b, bool a_ritmo) : f_(f), b_(b), a_ritmo_(a_ritmo) {}
+    Bomba_Calcula(Juego& f, Busqueda& b, bool a_ritmo) : f_(f), b_(b), a_ritmo_(a_ritmo) {}
 
     void Bombea(Momento momento) override {
         if (momento == Momento::AlVaciar) vacio_ = true;
         if (a_ritmo_ && momento == Momento::AlEmpezar) {
-            inicio_ = f_.entorno_.Milisegundos();
+            inicio_ = f_.Ent.Milisegundos();
             Fotograma();
             return;
         }
@@ -49,9 +52,9 @@ public:
             Fotograma();
             return;
         }
-        if (!f_.entorno_.Hay_Que_Bombear()) return;
+        if (!f_.Ent.Hay_Que_Bombear()) return;
         Copia();
-        f_.entorno_.ProcessMessages();
+        f_.Ent.ProcessMessages();
     }
 
     // The engine's state as the rest of the game sees it.
@@ -61,14 +64,14 @@ public:
             std::string& caption = f_.Paneles[c].Caption;
             if (caption != v) caption.assign(v);
         }
-        f_.Pasos = b_.Pasos();
-        f_.Numero_Prueba = b_.Numero_Prueba();
-        f_.Indice_Panel = b_.Indice_Panel();
-        f_.Total_Paneles = b_.Total_Paneles();
-        f_.Encontrado = b_.Encontrado() ? Bandera::S : Bandera::N;
-        f_.Panel_Activo = b_.Panel_Activo();
-        if (f_.Creando_Partida == Bandera::N && f_.Pasos > 0)
-            f_.PContador_Jug.Caption = ConMiles(f_.Pasos - 1);
+        f_.Motor.Pasos = b_.Pasos();
+        f_.Motor.Numero_Prueba = b_.Numero_Prueba();
+        f_.Motor.Indice_Panel = b_.Indice_Panel();
+        f_.Motor.Total_Paneles = b_.Total_Paneles();
+        f_.Motor.Encontrado = b_.Encontrado() ? Bandera::S : Bandera::N;
+        f_.Variables.Panel_Activo = b_.Panel_Activo();
+        if (f_.Motor.Creando_Partida == Bandera::N && f_.Motor.Pasos > 0)
+            f_.Ventana.PContador_Jug.Caption = ConMiles(f_.Motor.Pasos - 1);
     }
 
     bool Vacio() const { return vacio_; }
@@ -77,16 +80,16 @@ private:
     void Fotograma() {
         Copia();
         const long long momento = inicio_ + ritmo::MomentoDelFotograma(fotograma_);
-        f_.entorno_.EsperarHasta(momento);
+        f_.Ent.EsperarHasta(momento);
         // A pause dialog or a stalled window: the frames go on from now, at
         // the pace they had, instead of racing to catch up.
-        const long long retraso = f_.entorno_.Milisegundos() - momento;
+        const long long retraso = f_.Ent.Milisegundos() - momento;
         if (retraso > ritmo::RetrasoTolerado) inicio_ += retraso;
         ++fotograma_;
         hasta_ += ritmo::PasosDelFotograma(fotograma_);
     }
 
-    TFormPrincipal& f_;
+    Juego& f_;
     Busqueda& b_;
     const bool a_ritmo_;
     bool vacio_ = false;
@@ -95,180 +98,174 @@ private:
     long long hasta_ = 0;      // the steps the next frame shows
 };
 
-void TFormPrincipal::Carga_ComboAux() {
-    ComboAux.clear();
+void Carga_ComboAux(Juego& f) {
+    f.Motor.ComboAux.clear();
     for (int c : tablero::OrdenRejilla())
-        if (Paneles[c].Caption.empty()) ComboAux.push_back(tablero::Nombre(c));
+        if (f.Paneles[c].Caption.empty()) f.Motor.ComboAux.push_back(tablero::Nombre(c));
 }
 
-void TFormPrincipal::BLogicaClick() {
-    PMensaje.Caption = "Procesando ...";
-    PMensaje.FontColor = Negro;
-    entorno_.ProcessMessages();
-    Hay_Cambios = Bandera::S;
-    while (Hay_Cambios == Bandera::S) {
-        Hay_Cambios = Bandera::N;
+void BLogicaClick(Juego& f) {
+    f.Ventana.PMensaje.Caption = "Procesando ...";
+    f.Ventana.PMensaje.FontColor = Negro;
+    f.Ent.ProcessMessages();
+    f.Motor.Hay_Cambios = Bandera::S;
+    while (f.Motor.Hay_Cambios == Bandera::S) {
+        f.Motor.Hay_Cambios = Bandera::N;
         for (int c = 0; c < NumCeldas; ++c) {
-            Celda& celda = Paneles[c];
+            Celda& celda = f.Paneles[c];
             const std::string candidato = Trim(celda.PSD);
             if (candidato.size() == 1 && Trim(celda.Caption).empty()) {
                 celda.Caption = candidato;
-                Disponibles();
-                Hay_Cambios = Bandera::S;
+                Disponibles(f);
+                f.Motor.Hay_Cambios = Bandera::S;
             }
         }
     }
 }
 
-void TFormPrincipal::BRellena2Click() {
-    const bool creando = Creando_Partida == Bandera::S;
-    Proceso_Largo = true;
+void BRellena2Click(Juego& f) {
+    const bool creando = f.Motor.Creando_Partida == Bandera::S;
+    f.Variables.Proceso_Largo = true;
 
-    PMenti.Hide();
-    entorno_.ProcessMessages();
-    PError.Hide();
-    LTeclasCarga.Caption.clear();
-    Led1.Value = true;
-    Teclas_EnableNO();
-    if (!creando) Pausa_Y_Cancelar(*this, true);
-    PTeclasNum.Show();
-    PTeclasCarga.Hide();
+    f.Ventana.PMenti.Hide();
+    f.Ent.ProcessMessages();
+    f.Ventana.PError.Hide();
+    f.Ventana.LTeclasCarga.Caption.clear();
+    f.Ventana.Led1.Value = true;
+    Teclas_EnableNO(f);
+    if (!creando) Pausa_Y_Cancelar(f, true);
+    f.Ventana.PTeclasNum.Show();
+    f.Ventana.PTeclasCarga.Hide();
 
-    Reloj_Activo = Bandera::N;
-    Reinicia_Reloj();
-    LBReloj.Caption = "&Reloj No";
-    PanelJuego.Enabled = false;
+    f.Variables.Reloj_Activo = Bandera::N;
+    Reinicia_Reloj(f);
+    f.Ventana.LBReloj.Caption = "&Reloj No";
+    f.Ventana.PanelJuego.Enabled = false;
 
     // The player's entries turn aqua and, like the givens, stay untouched.
-    Color_Normal();
-    Ejecuta_Trabajo(*this, "Marca Usuario");
+    Color_Normal(f);
+    Ejecuta_Trabajo(f, "Marca Usuario");
 
-    PMensaje.Caption = "Procesando ...";
-    PMensaje.FontColor = Negro;
-    BLogicaClick();
-    Carga_ComboAux();
+    f.Ventana.PMensaje.Caption = "Procesando ...";
+    f.Ventana.PMensaje.FontColor = Negro;
+    BLogicaClick(f);
+    Carga_ComboAux(f);
 
     std::array<std::string, NumCeldas> valores;
-    for (int c = 0; c < NumCeldas; ++c) valores[static_cast<std::size_t>(c)] = Paneles[c].Caption;
+    for (int c = 0; c < NumCeldas; ++c) valores[static_cast<std::size_t>(c)] = f.Paneles[c].Caption;
     Busqueda busqueda(valores);
-    Numero_Prueba = 1;
-    Indice_Panel = 0;
-    Total_Paneles = static_cast<int>(ComboAux.size());
-    Panel_Activo = ComboAux.empty() ? std::string() : ComboAux.front();
-    ComboAuxNum.clear();
-    Pasos = 0;
-    PContador_Jug.Caption = "0";
-    Fallo_Calculo = Bandera::N;
+    f.Motor.Numero_Prueba = 1;
+    f.Motor.Indice_Panel = 0;
+    f.Motor.Total_Paneles = static_cast<int>(f.Motor.ComboAux.size());
+    f.Variables.Panel_Activo = f.Motor.ComboAux.empty() ? std::string() : f.Motor.ComboAux.front();
+    f.Motor.ComboAuxNum.clear();
+    f.Motor.Pasos = 0;
+    f.Ventana.PContador_Jug.Caption = "0";
+    f.Motor.Fallo_Calculo = Bandera::N;
     {
-        Bomba_Calcula bomba(*this, busqueda, Ver_Proceso != Bandera::N);
-        busqueda_ = &busqueda;
-        busqueda.Ejecutar(Limite_Pasos, Ver_Proceso != Bandera::N, &bomba);
-        busqueda_ = nullptr;
+        Bomba_Calcula bomba(f, busqueda, f.Motor.Ver_Proceso != Bandera::N);
+        f.Motor.Busqueda_En_Curso = &busqueda;
+        busqueda.Ejecutar(f.Motor.Limite_Pasos, f.Motor.Ver_Proceso != Bandera::N, &bomba);
+        f.Motor.Busqueda_En_Curso = nullptr;
         bomba.Copia();
-        ComboAuxNum.clear();
-        for (int d : busqueda.Pila()) ComboAuxNum.push_back(std::to_string(d));
-        EditComodin = busqueda.EditComodin();
+        f.Motor.ComboAuxNum.clear();
+        for (int d : busqueda.Pila()) f.Motor.ComboAuxNum.push_back(std::to_string(d));
+        f.Motor.EditComodin = busqueda.EditComodin();
         if (!busqueda.Hay_Error().empty()) {
-            Numero_Activo = busqueda.Numero_Activo();
-            Valor_Anterior = busqueda.Valor_Anterior();
-            Hay_Error = busqueda.Hay_Error() == "S" ? Bandera::S : Bandera::N;
+            f.Variables.Numero_Activo = busqueda.Numero_Activo();
+            f.Variables.Valor_Anterior = busqueda.Valor_Anterior();
+            f.Variables.Hay_Error = busqueda.Hay_Error() == "S" ? Bandera::S : Bandera::N;
         }
         // Every backtrack empties a cell through Limpia_Campo, which also
         // shows or hides the erase keys by the help display.
-        if (bomba.Vacio()) BBorrar.Visible = PTBorrar.Visible = Ayuda_Activa != Bandera::S;
+        if (bomba.Vacio()) f.Ventana.BBorrar.Visible = f.Ventana.PTBorrar.Visible = f.Variables.Ayuda_Activa != Bandera::S;
     }
-    Fallo_Calculo = busqueda.Fallo() ? Bandera::S : Bandera::N;
-    Mensaje_Calculo.clear();
+    f.Motor.Fallo_Calculo = busqueda.Fallo() ? Bandera::S : Bandera::N;
+    f.Motor.Mensaje_Calculo.clear();
 
-    if (Fallo_Calculo == Bandera::N) {
-        PMensaje.Caption = "Fin proceso";
-        PMensaje.FontColor = Negro;
+    if (f.Motor.Fallo_Calculo == Bandera::N) {
+        f.Ventana.PMensaje.Caption = "Fin proceso";
+        f.Ventana.PMensaje.FontColor = Negro;
     } else if (!creando) {
-        PMensaje.Caption = Pasos < Limite_Pasos ? "Sin solución" : "Sin tiempo";
-        PMensaje.FontColor = Granate;
-        Resultado_Calculo = Pasos < Limite_Pasos ? "SS" : "ST";
-        Muestra_SinSolucion();
-        PTeclasCarga.Hide();
+        f.Ventana.PMensaje.Caption = f.Motor.Pasos < f.Motor.Limite_Pasos ? "Sin solución" : "Sin tiempo";
+        f.Ventana.PMensaje.FontColor = Granate;
+        f.Motor.Resultado_Calculo = f.Motor.Pasos < f.Motor.Limite_Pasos ? "SS" : "ST";
+        Muestra_SinSolucion(f);
+        f.Ventana.PTeclasCarga.Hide();
     }
     // The selection at the end clears the message line; the companion tool
     // reports what the run said.
-    Mensaje_Calculo = PMensaje.Caption;
+    f.Motor.Mensaje_Calculo = f.Ventana.PMensaje.Caption;
 
-    Ver_Proceso = Bandera::S;
-    PanelJuego.Enabled = true;
-    if (!creando) Teclas_EnableSI();
-    Pausa_Y_Cancelar(*this, false);
-    if (Trim(EPartida).empty()) Desactiva_Solucion();
+    f.Motor.Ver_Proceso = Bandera::S;
+    f.Ventana.PanelJuego.Enabled = true;
+    if (!creando) Teclas_EnableSI(f);
+    Pausa_Y_Cancelar(f, false);
+    if (Trim(f.Partida.EPartida).empty()) Desactiva_Solucion(f);
 
-    if (Fallo_Calculo == Bandera::N && !creando) {
-        Ejecuta_Trabajo(*this, "Fin Partida");
-        if (Partida_Terminada == Bandera::S) {
-            Disponibles();
-            Para_Reloj();
-            Muestra_FinPartida();
+    if (f.Motor.Fallo_Calculo == Bandera::N && !creando) {
+        Ejecuta_Trabajo(f, "Fin Partida");
+        if (f.Variables.Partida_Terminada == Bandera::S) {
+            Disponibles(f);
+            Para_Reloj(f);
+            Muestra_FinPartida(f);
         }
-        PTeclasCarga.Hide();
+        f.Ventana.PTeclasCarga.Hide();
     }
 
-    Disponibles();
-    Pongo_ColorRojo();
-    Busca_Libre();
-    Paneles_Libres();
-    Pongo_ColorRojo();
-    Reinicia_Historia();
-    if (!creando) Proceso_Largo = false;
-    entorno_.ProcessMessages();
+    Disponibles(f);
+    Pongo_ColorRojo(f);
+    Busca_Libre(f);
+    Paneles_Libres(f);
+    Pongo_ColorRojo(f);
+    Reinicia_Historia(f);
+    if (!creando) f.Variables.Proceso_Largo = false;
+    f.Ent.ProcessMessages();
 }
 
-void TFormPrincipal::BRellenaSinVerClick() {
-    Ver_Proceso = Bandera::N;
-    BRellena2Click();
+void BRellenaSinVerClick(Juego& f) {
+    f.Motor.Ver_Proceso = Bandera::N;
+    BRellena2Click(f);
 }
 
-void TFormPrincipal::BPararProceso2Click() {
-    Hay_Cambios = Bandera::N;
-    Numero_Prueba = 99;
-    Indice_Panel = 99999;
-    if (busqueda_) busqueda_->Cancelar();
+void BPararProceso2Click(Juego& f) {
+    f.Motor.Hay_Cambios = Bandera::N;
+    f.Motor.Numero_Prueba = 99;
+    f.Motor.Indice_Panel = 99999;
+    if (f.Motor.Busqueda_En_Curso) f.Motor.Busqueda_En_Curso->Cancelar();
 }
 
-void TFormPrincipal::Muestra_SinSolucion() {
-    FormaModal forma(FormaModal::Tipo::SinSolucion);
-    forma.Caption = " Novenario.     Sin Solución.";
-    forma.ClientWidth = 343;
-    forma.ClientHeight = 160;
-    forma.Left = 266;
-    forma.Top = 289;
-    if (Resultado_Calculo == "SS") forma.TextoParpadeo = "Sin Solución";
-    if (Resultado_Calculo == "ST") forma.TextoParpadeo = "Sin Tiempo";
+void Muestra_SinSolucion(Juego& f) {
+    FormaModal forma = Forma(FormaModal::Tipo::SinSolucion, " Novenario.     Sin Solución.", 343, 160, 266, 289);
+    if (f.Motor.Resultado_Calculo == "SS") forma.TextoParpadeo = "Sin Solución";
+    if (f.Motor.Resultado_Calculo == "ST") forma.TextoParpadeo = "Sin Tiempo";
     forma.ColorParpadeo = Granate;
-    FormaModal* p = &forma;
-    forma.Botones = {{"&Aceptar", Negro, [p] { p->Cerrada = true; }}};
-    entorno_.MostrarModal(forma);
+    Boton_Que_Cierra(forma, "&Aceptar");
+    f.Ent.MostrarModal(forma);
 }
 
-void TFormPrincipal::BSolucion2Click() {
-    PTeclasCarga.Hide();
-    PTeclasNum.Show();
-    PMenti.Hide();
-    entorno_.ProcessMessages();
-    Led1.Value = true;
-    PError.Hide();
-    PContador_Jug.Caption = "0";
-    Reloj_Activo = Bandera::N;
-    Reinicia_Reloj();
-    LBReloj.Caption = "&Reloj No";
-    if (!Trim(EPartida).empty()) {
-        Ejecuta_Trabajo(*this, "Nueva Partida");
-        PMensaje.Caption = "Fin proceso";
-        PMensaje.FontColor = Negro;
-        Disponibles();
-        Muestra_FinPartida();
+void BSolucion2Click(Juego& f) {
+    f.Ventana.PTeclasCarga.Hide();
+    f.Ventana.PTeclasNum.Show();
+    f.Ventana.PMenti.Hide();
+    f.Ent.ProcessMessages();
+    f.Ventana.Led1.Value = true;
+    f.Ventana.PError.Hide();
+    f.Ventana.PContador_Jug.Caption = "0";
+    f.Variables.Reloj_Activo = Bandera::N;
+    Reinicia_Reloj(f);
+    f.Ventana.LBReloj.Caption = "&Reloj No";
+    if (!Trim(f.Partida.EPartida).empty()) {
+        Ejecuta_Trabajo(f, "Nueva Partida");
+        f.Ventana.PMensaje.Caption = "Fin proceso";
+        f.Ventana.PMensaje.FontColor = Negro;
+        Disponibles(f);
+        Muestra_FinPartida(f);
     }
-    Busca_Libre();
-    Paneles_Libres();
-    Reinicia_Historia();
-    entorno_.ProcessMessages();
+    Busca_Libre(f);
+    Paneles_Libres(f);
+    Reinicia_Historia(f);
+    f.Ent.ProcessMessages();
 }
 
 }  // namespace novenario

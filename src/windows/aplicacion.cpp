@@ -51,7 +51,7 @@ void Aplicacion::AbrirPartida(const QString& argumento) {
     const QUrl url(argumento);
     if (url.isLocalFile()) ruta = url.toLocalFile();
     // The name as the open dialog would give it: whole and absolute.
-    juego_.Abrir_Partida(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()).toStdString());
+    Abrir_Partida(juego_, QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()).toStdString());
 }
 
 }  // namespace novenario::vista

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "board/juego.h"
 #include "board/principal.h"
 #include "windows/arte.h"
 #include "windows/barra_estado.h"
@@ -396,7 +397,7 @@ void DialogoModal::keyPressEvent(QKeyEvent* e) {
     if ((e->modifiers() & Qt::AltModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
         const char letra = static_cast<char>('A' + (e->key() - Qt::Key_A));
         for (std::size_t i = 0; i < forma_.Botones.size(); ++i) {
-            if (TFormPrincipal::LetraAcelerador(forma_.Botones[i].Caption) == letra) {
+            if (LetraAcelerador(forma_.Botones[i].Caption) == letra) {
                 Pulsar(i);
                 e->accept();
                 return;

@@ -20,6 +20,14 @@ namespace novenario::vista {
 
 namespace {
 
+// Keys named as a Spanish keyboard labels them: Ctrl, Mayús.
+QString NombreDeTeclas(const QList<QKeySequence>& teclas) {
+    QStringList nombres;
+    for (const QKeySequence& t : teclas)
+        nombres << t.toString(QKeySequence::PortableText).replace(QStringLiteral("Shift"), QStringLiteral("Mayús"));
+    return nombres.join(QStringLiteral(", "));
+}
+
 constexpr int AnchoCliente = 825, AltoCliente = 535, AltoEstado = 19;
 
 Aspecto Texto(int pixeles, bool negrita = true, int alineacion = Qt::AlignCenter) {
@@ -51,8 +59,8 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
 
     // The file-name strip and, over it, the error banner.
     // Moving the mouse over either shows the whole file name as a tooltip.
-    ControlVista* franja = Crear(juego_.Image1, "Image1", ConFondo(Aspecto::Fondo::Franja), this);
-    ControlVista* fichero = Crear(juego_.PFichero, "PFichero", Texto(12), this);
+    ControlVista* franja = Crear(juego_.Ventana.Image1, ConFondo(Aspecto::Fondo::Franja), this);
+    ControlVista* fichero = Crear(juego_.Ventana.PFichero, Texto(12), this);
     for (auto [vista, rutina] : {std::pair{franja, &Puerta::Image1MouseMove},
                                  std::pair{fichero, &Puerta::PFicheroMouseMove}}) {
         vista->setMouseTracking(true);
@@ -65,7 +73,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     }
     Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
     error.relieve = Aspecto::Relieve::Alto;
-    ControlVista* banner = Crear(juego_.PError, "PError", error, this);
+    ControlVista* banner = Crear(juego_.Ventana.PError, error, this);
     ledIzquierdo_ = new ThhALed(banner);
     ledDerecho_ = new ThhALed(banner);
     ledIzquierdo_->setObjectName(QStringLiteral("hhALed1"));
@@ -92,20 +100,20 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     menti.familia = Familia::Arial;
     menti.tamanoDelModelo = true;
     menti.relieve = Aspecto::Relieve::Alto;
-    Crear(juego_.PMenti, "PMenti", menti, tablero_);
+    Crear(juego_.Ventana.PMenti, menti, tablero_);
     CrearTeclados();
     Aspecto cubierta = ConFondo(Aspecto::Fondo::Color);
     cubierta.relieve = Aspecto::Relieve::Alto;
-    ControlVista* tapa = Crear(juego_.PNoVerProceso, "PNoVerProceso", cubierta, tablero_);
+    ControlVista* tapa = Crear(juego_.Ventana.PNoVerProceso, cubierta, tablero_);
     parpadeo_ = new TBlinkLabel(tapa);
     parpadeo_->setObjectName(QStringLiteral("BlinkLabel1"));
     parpadeo_->Parar();
 
     // The message line and the hint bar under it.
-    Crear(juego_.PMensaje, "PMensaje", Texto(13), this);
+    Crear(juego_.Ventana.PMensaje, Texto(13), this);
     Aspecto barra = ConFondo(Aspecto::Fondo::Barra);
     barra.ignorarRaton = true;
-    Crear(juego_.Shape1, "Shape1", barra, this);
+    Crear(juego_.Ventana.Shape1, barra, this);
 
     CrearComandos();
     CrearAtajos();
@@ -114,14 +122,14 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     Aspecto reloj = ConFondo(Aspecto::Fondo::Color, Texto(16));
     reloj.familia = Familia::Arial;
     reloj.relieve = Aspecto::Relieve::Bajo;
-    Crear(juego_.LPHor, "LPHor", reloj, this);
-    Crear(juego_.LPMin, "LPMin", reloj, this);
-    Crear(juego_.LPseg, "LPseg", reloj, this);
+    Crear(juego_.Ventana.LPHor, reloj, this);
+    Crear(juego_.Ventana.LPMin, reloj, this);
+    Crear(juego_.Ventana.LPseg, reloj, this);
     Aspecto separador = Texto(16);
     separador.familia = Familia::Arial;
     separador.ignorarRaton = true;
-    Crear(juego_.LSeparador1, "LSeparador1", separador, this);
-    Crear(juego_.LSeparador2, "LSeparador2", separador, this);
+    Crear(juego_.Ventana.LSeparador1, separador, this);
+    Crear(juego_.Ventana.LSeparador2, separador, this);
 
     led1_ = new ThhALed(this);
     led1_->setObjectName(QStringLiteral("Led1"));
@@ -131,7 +139,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     led1_->setBordered(false);
     led1_->setBlink(false);
 
-    estado_ = new BarraEstado({TFormPrincipal::AnchoPanelesEstado.begin(), TFormPrincipal::AnchoPanelesEstado.end()},
+    estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
                               this);
     estado_->setObjectName(QStringLiteral("StatusBar1"));
     estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
@@ -150,9 +158,9 @@ VistaPrincipal::~VistaPrincipal() {
     if (qApp) qApp->removeEventFilter(this);
 }
 
-ControlVista* VistaPrincipal::Crear(const Control& c, const char* nombre, const Aspecto& a, QWidget* padre) {
+ControlVista* VistaPrincipal::Crear(const Control& c, const Aspecto& a, QWidget* padre) {
     auto* v = new ControlVista(a, padre);
-    v->setObjectName(QLatin1String(nombre));
+    v->setObjectName(QLatin1String(c.Nombre));
     controles_.push_back({&c, v});
     return v;
 }
@@ -161,31 +169,30 @@ void VistaPrincipal::CrearTeclados() {
     // The micro keypad floats over the board beside the selected cell.
     Aspecto micro = ConFondo(Aspecto::Fondo::Micro, Texto(11));
     micro.cajaTexto = QRect(0, 0, 54, 52);
-    ControlVista* pmicro = Crear(juego_.PMicroTeclas, "PMicroTeclas", micro, tablero_);
+    ControlVista* pmicro = Crear(juego_.Ventana.PMicroTeclas, micro, tablero_);
     for (int d = 1; d <= 9; ++d) {
-        const Control& tecla = juego_.PT[static_cast<std::size_t>(d - 1)];
-        const std::string nombre = "PT" + std::to_string(d);
-        ControlVista* v = Crear(tecla, nombre.c_str(), ConFondo(Aspecto::Fondo::Tecla, Texto(11)), pmicro);
+        const Control& tecla = juego_.Ventana.PT[static_cast<std::size_t>(d - 1)];
+        ControlVista* v = Crear(tecla, ConFondo(Aspecto::Fondo::Tecla, Texto(11)), pmicro);
         connect(v, &ZonaPulsable::presionado, this, [this, &tecla] { Llamar([&] { puerta_.MouseDownTecla(tecla); }); });
         connect(v, &ZonaPulsable::soltado, this, [this, &tecla, d](bool clic) {
             Llamar([&] { puerta_.MouseUpTecla(tecla); });
             if (clic) Llamar([&] { puerta_.ClickMicro(d); });
         });
     }
-    ControlVista* borrar = Crear(juego_.PTBorrar, "PTBorrar", ConFondo(Aspecto::Fondo::Tecla, Texto(10)), pmicro);
+    ControlVista* borrar = Crear(juego_.Ventana.PTBorrar, ConFondo(Aspecto::Fondo::Tecla, Texto(10)), pmicro);
     connect(borrar, &ZonaPulsable::presionado, this,
-            [this] { Llamar([&] { puerta_.MouseDownTecla(juego_.PTBorrar); }); });
+            [this] { Llamar([&] { puerta_.MouseDownTecla(juego_.Ventana.PTBorrar); }); });
     connect(borrar, &ZonaPulsable::soltado, this, [this](bool clic) {
-        Llamar([&] { puerta_.MouseUpTecla(juego_.PTBorrar); });
+        Llamar([&] { puerta_.MouseUpTecla(juego_.Ventana.PTBorrar); });
         if (clic) Llamar([&] { puerta_.ClickMicroBorrar(); });
     });
 
     // The number pad, and the notice that takes its place over a fixed cell.
     Aspecto pad = ConFondo(Aspecto::Fondo::Teclado, Texto(14));
     pad.cajaTexto = QRect(0, 5, 322, 32);
-    ControlVista* teclado = Crear(juego_.PTeclasNum, "PTeclasNum", pad, this);
-    auto tecla = [this, teclado](const Control& c, const std::string& nombre, int pixeles, auto click) {
-        ControlVista* v = Crear(c, nombre.c_str(), ConFondo(Aspecto::Fondo::Cara, Texto(pixeles)), teclado);
+    ControlVista* teclado = Crear(juego_.Ventana.PTeclasNum, pad, this);
+    auto tecla = [this, teclado](const Control& c, int pixeles, auto click) {
+        ControlVista* v = Crear(c, ConFondo(Aspecto::Fondo::Cara, Texto(pixeles)), teclado);
         connect(v, &ZonaPulsable::presionado, this, [this, &c] { Llamar([&] { puerta_.MouseDownTecla(c); }); });
         connect(v, &ZonaPulsable::soltado, this, [this, &c, click](bool clic) {
             Llamar([&] { puerta_.MouseUpTecla(c); });
@@ -193,53 +200,31 @@ void VistaPrincipal::CrearTeclados() {
         });
     };
     for (int d = 1; d <= 9; ++d)
-        tecla(juego_.B[static_cast<std::size_t>(d - 1)], "B" + std::to_string(d), 18,
-              [this, d] { puerta_.ClickNumero(d); });
-    tecla(juego_.BAtras, "BAtras", 14, [this] { puerta_.ClickAtras(); });
-    tecla(juego_.BBorrar, "BBorrar", 14, [this] { puerta_.ClickBorrar(); });
-    tecla(juego_.BAdelante, "BAdelante", 14, [this] { puerta_.ClickAdelante(); });
+        tecla(juego_.Ventana.B[static_cast<std::size_t>(d - 1)], 18, [this, d] { puerta_.ClickNumero(d); });
+    tecla(juego_.Ventana.BAtras, 14, [this] { puerta_.ClickAtras(); });
+    tecla(juego_.Ventana.BBorrar, 14, [this] { puerta_.ClickBorrar(); });
+    tecla(juego_.Ventana.BAdelante, 14, [this] { puerta_.ClickAdelante(); });
 
-    ControlVista* carga = Crear(juego_.PTeclasCarga, "PTeclasCarga", ConFondo(Aspecto::Fondo::Teclado), this);
+    ControlVista* carga = Crear(juego_.Ventana.PTeclasCarga, ConFondo(Aspecto::Fondo::Teclado), this);
     Aspecto aviso = Texto(16);
     aviso.geometriaFija = QRect(0, 0, 322, 78);
     aviso.ignorarRaton = true;
-    Crear(juego_.LTeclasCarga, "LTeclasCarga", aviso, carga);
+    Crear(juego_.Ventana.LTeclasCarga, aviso, carga);
 }
 
+// Each command of the game's table: its picture and its label on the window,
+// and one action that carries its Alt letter and its desktop shortcut (both
+// reach its accelerator, so they answer exactly when it would).
 void VistaPrincipal::CrearComandos() {
-    // The controls' own names, for the widgets that draw them.
-    const std::pair<const Control*, const char*> nombres[] = {
-        {&juego_.BSalvar, "BSalvar"}, {&juego_.LBSalvar, "LBSalvar"}, {&juego_.BCargar, "BCargar"},
-        {&juego_.LBCargar, "LBCargar"}, {&juego_.BAyuda, "BAyuda"}, {&juego_.LBAyuda, "LBAyuda"},
-        {&juego_.BAcerca, "BAcerca"}, {&juego_.LBAcerca, "LBAcerca"}, {&juego_.BReloj, "BReloj"},
-        {&juego_.LBReloj, "LBReloj"}, {&juego_.BNuevaPartida, "BNuevaPartida"},
-        {&juego_.LBNuevaPartida, "LBNuevaPartida"}, {&juego_.BDejarRojos, "BDejarRojos"},
-        {&juego_.LBDejarRojos, "LBDejarRojos"}, {&juego_.BSolucion, "BSolucion"},
-        {&juego_.LBSolucion, "LBSolucion"}, {&juego_.BRellena, "BRellena"}, {&juego_.LBRellena, "LBRellena"},
-        {&juego_.BBorraTodo, "BBorraTodo"}, {&juego_.LBBorraTodo, "LBBorraTodo"},
-        {&juego_.BImprimir, "BImprimir"}, {&juego_.LBImprimir, "LBImprimir"}, {&juego_.BNivel, "BNivel"},
-        {&juego_.LBNivel, "LBNivel"}, {&juego_.BVerTeclas, "BVerTeclas"}, {&juego_.LBVerTeclas, "LBVerTeclas"},
-        {&juego_.BVerPista, "BVerPista"}, {&juego_.LBVerPista, "LBVerPista"},
-        {&juego_.BMicroTeclas, "BMicroTeclas"}, {&juego_.LBMicroTeclas, "LBMicroTeclas"},
-        {&juego_.BPausa, "BPausa"}, {&juego_.LBPausa, "LBPausa"}, {&juego_.BPararProceso, "BPararProceso"},
-        {&juego_.LBPararProceso, "LBPararProceso"}, {&juego_.BSalir, "BSalir"}, {&juego_.LBSalir, "LBSalir"},
-    };
-    auto nombre = [&](const Control* c) -> const char* {
-        for (const auto& [control, n] : nombres)
-            if (control == c) return n;
-        return "";
-    };
     Aspecto cara = ConFondo(Aspecto::Fondo::Cara);
     Aspecto etiqueta = Texto(12);
     etiqueta.mnemonico = true;
     etiqueta.pasarSiInactivo = true;
     for (const Comando& cmd : juego_.Comandos) {
-        if (!cmd.Imagen || !cmd.Etiqueta) continue;
         auto* img = new ControlVista(cara, this);
         auto* lab = new ControlVista(etiqueta, this);
-        img->setObjectName(QLatin1String(nombre(cmd.Imagen)));
-        lab->setObjectName(QLatin1String(nombre(cmd.Etiqueta)));
-        comandos_.push_back({cmd.Id, cmd.Imagen, cmd.Etiqueta, img, lab});
+        img->setObjectName(QLatin1String(cmd.Imagen->Nombre));
+        lab->setObjectName(QLatin1String(cmd.Etiqueta->Nombre));
         const IdComando id = cmd.Id;
         const bool doble = cmd.DobleClic;
         for (auto [v, origen] : {std::pair{img, Origen::Imagen}, std::pair{lab, Origen::Etiqueta}}) {
@@ -252,13 +237,29 @@ void VistaPrincipal::CrearComandos() {
                 if (doble) Llamar([&] { puerta_.Ejecutar(id, origen); });
             });
         }
+
+        QList<QKeySequence> teclas;
+        if (const char letra = LetraAcelerador(cmd.Acelerador->Caption))
+            teclas << QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_A + (letra - 'A')));
+        if (cmd.Atajo) {
+            const QKeySequence atajo(QString::fromLatin1(cmd.Atajo));
+            teclas << atajo;
+            for (ControlVista* v : {img, lab}) v->PonerAtajo(NombreDeTeclas({atajo}));
+        }
+        auto* accion = new QAction(SinAmpersand(cmd.Etiqueta->Caption), this);
+        accion->setObjectName(QLatin1String(cmd.Acelerador->Nombre));
+        accion->setShortcuts(teclas);
+        accion->setShortcutContext(Qt::WindowShortcut);
+        addAction(accion);
+        connect(accion, &QAction::triggered, this,
+                [this, id] { Llamar([&] { puerta_.Ejecutar(id, Origen::Acelerador); }); });
+        comandos_.push_back({cmd.Id, cmd.Imagen, cmd.Etiqueta, img, lab, accion});
     }
 }
 
-// The standard shortcuts, each an action of the window; its keys are shown in
-// the tooltips of the parts it clicks.
+// The history keys' shortcuts, shown in their tooltips.
 void VistaPrincipal::CrearAtajos() {
-    for (const Atajo& a : Atajos) {
+    for (const AtajoHistoria& a : AtajosHistoria) {
         QList<QKeySequence> teclas;
         for (const char* t : a.Teclas)
             if (t) teclas << QKeySequence(QString::fromLatin1(t));
@@ -267,23 +268,8 @@ void VistaPrincipal::CrearAtajos() {
         accion->setShortcutContext(Qt::WindowShortcut);
         addAction(accion);
         connect(accion, &QAction::triggered, this, [this, &a] { Llamar([&] { puerta_.Atajar(a); }); });
-
-        // Named as a Spanish keyboard labels its keys: Ctrl, Mayús.
-        QStringList nombres;
-        for (const QKeySequence& t : teclas)
-            nombres << t.toString(QKeySequence::PortableText).replace(QStringLiteral("Shift"), QStringLiteral("Mayús"));
-        const QString texto = nombres.join(QStringLiteral(", "));
-        std::vector<ControlVista*> partes;
-        switch (a.Hacia) {
-            case Atajo::Destino::Atras: partes = {VistaDe(juego_.BAtras)}; break;
-            case Atajo::Destino::Adelante: partes = {VistaDe(juego_.BAdelante)}; break;
-            case Atajo::Destino::Comando:
-                if (const Comando* c = juego_.BuscarComando(a.Comando))
-                    partes = {VistaDe(*c->Imagen), VistaDe(*c->Etiqueta)};
-                break;
-        }
-        for (ControlVista* v : partes)
-            if (v) v->PonerAtajo(texto);
+        if (ControlVista* v = VistaDe(a.Adelante ? juego_.Ventana.BAdelante : juego_.Ventana.BAtras))
+            v->PonerAtajo(NombreDeTeclas(teclas));
     }
 }
 
@@ -316,14 +302,17 @@ void VistaPrincipal::Sincronizar() {
 }
 
 void VistaPrincipal::SincronizarUnaVez() {
-    if (primera_ || juego_.Caption != titulo_) {
-        titulo_ = juego_.Caption;
+    if (primera_ || juego_.Ventana.Caption != titulo_) {
+        titulo_ = juego_.Ventana.Caption;
         setWindowTitle(QString::fromStdString(titulo_));
     }
-    tablero_->Sincronizar(juego_.PanelJuego);
+    tablero_->Sincronizar(juego_.Ventana.PanelJuego);
     for (int c = 0; c < NumCeldas; ++c) celdas_[static_cast<std::size_t>(c)]->Sincronizar(juego_.Paneles[c]);
     for (const Par& p : controles_) p.vista->Sincronizar(*p.modelo);
     for (const VistaComando& vc : comandos_) {
+        // The Alt letter and the shortcut answer while the accelerator would.
+        const bool activa = juego_.Activo(vc.id, Origen::Acelerador) && !juego_.Bloqueado(vc.id);
+        if (vc.accion->isEnabled() != activa) vc.accion->setEnabled(activa);
         vc.vImagen->Sincronizar(*vc.imagen);
         if (vc.vEtiqueta->Sincronizar(*vc.etiqueta) || primera_) {
             // Both parts of a command answer to the label's words.
@@ -333,14 +322,14 @@ void VistaPrincipal::SincronizarUnaVez() {
     }
 
     // The banner's lamps, one at each end, and the cover's blinking label.
-    if (ControlVista* banner = VistaDe(juego_.PError)) {
+    if (ControlVista* banner = VistaDe(juego_.Ventana.PError)) {
         constexpr int margen = 6;
         const int y = (banner->height() - ledIzquierdo_->height()) / 2;
         const QPoint izquierda(margen, y), derecha(banner->width() - margen - ledDerecho_->width(), y);
         if (ledIzquierdo_->pos() != izquierda) ledIzquierdo_->move(izquierda);
         if (ledDerecho_->pos() != derecha) ledDerecho_->move(derecha);
     }
-    const Lampara& l = juego_.Led1;
+    const Lampara& l = juego_.Ventana.Led1;
     if (primera_ || l.Left != ultimaLampara_.Left || l.Top != ultimaLampara_.Top) led1_->move(l.Left, l.Top);
     if (primera_ || l.Value != ultimaLampara_.Value) {
         led1_->setValue(l.Value);
@@ -348,14 +337,14 @@ void VistaPrincipal::SincronizarUnaVez() {
     }
     if (primera_ || l.Visible != ultimaLampara_.Visible) led1_->setHidden(!l.Visible);
     ultimaLampara_ = l;
-    const Control& b = juego_.BlinkLabel1;
+    const Control& b = juego_.Ventana.BlinkLabel1;
     if (primera_ || b.Caption != ultimoParpadeo_.Caption) parpadeo_->setText(QString::fromStdString(b.Caption));
     if (primera_ || b.FontColor != ultimoParpadeo_.FontColor) parpadeo_->setColor(b.FontColor);
-    if (ControlVista* tapa = VistaDe(juego_.PNoVerProceso)) {
+    if (ControlVista* tapa = VistaDe(juego_.Ventana.PNoVerProceso)) {
         const QRect g(0, (tapa->height() - 40) / 2, tapa->width(), 40);
         if (parpadeo_->geometry() != g) parpadeo_->setGeometry(g);
     }
-    const bool cubierta = juego_.PNoVerProceso.Visible && b.Visible;
+    const bool cubierta = juego_.Ventana.PNoVerProceso.Visible && b.Visible;
     if (primera_ || cubierta != ultimaCubierta_) {
         if (cubierta) parpadeo_->setVelocidad(600);
         else parpadeo_->Parar();
@@ -363,7 +352,7 @@ void VistaPrincipal::SincronizarUnaVez() {
     ultimaCubierta_ = cubierta;
     ultimoParpadeo_ = b;
 
-    for (std::size_t i = 0; i < juego_.StatusBar1.size(); ++i) estado_->PonerTexto(i, juego_.StatusBar1[i]);
+    for (std::size_t i = 0; i < juego_.Ventana.StatusBar1.size(); ++i) estado_->PonerTexto(i, juego_.Ventana.StatusBar1[i]);
     primera_ = false;
 }
 
@@ -397,12 +386,12 @@ namespace {
 // runs the common steps of a key press, and moves nothing).
 int CodigoDeTecla(int tecla) {
     switch (tecla) {
-        case Qt::Key_Left: return TFormPrincipal::VK_LEFT;
-        case Qt::Key_Up: return TFormPrincipal::VK_UP;
-        case Qt::Key_Right: return TFormPrincipal::VK_RIGHT;
-        case Qt::Key_Down: return TFormPrincipal::VK_DOWN;
-        case Qt::Key_Delete: return TFormPrincipal::VK_DELETE;
-        case Qt::Key_Backspace: return TFormPrincipal::VK_BACK;
+        case Qt::Key_Left: return VK_LEFT;
+        case Qt::Key_Up: return VK_UP;
+        case Qt::Key_Right: return VK_RIGHT;
+        case Qt::Key_Down: return VK_DOWN;
+        case Qt::Key_Delete: return VK_DELETE;
+        case Qt::Key_Backspace: return VK_BACK;
         default: return 0;
     }
 }
@@ -421,13 +410,9 @@ bool VistaPrincipal::Tecla(QKeyEvent* k) {
         case Qt::Key_unknown: return false;
         default: break;
     }
-    if (k->modifiers() & Qt::AltModifier) {
-        // Alt and a letter: the game decides which command answers. Alt with
-        // anything else belongs to the desktop (Alt+F4, Alt+Tab).
-        if (key < Qt::Key_A || key > Qt::Key_Z) return false;
-        Llamar([&] { puerta_.Acelerar(static_cast<char>('A' + (key - Qt::Key_A))); });
-        return true;
-    }
+    // The commands' Alt letters are actions of the window; an Alt key that
+    // reaches here answers none of them and belongs to the desktop.
+    if (k->modifiers() & Qt::AltModifier) return false;
     // With Ctrl a key types no digit; the shortcuts were offered it first.
     const bool control = (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
     const std::string caracter = control ? std::string() : k->text().toStdString();

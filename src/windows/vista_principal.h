@@ -14,6 +14,7 @@
 #include "board/puerta.h"
 #include "windows/pulsable.h"
 
+class QAction;
 class QKeyEvent;
 
 namespace novenario::vista {
@@ -59,9 +60,11 @@ private:
         const Control* etiqueta;
         ControlVista* vImagen;
         ControlVista* vEtiqueta;
+        QAction* accion;  // its Alt letter and its shortcut
     };
 
-    ControlVista* Crear(const Control& c, const char* nombre, const Aspecto& a, QWidget* padre);
+    // The widget that draws c, named after it.
+    ControlVista* Crear(const Control& c, const Aspecto& a, QWidget* padre);
     void CrearComandos();
     void CrearTeclados();
     void CrearAtajos();

@@ -31,13 +31,13 @@ TEST_P(VentanaDeInicio, SoloAceptarAbreElJuego) {
     EXPECT_EQ(abierto, GetParam().sigue);
     if (GetParam().sigue) {
         EXPECT_TRUE(ent.Terminaciones.empty());
-        EXPECT_EQ(f.Respuesta_Inicio, "S");
-        EXPECT_EQ(f.Panel_Activo, "P1_1");
+        EXPECT_EQ(f.Variables.Respuesta_Inicio, "S");
+        EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
     } else {
         EXPECT_EQ(ent.Terminaciones, std::vector<int>{1});
-        EXPECT_EQ(f.Respuesta_Inicio, "N");
-        EXPECT_EQ(f.Panel_Activo, "") << "nothing after the start window may run";
-        EXPECT_EQ(f.Nivel, 0);
+        EXPECT_EQ(f.Variables.Respuesta_Inicio, "N");
+        EXPECT_EQ(f.Variables.Panel_Activo, "") << "nothing after the start window may run";
+        EXPECT_EQ(f.Variables.Nivel, 0);
     }
 }
 
@@ -50,7 +50,7 @@ TEST(Arranque, RespuestaEnBlancoMientrasSeMuestraLaVentanaDeInicio) {
     EntornoFalso ent;
     TFormPrincipal f(ent);
     std::string durante = "?";
-    ent.AlMostrar = [&](FormaModal&) { durante = f.Respuesta_Inicio; };
+    ent.AlMostrar = [&](FormaModal&) { durante = f.Variables.Respuesta_Inicio; };
     ASSERT_TRUE(f.FormCreate());
     EXPECT_EQ(durante, " ");
 }
@@ -59,41 +59,41 @@ TEST(Arranque, RespuestaEnBlancoMientrasSeMuestraLaVentanaDeInicio) {
 // with every candidate label already computed, P1_1 selected, the clock
 // never switched on and the micro keypad never switched.
 TEST_F(Partida, EstadoInicial) {
-    EXPECT_EQ(f.ClientWidth, 825);
-    EXPECT_EQ(f.ClientHeight, 535);
-    EXPECT_EQ(f.Caption, " Novenario. v.4.0");
-    EXPECT_EQ(f.PNoVerProceso.Left, 2);
-    EXPECT_EQ(f.PNoVerProceso.Top, 2);
-    EXPECT_EQ(f.PNoVerProceso.Width, 639);
-    EXPECT_EQ(f.PNoVerProceso.Height, 395);
-    EXPECT_EQ(f.Limite_Normal, 999999);
-    EXPECT_EQ(f.Limite_Pasos, 999999);
-    EXPECT_EQ(f.Creando_Partida, Bandera::N);
-    EXPECT_EQ(f.Nivel, 3);
-    EXPECT_EQ(f.Paneles_Vacios, 41);
-    EXPECT_EQ(f.PTeclasCarga.Left, f.PTeclasNum.Left);
-    EXPECT_EQ(f.PTeclasCarga.Top, f.PTeclasNum.Top);
-    EXPECT_FALSE(f.PTeclasCarga.Visible);
-    EXPECT_TRUE(f.PTeclasNum.Visible);
-    EXPECT_EQ(f.Partida_Terminada, Bandera::N);
-    EXPECT_TRUE(f.LBPanel.empty());
-    EXPECT_EQ(f.Posicion_Lista, 0);
-    EXPECT_EQ(f.Ayuda_Activa, Bandera::N);
-    EXPECT_EQ(f.Pista_Activa, Bandera::N);
-    EXPECT_FALSE(f.Led1.Value) << "the two help toggles of start-up do not count as assistance";
-    EXPECT_EQ(f.Reloj_Activo, Bandera::Nada);
-    EXPECT_EQ(f.Micro_Activo, Bandera::Nada);
-    EXPECT_EQ(f.Respuesta_Salir, Bandera::Nada);
-    EXPECT_FALSE(f.PMicroTeclas.Visible);
-    EXPECT_FALSE(f.PMenti.Visible);
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_EQ(f.PError.Caption, "-------------------------------------------");
-    EXPECT_FALSE(f.Shape1.Visible);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
-    EXPECT_EQ(f.PMensaje.Caption, "") << "selecting P1_1 clears the message line";
-    EXPECT_EQ(f.EPartida, "");
+    EXPECT_EQ(f.Ventana.ClientWidth, 825);
+    EXPECT_EQ(f.Ventana.ClientHeight, 535);
+    EXPECT_EQ(f.Ventana.Caption, " Novenario. v.4.0");
+    EXPECT_EQ(f.Ventana.PNoVerProceso.Left, 2);
+    EXPECT_EQ(f.Ventana.PNoVerProceso.Top, 2);
+    EXPECT_EQ(f.Ventana.PNoVerProceso.Width, 639);
+    EXPECT_EQ(f.Ventana.PNoVerProceso.Height, 395);
+    EXPECT_EQ(f.Motor.Limite_Normal, 999999);
+    EXPECT_EQ(f.Motor.Limite_Pasos, 999999);
+    EXPECT_EQ(f.Motor.Creando_Partida, Bandera::N);
+    EXPECT_EQ(f.Variables.Nivel, 3);
+    EXPECT_EQ(f.Variables.Paneles_Vacios, 41);
+    EXPECT_EQ(f.Ventana.PTeclasCarga.Left, f.Ventana.PTeclasNum.Left);
+    EXPECT_EQ(f.Ventana.PTeclasCarga.Top, f.Ventana.PTeclasNum.Top);
+    EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible);
+    EXPECT_TRUE(f.Ventana.PTeclasNum.Visible);
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::N);
+    EXPECT_TRUE(f.Variables.LBPanel.empty());
+    EXPECT_EQ(f.Variables.Posicion_Lista, 0);
+    EXPECT_EQ(f.Variables.Ayuda_Activa, Bandera::N);
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::N);
+    EXPECT_FALSE(f.Ventana.Led1.Value) << "the two help toggles of start-up do not count as assistance";
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::Nada);
+    EXPECT_EQ(f.Variables.Micro_Activo, Bandera::Nada);
+    EXPECT_EQ(f.Variables.Respuesta_Salir, Bandera::Nada);
+    EXPECT_FALSE(f.Ventana.PMicroTeclas.Visible);
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Ventana.PError.Caption, "-------------------------------------------");
+    EXPECT_FALSE(f.Ventana.Shape1.Visible);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "") << "selecting P1_1 clears the message line";
+    EXPECT_EQ(f.Partida.EPartida, "");
 
-    EXPECT_EQ(f.Panel_Activo, "P1_1");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
     for (int c = 0; c < NumCeldas; ++c) {
         const Celda& celda = f.Paneles[c];
         EXPECT_EQ(celda.Caption, "");
@@ -104,30 +104,30 @@ TEST_F(Partida, EstadoInicial) {
         EXPECT_FALSE(celda.EtiquetasVisibles);
         EXPECT_EQ(celda.TamanoFuente, 22);
     }
-    for (const Control& b : f.B) EXPECT_TRUE(b.Visible);
-    for (const Control& t : f.PT) EXPECT_TRUE(t.Visible);
-    EXPECT_FALSE(f.BBorrar.Visible) << "P1_1 is empty";
-    EXPECT_FALSE(f.PTBorrar.Visible);
-    EXPECT_FALSE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
+    for (const Control& b : f.Ventana.B) EXPECT_TRUE(b.Visible);
+    for (const Control& t : f.Ventana.PT) EXPECT_TRUE(t.Visible);
+    EXPECT_FALSE(f.Ventana.BBorrar.Visible) << "P1_1 is empty";
+    EXPECT_FALSE(f.Ventana.PTBorrar.Visible);
+    EXPECT_FALSE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
 
-    for (const Control* l : {&f.LPHor, &f.LPMin, &f.LPseg}) EXPECT_EQ(l->Caption, "00");
-    EXPECT_EQ(f.Segundos + f.Minutos + f.Horas, 0);
-    for (const Control* p : {&f.PNumero, &f.PPanel, &f.PPosicion, &f.PBorro}) EXPECT_EQ(p->Caption, "00");
-    EXPECT_EQ(f.PContador_Jug.Caption, "00000000");
-    EXPECT_EQ(f.Semaforo, "Semaforo");
-    EXPECT_EQ(f.PFichero.Caption, "Fichero");
+    for (const Control* l : {&f.Ventana.LPHor, &f.Ventana.LPMin, &f.Ventana.LPseg}) EXPECT_EQ(l->Caption, "00");
+    EXPECT_EQ(f.Variables.Segundos + f.Variables.Minutos + f.Variables.Horas, 0);
+    for (const Control* p : {&f.Motor.PNumero, &f.Motor.PPanel, &f.Motor.PPosicion, &f.Motor.PBorro}) EXPECT_EQ(p->Caption, "00");
+    EXPECT_EQ(f.Ventana.PContador_Jug.Caption, "00000000");
+    EXPECT_EQ(f.Variables.Semaforo, "Semaforo");
+    EXPECT_EQ(f.Ventana.PFichero.Caption, "Fichero");
 }
 
 TEST(Arranque, BarraDeEstado) {
     EntornoFalso ent;
     TFormPrincipal f(ent);
     ASSERT_TRUE(f.FormCreate());
-    EXPECT_EQ(f.StatusBar1[0], "Novenario  v.4.0");
-    EXPECT_EQ(f.StatusBar1[1], " Orvalia Software ");
-    EXPECT_EQ(f.StatusBar1[2], "Fecha");
-    EXPECT_EQ(f.StatusBar1[3], "Hora");
-    EXPECT_EQ(TFormPrincipal::AnchoPanelesEstado, (std::array<int, 4>{200, 200, 300, 180}));
+    EXPECT_EQ(f.Ventana.StatusBar1[0], "Novenario  v.4.0");
+    EXPECT_EQ(f.Ventana.StatusBar1[1], " Orvalia Software ");
+    EXPECT_EQ(f.Ventana.StatusBar1[2], "Fecha");
+    EXPECT_EQ(f.Ventana.StatusBar1[3], "Hora");
+    EXPECT_EQ(ModeloVentana::AnchoPanelesEstado, (std::array<int, 4>{200, 200, 300, 180}));
 }
 
 // ---------------------------------------------------------------------------
@@ -135,8 +135,8 @@ TEST(Arranque, BarraDeEstado) {
 
 struct CasoComando {
     IdComando id;
-    Control TFormPrincipal::*imagen;
-    Control TFormPrincipal::*etiqueta;
+    Control ModeloVentana::*imagen;
+    Control ModeloVentana::*etiqueta;
     const char* caption;
     const char* hint;
     bool imagen_activa, etiqueta_activa;
@@ -147,7 +147,7 @@ struct CasoComando {
 
 void PrintTo(const CasoComando& c, std::ostream* os) { *os << c.caption; }
 
-using F = TFormPrincipal;
+using F = ModeloVentana;
 const CasoComando kComandos[] = {
     {IdComando::Salvar, &F::BSalvar, &F::LBSalvar, "Sal&Var partida", " Guardar partida ( .sdk ) ", true, true, "Sal&var Partida", true},
     {IdComando::Cargar, &F::BCargar, &F::LBCargar, "Car&Gar partida", " Cargar partida ( .sdk ) ", true, true, "Car&gar partida", true},
@@ -178,12 +178,12 @@ TEST_P(ComandoAlArrancar, TextoAyudaYEstado) {
     const auto& k = GetParam();
     const Comando* cmd = f.BuscarComando(k.id);
     ASSERT_NE(cmd, nullptr);
-    const Control& etiqueta = f.*k.etiqueta;
+    const Control& etiqueta = f.Ventana.*k.etiqueta;
     EXPECT_EQ(cmd->Etiqueta, &etiqueta);
     EXPECT_EQ(etiqueta.Caption, k.caption);
     EXPECT_EQ(etiqueta.Hint, k.hint);
     if (k.imagen) {
-        const Control& imagen = f.*k.imagen;
+        const Control& imagen = f.Ventana.*k.imagen;
         EXPECT_EQ(cmd->Imagen, &imagen);
         EXPECT_EQ(imagen.Hint, k.hint_imagen ? k.hint_imagen : k.hint);
     } else {
@@ -192,13 +192,13 @@ TEST_P(ComandoAlArrancar, TextoAyudaYEstado) {
     EXPECT_EQ(f.Activo(k.id, Origen::Imagen), k.imagen_activa);
     EXPECT_EQ(f.Activo(k.id, Origen::Etiqueta), k.etiqueta_activa);
     EXPECT_EQ(cmd->Acelerador->Caption, k.acelerador);
-    EXPECT_EQ(cmd->FilaAcelerador, k.en_fila_principal ? &f.PTeclas : &f.Panel1);
+    EXPECT_EQ(cmd->FilaAcelerador, k.en_fila_principal ? &f.Ventana.PTeclas : &f.Ventana.Panel1);
     EXPECT_EQ(f.Activo(k.id, Origen::Acelerador), k.en_fila_principal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Todos, ComandoAlArrancar, ::testing::ValuesIn(kComandos));
 
-TEST_F(Partida, SalirSeEscribeEnGranate) { EXPECT_EQ(f.LBSalir.FontColor, Granate); }
+TEST_F(Partida, SalirSeEscribeEnGranate) { EXPECT_EQ(f.Ventana.LBSalir.FontColor, Granate); }
 
 // The four switches count each click of a double click; other commands run once.
 TEST_F(Partida, SoloLosInterruptoresRespondenAlDobleClic) {
@@ -235,8 +235,8 @@ INSTANTIATE_TEST_SUITE_P(Todos, EfectoDePulsacion, ::testing::ValuesIn(kComandos
 
 // The number pad has no labels: each key moves alone.
 TEST_F(Partida, LasTeclasDelPanelNumericoSeMuevenSolas) {
-    std::vector<Control*> teclas{&f.BAtras, &f.BBorrar, &f.BAdelante};
-    for (Control& b : f.B) teclas.push_back(&b);
+    std::vector<Control*> teclas{&f.Ventana.BAtras, &f.Ventana.BBorrar, &f.Ventana.BAdelante};
+    for (Control& b : f.Ventana.B) teclas.push_back(&b);
     for (Control* t : teclas) {
         std::vector<std::pair<int, int>> antes;
         for (Control* o : teclas) antes.emplace_back(o->Left, o->Top);
@@ -258,19 +258,19 @@ TEST_F(Partida, LasTeclasDelPanelNumericoSeMuevenSolas) {
 TEST_F(Partida, AlSoltarUnaMicroTeclaTodasVuelvenASuSitio) {
     const std::array<std::pair<int, int>, 9> casa{
         {{3, 4}, {18, 4}, {34, 4}, {3, 20}, {18, 20}, {34, 20}, {3, 37}, {18, 37}, {34, 37}}};
-    f.PT[4].Mover(50, 50);
-    f.PTBorrar.Mover(0, 0);
-    const int l = f.PT[0].Left, t = f.PT[0].Top;
-    f.MouseDownMicro(f.PT[0]);
-    EXPECT_EQ(f.PT[0].Left, l + 1);
-    EXPECT_EQ(f.PT[0].Top, t + 1);
-    f.MouseUpMicro(f.PT[0]);
+    f.Ventana.PT[4].Mover(50, 50);
+    f.Ventana.PTBorrar.Mover(0, 0);
+    const int l = f.Ventana.PT[0].Left, t = f.Ventana.PT[0].Top;
+    f.MouseDownMicro(f.Ventana.PT[0]);
+    EXPECT_EQ(f.Ventana.PT[0].Left, l + 1);
+    EXPECT_EQ(f.Ventana.PT[0].Top, t + 1);
+    f.MouseUpMicro(f.Ventana.PT[0]);
     for (std::size_t i = 0; i < 9; ++i) {
-        EXPECT_EQ(f.PT[i].Left, casa[i].first) << "PT" << i + 1;
-        EXPECT_EQ(f.PT[i].Top, casa[i].second) << "PT" << i + 1;
+        EXPECT_EQ(f.Ventana.PT[i].Left, casa[i].first) << "PT" << i + 1;
+        EXPECT_EQ(f.Ventana.PT[i].Top, casa[i].second) << "PT" << i + 1;
     }
-    EXPECT_EQ(f.PTBorrar.Left, 4);
-    EXPECT_EQ(f.PTBorrar.Top, 55);
+    EXPECT_EQ(f.Ventana.PTBorrar.Left, 4);
+    EXPECT_EQ(f.Ventana.PTBorrar.Top, 55);
 }
 
 // A disabled part of a command ignores clicks; an enabled one runs it.
@@ -280,14 +280,14 @@ TEST_F(Partida, UnaParteDesactivadaNoEjecutaNada) {
     f.Ejecutar(IdComando::Pausa, Origen::Acelerador);
     EXPECT_EQ(ent.Contar(Tipo::Pausa), 0);
 
-    f.BPausa.Enabled = true;
+    f.Ventana.BPausa.Enabled = true;
     f.Ejecutar(IdComando::Pausa, Origen::Etiqueta);
     EXPECT_EQ(ent.Contar(Tipo::Pausa), 0) << "the label is still disabled";
     f.Ejecutar(IdComando::Pausa, Origen::Imagen);
     EXPECT_EQ(ent.Contar(Tipo::Pausa), 1);
 
     f.Ejecutar(IdComando::Reloj, Origen::Etiqueta);
-    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
 }
 
 // ---------------------------------------------------------------------------
@@ -306,17 +306,17 @@ TEST_P(Acelerador, LaLetraEjecutaElComandoActivo) {
     EXPECT_EQ(f.Acelerar(k.letra), k.responde) << k.que;
     const std::string que = k.que;
     if (que == "reloj") {
-        EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+        EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
     } else if (que == "ayuda") {
-        EXPECT_EQ(f.Ayuda_Activa, Bandera::S);
+        EXPECT_EQ(f.Variables.Ayuda_Activa, Bandera::S);
     } else if (que == "micro") {
-        EXPECT_EQ(f.Micro_Activo, Bandera::N);
+        EXPECT_EQ(f.Variables.Micro_Activo, Bandera::N);
     } else if (que == "salir") {
         EXPECT_EQ(ent.Contar(Tipo::Cerrar), 1);
     }
     if (!k.responde) {
         EXPECT_TRUE(ent.Formas.empty());
-        EXPECT_EQ(f.Pista_Activa, Bandera::N);
+        EXPECT_EQ(f.Variables.Pista_Activa, Bandera::N);
     }
 }
 
@@ -332,48 +332,48 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Pausa and Pista share Alt+P: whichever is enabled answers.
 TEST_F(Partida, AltPEjecutaPausaOPistaSegunCualEsteActivo) {
-    f.LBVerPistasR.Enabled = true;
+    f.Ventana.LBVerPistasR.Enabled = true;
     EXPECT_TRUE(f.Acelerar('P'));
-    EXPECT_EQ(f.Pista_Activa, Bandera::S);
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::S);
     EXPECT_EQ(ent.Contar(Tipo::Pausa), 0);
 
-    f.LBVerPistasR.Enabled = false;
-    f.LBpausaR.Enabled = true;
+    f.Ventana.LBVerPistasR.Enabled = false;
+    f.Ventana.LBpausaR.Enabled = true;
     EXPECT_TRUE(f.Acelerar('P'));
     EXPECT_EQ(ent.Contar(Tipo::Pausa), 1);
-    EXPECT_EQ(f.Pista_Activa, Bandera::S) << "the pause does not touch the hint";
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::S) << "the pause does not touch the hint";
 }
 
 // ---------------------------------------------------------------------------
 // All commands off and on
 
 TEST_F(Partida, TeclasEnableNOApagaTodoYSIloEnciende) {
-    std::vector<Control*> lista{&f.BSalvar, &f.LBSalvar, &f.PTeclas, &f.BCargar, &f.LBCargar,
-                                &f.BAyuda, &f.LBAyuda, &f.BAcerca, &f.LBAcerca, &f.PanelJuego};
-    for (Control& b : f.B) lista.push_back(&b);
-    for (Control* c : {&f.BBorrar, &f.PTBorrar, &f.BNuevaPartida, &f.LBNuevaPartida, &f.BSolucion,
-                       &f.LBSolucion, &f.LBSolucionR, &f.BDejarRojos, &f.LBDejarRojos, &f.LBVerPista,
-                       &f.BVerPista, &f.LBDejarRojosR, &f.LBVerPistasR, &f.BRellena, &f.LBRellena,
-                       &f.BPausa, &f.LBPausa, &f.LBpausaR, &f.BPararProceso, &f.LBPararProceso,
-                       &f.LBPararProcesoR, &f.BBorraTodo, &f.LBBorraTodo, &f.BImprimir,
-                       &f.LBImprimir, &f.BMicroTeclas, &f.LBMicroTeclas, &f.BNivel, &f.LBNivel,
-                       &f.BReloj, &f.LBReloj, &f.BVerTeclas, &f.LBVerTeclas, &f.BSalir, &f.LBSalir})
+    std::vector<Control*> lista{&f.Ventana.BSalvar, &f.Ventana.LBSalvar, &f.Ventana.PTeclas, &f.Ventana.BCargar, &f.Ventana.LBCargar,
+                                &f.Ventana.BAyuda, &f.Ventana.LBAyuda, &f.Ventana.BAcerca, &f.Ventana.LBAcerca, &f.Ventana.PanelJuego};
+    for (Control& b : f.Ventana.B) lista.push_back(&b);
+    for (Control* c : {&f.Ventana.BBorrar, &f.Ventana.PTBorrar, &f.Ventana.BNuevaPartida, &f.Ventana.LBNuevaPartida, &f.Ventana.BSolucion,
+                       &f.Ventana.LBSolucion, &f.Ventana.LBSolucionR, &f.Ventana.BDejarRojos, &f.Ventana.LBDejarRojos, &f.Ventana.LBVerPista,
+                       &f.Ventana.BVerPista, &f.Ventana.LBDejarRojosR, &f.Ventana.LBVerPistasR, &f.Ventana.BRellena, &f.Ventana.LBRellena,
+                       &f.Ventana.BPausa, &f.Ventana.LBPausa, &f.Ventana.LBpausaR, &f.Ventana.BPararProceso, &f.Ventana.LBPararProceso,
+                       &f.Ventana.LBPararProcesoR, &f.Ventana.BBorraTodo, &f.Ventana.LBBorraTodo, &f.Ventana.BImprimir,
+                       &f.Ventana.LBImprimir, &f.Ventana.BMicroTeclas, &f.Ventana.LBMicroTeclas, &f.Ventana.BNivel, &f.Ventana.LBNivel,
+                       &f.Ventana.BReloj, &f.Ventana.LBReloj, &f.Ventana.BVerTeclas, &f.Ventana.LBVerTeclas, &f.Ventana.BSalir, &f.Ventana.LBSalir})
         lista.push_back(c);
 
-    f.BAtras.Enabled = true;  // the history keys are not on the list
-    f.Teclas_EnableNO();
+    f.Ventana.BAtras.Enabled = true;  // the history keys are not on the list
+    Teclas_EnableNO(f);
     for (std::size_t i = 0; i < lista.size(); ++i) EXPECT_FALSE(lista[i]->Enabled) << "item " << i;
-    EXPECT_TRUE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
-    for (const Control& t : f.PT) EXPECT_TRUE(t.Enabled);
+    EXPECT_TRUE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
+    for (const Control& t : f.Ventana.PT) EXPECT_TRUE(t.Enabled);
     EXPECT_FALSE(f.Acelerar('N')) << "the whole accelerator row is off";
     f.ClickCelda(Idx("P5_5"));
-    EXPECT_EQ(f.Panel_Activo, "P1_1") << "the board is off";
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1") << "the board is off";
 
-    f.Teclas_EnableSI();
+    Teclas_EnableSI(f);
     for (std::size_t i = 0; i < lista.size(); ++i) EXPECT_TRUE(lista[i]->Enabled) << "item " << i;
     f.ClickCelda(Idx("P5_5"));
-    EXPECT_EQ(f.Panel_Activo, "P5_5");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P5_5");
 }
 
 // ---------------------------------------------------------------------------
@@ -398,18 +398,18 @@ class Reloj : public Partida, public ::testing::WithParamInterface<CasoReloj> {}
 // A label is only rewritten when its own counter moves.
 TEST_P(Reloj, AvanzaUnSegundoPorTic) {
     const auto& k = GetParam();
-    f.Horas = k.h;
-    f.Minutos = k.m;
-    f.Segundos = k.s;
-    f.Reloj_Activo = Bandera::S;
-    for (int i = 0; i < k.tics; ++i) f.Timer02Timer();
-    EXPECT_EQ(f.LPHor.Caption, k.hor);
-    EXPECT_EQ(f.LPMin.Caption, k.min);
-    EXPECT_EQ(f.LPseg.Caption, k.seg);
+    f.Variables.Horas = k.h;
+    f.Variables.Minutos = k.m;
+    f.Variables.Segundos = k.s;
+    f.Variables.Reloj_Activo = Bandera::S;
+    for (int i = 0; i < k.tics; ++i) Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.LPHor.Caption, k.hor);
+    EXPECT_EQ(f.Ventana.LPMin.Caption, k.min);
+    EXPECT_EQ(f.Ventana.LPseg.Caption, k.seg);
     const long long total = ((k.h * 60 + k.m) * 60 + k.s) + k.tics;
-    EXPECT_EQ(f.Segundos, total % 60);
-    EXPECT_EQ(f.Minutos, total / 60 % 60);
-    EXPECT_EQ(f.Horas, total / 3600);
+    EXPECT_EQ(f.Variables.Segundos, total % 60);
+    EXPECT_EQ(f.Variables.Minutos, total / 60 % 60);
+    EXPECT_EQ(f.Variables.Horas, total / 3600);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -433,52 +433,52 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Partida, ElRelojNoCuentaSiNoEstaEncendido) {
     for (Bandera b : {Bandera::Nada, Bandera::N}) {
-        f.Reloj_Activo = b;
-        for (int i = 0; i < 75; ++i) f.Timer02Timer();
-        EXPECT_EQ(f.Segundos + f.Minutos + f.Horas, 0);
-        EXPECT_EQ(f.LPseg.Caption, "00");
+        f.Variables.Reloj_Activo = b;
+        for (int i = 0; i < 75; ++i) Timer02Timer(f);
+        EXPECT_EQ(f.Variables.Segundos + f.Variables.Minutos + f.Variables.Horas, 0);
+        EXPECT_EQ(f.Ventana.LPseg.Caption, "00");
     }
 }
 
 // The switch never resets the counters: switching on again continues.
 TEST_F(Partida, ApagarYEncenderConservaElTiempo) {
-    f.BReloj2Click();
-    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj Si");
-    for (int i = 0; i < 75; ++i) f.Timer02Timer();
-    f.BReloj2Click();
-    EXPECT_EQ(f.Reloj_Activo, Bandera::N);
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");
-    for (int i = 0; i < 10; ++i) f.Timer02Timer();
-    EXPECT_EQ(f.LPMin.Caption, "01");
-    EXPECT_EQ(f.LPseg.Caption, "15");
-    f.BReloj2Click();
-    for (int i = 0; i < 5; ++i) f.Timer02Timer();
-    EXPECT_EQ(f.LPHor.Caption, "00");
-    EXPECT_EQ(f.LPMin.Caption, "01");
-    EXPECT_EQ(f.LPseg.Caption, "20");
+    BReloj2Click(f);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj Si");
+    for (int i = 0; i < 75; ++i) Timer02Timer(f);
+    BReloj2Click(f);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj No");
+    for (int i = 0; i < 10; ++i) Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.LPMin.Caption, "01");
+    EXPECT_EQ(f.Ventana.LPseg.Caption, "15");
+    BReloj2Click(f);
+    for (int i = 0; i < 5; ++i) Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.LPHor.Caption, "00");
+    EXPECT_EQ(f.Ventana.LPMin.Caption, "01");
+    EXPECT_EQ(f.Ventana.LPseg.Caption, "20");
 }
 
 TEST_F(Partida, ElInterruptorDelRelojOcultaElAvisoDeError) {
-    f.PError.Show();
-    f.BReloj2Click();
-    EXPECT_FALSE(f.PError.Visible);
+    f.Ventana.PError.Show();
+    BReloj2Click(f);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
 }
 
 // Every second the date and time go into panels 3 and 4 of the status bar,
 // whether the clock counts or not.
 TEST_F(Partida, FechaYHoraEnLaBarraDeEstado) {
-    f.Timer02Timer();
-    EXPECT_EQ(f.StatusBar1[2], "martes, 8 de diciembre de 2026");
-    EXPECT_EQ(f.StatusBar1[3], "17:45:09");
+    Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.StatusBar1[2], "martes, 8 de diciembre de 2026");
+    EXPECT_EQ(f.Ventana.StatusBar1[3], "17:45:09");
     ent.Fecha = "miércoles, 9 de diciembre de 2026";
     ent.HoraTexto = "0:00:01";
-    f.Reloj_Activo = Bandera::S;
-    f.Timer02Timer();
-    EXPECT_EQ(f.StatusBar1[2], "miércoles, 9 de diciembre de 2026");
-    EXPECT_EQ(f.StatusBar1[3], "0:00:01");
-    EXPECT_EQ(f.StatusBar1[0], "Novenario  v.4.0");
-    EXPECT_EQ(f.StatusBar1[1], " Orvalia Software ");
+    f.Variables.Reloj_Activo = Bandera::S;
+    Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.StatusBar1[2], "miércoles, 9 de diciembre de 2026");
+    EXPECT_EQ(f.Ventana.StatusBar1[3], "0:00:01");
+    EXPECT_EQ(f.Ventana.StatusBar1[0], "Novenario  v.4.0");
+    EXPECT_EQ(f.Ventana.StatusBar1[1], " Orvalia Software ");
 }
 
 // ---------------------------------------------------------------------------
@@ -486,20 +486,20 @@ TEST_F(Partida, FechaYHoraEnLaBarraDeEstado) {
 
 // What a player could notice of the game.
 std::string Foto(TFormPrincipal& f) {
-    std::string s = LeerRejilla(f) + "|" + f.Panel_Activo + "|" + f.PMensaje.Caption + "|" +
-                    Texto(f.Reloj_Activo) + Texto(f.Ayuda_Activa) + Texto(f.Pista_Activa) +
-                    Texto(f.Micro_Activo) + Texto(f.Respuesta_Salir) + "|" + f.LPHor.Caption +
-                    f.LPMin.Caption + f.LPseg.Caption + "|" + std::to_string(f.Posicion_Lista);
-    for (const auto& e : f.LBPanel) s += e;
+    std::string s = LeerRejilla(f) + "|" + f.Variables.Panel_Activo + "|" + f.Ventana.PMensaje.Caption + "|" +
+                    Texto(f.Variables.Reloj_Activo) + Texto(f.Variables.Ayuda_Activa) + Texto(f.Variables.Pista_Activa) +
+                    Texto(f.Variables.Micro_Activo) + Texto(f.Variables.Respuesta_Salir) + "|" + f.Ventana.LPHor.Caption +
+                    f.Ventana.LPMin.Caption + f.Ventana.LPseg.Caption + "|" + std::to_string(f.Variables.Posicion_Lista);
+    for (const auto& e : f.Variables.LBPanel) s += e;
     for (int c = 0; c < NumCeldas; ++c) s += std::to_string(f.Paneles[c].Color_) + f.Paneles[c].PSD;
     return s;
 }
 
 TEST_F(Partida, LaPausaMuestraSuDialogoYNoCambiaNada) {
-    f.BClick(5);
-    f.BReloj2Click();
+    BClick(f, 5);
+    BReloj2Click(f);
     const std::string antes = Foto(f);
-    f.BPausa2Click();
+    BPausa2Click(f);
     ASSERT_EQ(ent.Formas.size(), 1u);
     const FormaVista& v = ent.Formas[0];
     EXPECT_EQ(v.Tipo, Tipo::Pausa);
@@ -516,7 +516,7 @@ TEST_F(Partida, LaPausaMuestraSuDialogoYNoCambiaNada) {
 
 TEST_F(Partida, DialogoDeSalida) {
     ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
-    f.BSalir2Click();
+    BSalir2Click(f);
     ASSERT_EQ(ent.Formas.size(), 1u);
     const FormaVista& v = ent.Formas[0];
     EXPECT_EQ(v.Tipo, Tipo::Cerrar);
@@ -533,45 +533,45 @@ TEST_F(Partida, DialogoDeSalida) {
 // Cancelling keeps the game open and puts the exit button back at rest, even
 // if the press effect left it shifted.
 TEST_F(Partida, CancelarLaSalidaDejaElJuegoAbierto) {
-    f.PError.Show();
+    f.Ventana.PError.Show();
     f.MouseDown(IdComando::Salir);
-    ASSERT_EQ(f.BSalir.Left, 691);
+    ASSERT_EQ(f.Ventana.BSalir.Left, 691);
     ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
-    f.BSalir2Click();
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_EQ(f.Respuesta_Salir, Bandera::N);
+    BSalir2Click(f);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Variables.Respuesta_Salir, Bandera::N);
     EXPECT_TRUE(ent.Terminaciones.empty());
-    EXPECT_EQ(f.BSalir.Left, 690);
-    EXPECT_EQ(f.BSalir.Top, 474);
-    EXPECT_EQ(f.LBSalir.Left, 697);
-    EXPECT_EQ(f.LBSalir.Top, 478);
-    EXPECT_EQ(f.PMensaje.Caption, "") << "a cancelled exit says nothing";
+    EXPECT_EQ(f.Ventana.BSalir.Left, 690);
+    EXPECT_EQ(f.Ventana.BSalir.Top, 474);
+    EXPECT_EQ(f.Ventana.LBSalir.Left, 697);
+    EXPECT_EQ(f.Ventana.LBSalir.Top, 478);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "") << "a cancelled exit says nothing";
 
     // A release after the dialog must not push the button off its rest place.
     f.MouseUp(IdComando::Salir);
-    EXPECT_EQ(f.BSalir.Left, 690);
-    EXPECT_EQ(f.LBSalir.Left, 697);
+    EXPECT_EQ(f.Ventana.BSalir.Left, 690);
+    EXPECT_EQ(f.Ventana.LBSalir.Left, 697);
 }
 
 // The close box of the dialog answers nothing: the last answer stays.
 TEST_F(Partida, CerrarElDialogoDeSalidaConservaLaRespuestaAnterior) {
     ent.Responder(Tipo::Cerrar, Respuesta::Cerrar);
-    f.FormClose();
-    EXPECT_EQ(f.Respuesta_Salir, Bandera::Nada);
+    FormClose(f);
+    EXPECT_EQ(f.Variables.Respuesta_Salir, Bandera::Nada);
     ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
     ent.Responder(Tipo::Cerrar, Respuesta::Cerrar);
-    f.FormClose();
-    f.FormClose();
-    EXPECT_EQ(f.Respuesta_Salir, Bandera::N);
+    FormClose(f);
+    FormClose(f);
+    EXPECT_EQ(f.Variables.Respuesta_Salir, Bandera::N);
     EXPECT_TRUE(ent.Terminaciones.empty());
     EXPECT_EQ(ent.Contar(Tipo::Cerrar), 3);
 }
 
 TEST_F(Partida, AceptarLaSalidaTerminaConCodigoUno) {
     ent.Responder(Tipo::Cerrar, Respuesta::Cancelar);
-    f.FormClose();
-    f.FormClose();  // the answer is not reset before the dialog; Aceptar by default
-    EXPECT_EQ(f.Respuesta_Salir, Bandera::S);
+    FormClose(f);
+    FormClose(f);  // the answer is not reset before the dialog; Aceptar by default
+    EXPECT_EQ(f.Variables.Respuesta_Salir, Bandera::S);
     EXPECT_EQ(ent.Terminaciones, std::vector<int>{1});
 }
 

@@ -1,6 +1,6 @@
 // Playing from the keyboard: the four cursor moves, the placeholder cursor
 // over a given, and the keys that enter and erase.
-#include "board/ordenes.h"
+#include "board/juego.h"
 #include "entorno_falso.h"
 
 namespace novenario::prueba {
@@ -22,13 +22,13 @@ TEST_P(Movimiento, UnPasoEnLaRejilla) {
     const auto& k = GetParam();
     Seleccionar(k.desde);
     Ejecuta_Cursores(f, k.orden);
-    EXPECT_EQ(f.Panel_Activo, k.hasta);
+    EXPECT_EQ(f.Variables.Panel_Activo, k.hasta);
     EXPECT_EQ(En(f, k.hasta).Color_, Verde);
     if (std::string(k.desde) != k.hasta) {
         EXPECT_EQ(En(f, k.desde).Color_, Blanco);
     }
-    EXPECT_TRUE(f.LBPanel.empty());
-    EXPECT_EQ(f.Orden_Trabajo, "Color Rojo") << "the selection ran last";
+    EXPECT_TRUE(f.Variables.LBPanel.empty());
+    EXPECT_EQ(f.Variables.Orden_Trabajo, "Color Rojo") << "the selection ran last";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,13 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
 // Up from row 1 selects the same cell again and changes no value.
 TEST_F(Partida, ArribaEnLaPrimeraFilaNoCambiaNada) {
     Seleccionar("P2_2");
-    f.BClick(6);
-    const auto lista = f.LBPanel;
+    BClick(f, 6);
+    const auto lista = f.Variables.LBPanel;
     const std::string tablero = LeerRejilla(f);
     Ejecuta_Cursores(f, "Mover Arriba");
-    EXPECT_EQ(f.Panel_Activo, "P2_2");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P2_2");
     EXPECT_EQ(En(f, "P2_2").Color_, Verde);
-    EXPECT_EQ(f.LBPanel, lista);
+    EXPECT_EQ(f.Variables.LBPanel, lista);
     EXPECT_EQ(LeerRejilla(f), tablero);
 }
 
@@ -67,21 +67,21 @@ TEST_F(Partida, ArribaEnLaPrimeraFilaNoCambiaNada) {
 // placeholder with the given's digit; the given stays orange.
 TEST_F(Partida, SobreUnaCeldaFijaApareceElMarcador) {
     Fijar(f, "P1_4", "8");
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar("P1_1");
     Ejecuta_Cursores(f, "Mover Abajo");
-    EXPECT_EQ(f.Panel_Activo, "P1_4");
-    EXPECT_TRUE(f.PMenti.Visible);
-    EXPECT_EQ(f.PMenti.Caption, "8");
-    EXPECT_EQ(f.PMenti.Left, 7);
-    EXPECT_EQ(f.PMenti.Top, 48);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_4");
+    EXPECT_TRUE(f.Ventana.PMenti.Visible);
+    EXPECT_EQ(f.Ventana.PMenti.Caption, "8");
+    EXPECT_EQ(f.Ventana.PMenti.Left, 7);
+    EXPECT_EQ(f.Ventana.PMenti.Top, 48);
     EXPECT_EQ(En(f, "P1_4").Color_, Naranja);
     EXPECT_EQ(En(f, "P1_1").Color_, Blanco) << "the green cell gets PAux's white back";
 
     // Leaving the given keeps it orange and selects the next cell normally.
     Ejecuta_Cursores(f, "Mover Derecha");
-    EXPECT_EQ(f.Panel_Activo, "P1_5");
-    EXPECT_FALSE(f.PMenti.Visible);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_5");
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
     EXPECT_EQ(En(f, "P1_4").Color_, Naranja);
     EXPECT_EQ(En(f, "P1_5").Color_, Verde);
 }
@@ -93,9 +93,9 @@ TEST_F(Partida, DeUnaFijaAOtraFija) {
     Seleccionar("P1_1");
     Ejecuta_Cursores(f, "Mover Derecha");
     Ejecuta_Cursores(f, "Mover Derecha");
-    EXPECT_EQ(f.Panel_Activo, "P1_3");
-    EXPECT_EQ(f.PMenti.Caption, "5");
-    EXPECT_EQ(f.PMenti.Left, 145);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_3");
+    EXPECT_EQ(f.Ventana.PMenti.Caption, "5");
+    EXPECT_EQ(f.Ventana.PMenti.Left, 145);
     EXPECT_EQ(En(f, "P1_2").Color_, Naranja);
     EXPECT_EQ(En(f, "P1_3").Color_, Naranja);
 }
@@ -107,9 +107,9 @@ TEST_F(Partida, LaCeldaQueSeDejaConservaSuColorSiNoEraVerde) {
     Seleccionar("P5_5");
     En(f, "P5_5").Color_ = Granate;
     Ejecuta_Cursores(f, "Mover Derecha");
-    EXPECT_EQ(f.Panel_Activo, "P5_6");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P5_6");
     EXPECT_EQ(En(f, "P5_5").Color_, Granate);
-    EXPECT_EQ(f.PAux.Color_, Granate);
+    EXPECT_EQ(f.Ventana.PAux.Color_, Granate);
 }
 
 // ---------------------------------------------------------------------------
@@ -130,13 +130,13 @@ class Tecla : public Partida, public ::testing::WithParamInterface<CasoTecla> {}
 // case "c" included, does nothing.
 TEST_P(Tecla, DigitosEntranYLasTeclasDeBorrarBorran) {
     En(f, "P5_5").Caption = "3";
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar("P5_5");
-    f.Posicion_CurKeyDown(GetParam().codigo, GetParam().caracter);
+    Posicion_CurKeyDown(f, GetParam().codigo, GetParam().caracter);
     EXPECT_EQ(En(f, "P5_5").Caption, GetParam().queda);
-    EXPECT_EQ(f.LBPanel.empty(), !GetParam().anota);
-    EXPECT_EQ(f.Posicion_Cur, "");
-    EXPECT_EQ(f.Panel_Activo, "P5_5");
+    EXPECT_EQ(f.Variables.LBPanel.empty(), !GetParam().anota);
+    EXPECT_EQ(f.Variables.Posicion_Cur, "");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P5_5");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,19 +147,19 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTecla{"a", "3", false}, CasoTecla{"-", "3", false},
                       CasoTecla{"", "3", false},
                       // Supr and the backspace erase, whatever they type.
-                      CasoTecla{"\x7f", "", true, TFormPrincipal::VK_DELETE},
-                      CasoTecla{"\b", "", true, TFormPrincipal::VK_BACK},
-                      CasoTecla{"", "", true, TFormPrincipal::VK_DELETE}));
+                      CasoTecla{"\x7f", "", true, VK_DELETE},
+                      CasoTecla{"\b", "", true, VK_BACK},
+                      CasoTecla{"", "", true, VK_DELETE}));
 
 // A digit the pad hides (help on) still reaches its entry handler, which
 // refuses it if it repeats.
 TEST_F(Partida, UnDigitoOcultoPorLaAyudaSigueLlegandoYSeRechaza) {
     En(f, "P5_1").Caption = "2";
-    f.BVerTeclasClick();
+    BVerTeclasClick(f);
     Seleccionar("P5_5");
-    ASSERT_FALSE(f.B[1].Visible);
-    f.Posicion_CurKeyDown(0, "2");
-    EXPECT_EQ(f.PMensaje.Caption, "Error. 2 en Bloque");
+    ASSERT_FALSE(f.Ventana.B[1].Visible);
+    Posicion_CurKeyDown(f, 0, "2");
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "Error. 2 en Bloque");
     EXPECT_EQ(En(f, "P5_5").Caption, "");
 }
 
@@ -167,28 +167,28 @@ TEST_F(Partida, UnDigitoOcultoPorLaAyudaSigueLlegandoYSeRechaza) {
 // nothing and the number pad gives way to the notice.
 TEST_F(Partida, SobreUnaFijaLasTeclasNoHacenNadaYSeAvisa) {
     Fijar(f, "P1_4", "8");
-    f.BMicroTeclas2Click();
-    f.Disponibles();
+    BMicroTeclas2Click(f);
+    Disponibles(f);
     Seleccionar("P1_1");
-    ASSERT_TRUE(f.PMicroTeclas.Visible);
-    f.Posicion_CurKeyDown(TFormPrincipal::VK_DOWN, "");
-    ASSERT_TRUE(f.PMenti.Visible);
-    EXPECT_EQ(f.LTeclasCarga.Caption, "--- Dato Fijo ---");
-    EXPECT_FALSE(f.PTeclasNum.Visible);
-    EXPECT_TRUE(f.PTeclasCarga.Visible);
-    EXPECT_FALSE(f.PMicroTeclas.Visible);
+    ASSERT_TRUE(f.Ventana.PMicroTeclas.Visible);
+    Posicion_CurKeyDown(f, VK_DOWN, "");
+    ASSERT_TRUE(f.Ventana.PMenti.Visible);
+    EXPECT_EQ(f.Ventana.LTeclasCarga.Caption, "--- Dato Fijo ---");
+    EXPECT_FALSE(f.Ventana.PTeclasNum.Visible);
+    EXPECT_TRUE(f.Ventana.PTeclasCarga.Visible);
+    EXPECT_FALSE(f.Ventana.PMicroTeclas.Visible);
     for (const char* ch : {"5", "0", " "}) {
-        f.Posicion_CurKeyDown(0, ch);
+        Posicion_CurKeyDown(f, 0, ch);
         EXPECT_EQ(En(f, "P1_4").Caption, "8");
     }
-    EXPECT_TRUE(f.LBPanel.empty());
+    EXPECT_TRUE(f.Variables.LBPanel.empty());
 
-    f.Posicion_CurKeyDown(TFormPrincipal::VK_RIGHT, "");
-    EXPECT_EQ(f.Panel_Activo, "P1_5");
-    EXPECT_FALSE(f.PMenti.Visible);
-    EXPECT_TRUE(f.PTeclasNum.Visible);
-    EXPECT_FALSE(f.PTeclasCarga.Visible);
-    EXPECT_TRUE(f.PMicroTeclas.Visible);
+    Posicion_CurKeyDown(f, VK_RIGHT, "");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_5");
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
+    EXPECT_TRUE(f.Ventana.PTeclasNum.Visible);
+    EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible);
+    EXPECT_TRUE(f.Ventana.PMicroTeclas.Visible);
 }
 
 // Leaving a fixed cell by any selection brings the number pad back: a switch
@@ -196,32 +196,32 @@ TEST_F(Partida, SobreUnaFijaLasTeclasNoHacenNadaYSeAvisa) {
 TEST_F(Partida, AlDejarUnaFijaVuelveElTecladoNumerico) {
     for (bool por_ayuda : {true, false}) {
         Fijar(f, "P1_4", "8");
-        f.Disponibles();
+        Disponibles(f);
         Seleccionar("P1_1");
-        f.Posicion_CurKeyDown(TFormPrincipal::VK_DOWN, "");
-        ASSERT_TRUE(f.PTeclasCarga.Visible);
+        Posicion_CurKeyDown(f, VK_DOWN, "");
+        ASSERT_TRUE(f.Ventana.PTeclasCarga.Visible);
         if (por_ayuda) {
-            f.BVerTeclasClick();
-            EXPECT_FALSE(f.PTeclasCarga.Visible);
-            EXPECT_TRUE(f.PTeclasNum.Visible);
+            BVerTeclasClick(f);
+            EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible);
+            EXPECT_TRUE(f.Ventana.PTeclasNum.Visible);
         }
         f.ClickCelda(tablero::Indice("P9_9"));
-        EXPECT_EQ(f.Panel_Activo, "P9_9") << por_ayuda;
-        EXPECT_FALSE(f.PMenti.Visible) << por_ayuda;
-        EXPECT_FALSE(f.PTeclasCarga.Visible) << por_ayuda;
-        EXPECT_TRUE(f.PTeclasNum.Visible) << por_ayuda;
+        EXPECT_EQ(f.Variables.Panel_Activo, "P9_9") << por_ayuda;
+        EXPECT_FALSE(f.Ventana.PMenti.Visible) << por_ayuda;
+        EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible) << por_ayuda;
+        EXPECT_TRUE(f.Ventana.PTeclasNum.Visible) << por_ayuda;
     }
 }
 
 // Every key first clears the traces of the last action.
 TEST_F(Partida, CadaTeclaBorraMensajeAvisoYPista) {
-    f.PMensaje.Caption = "Número 3 aceptado";
-    f.PError.Show();
-    f.Shape1.Color_ = Verde;
-    f.Posicion_CurKeyDown(65, "a");
-    EXPECT_EQ(f.PMensaje.Caption, "");
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
+    f.Ventana.PMensaje.Caption = "Número 3 aceptado";
+    f.Ventana.PError.Show();
+    f.Ventana.Shape1.Color_ = Verde;
+    Posicion_CurKeyDown(f, 65, "a");
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "");
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
 }
 
 }  // namespace

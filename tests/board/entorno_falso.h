@@ -24,7 +24,13 @@
 #include <vector>
 
 #include "board/entorno.h"
+#include "board/juego.h"
 #include "board/principal.h"
+#include "candidates/candidatos.h"
+#include "print/imprimir.h"
+#include "savegame/partidas.h"
+#include "setup/partida.h"
+#include "solver/calcula.h"
 
 namespace novenario::prueba {
 
@@ -316,21 +322,21 @@ struct Foto {
     bool PMenti = false, Shape1 = false;
 
     explicit Foto(const TFormPrincipal& f)
-        : LBPanel(f.LBPanel), Posicion_Lista(f.Posicion_Lista),
-          Reloj(f.LPHor.Caption + ":" + f.LPMin.Caption + ":" + f.LPseg.Caption), LBReloj(f.LBReloj.Caption),
-          LBNivel(f.LBNivel.Caption), PFichero(f.PFichero.Caption), PMensaje(f.PMensaje.Caption),
-          EPartida(f.EPartida), ENivel_Juego(f.ENivel_Juego), Panel_Activo(f.Panel_Activo),
-          Numero_Activo(f.Numero_Activo), ColorMensaje(f.PMensaje.FontColor), Horas(f.Horas), Minutos(f.Minutos),
-          Segundos(f.Segundos), Nivel(f.Nivel), Paneles_Vacios(f.Paneles_Vacios), Reloj_Activo(f.Reloj_Activo),
-          Pista_Activa(f.Pista_Activa), Ayuda_Activa(f.Ayuda_Activa), Partida_Terminada(f.Partida_Terminada),
-          StatusBar1(f.StatusBar1), PMenti(f.PMenti.Visible), Shape1(f.Shape1.Visible) {
+        : LBPanel(f.Variables.LBPanel), Posicion_Lista(f.Variables.Posicion_Lista),
+          Reloj(f.Ventana.LPHor.Caption + ":" + f.Ventana.LPMin.Caption + ":" + f.Ventana.LPseg.Caption), LBReloj(f.Ventana.LBReloj.Caption),
+          LBNivel(f.Ventana.LBNivel.Caption), PFichero(f.Ventana.PFichero.Caption), PMensaje(f.Ventana.PMensaje.Caption),
+          EPartida(f.Partida.EPartida), ENivel_Juego(f.Partida.ENivel_Juego), Panel_Activo(f.Variables.Panel_Activo),
+          Numero_Activo(f.Variables.Numero_Activo), ColorMensaje(f.Ventana.PMensaje.FontColor), Horas(f.Variables.Horas), Minutos(f.Variables.Minutos),
+          Segundos(f.Variables.Segundos), Nivel(f.Variables.Nivel), Paneles_Vacios(f.Variables.Paneles_Vacios), Reloj_Activo(f.Variables.Reloj_Activo),
+          Pista_Activa(f.Variables.Pista_Activa), Ayuda_Activa(f.Variables.Ayuda_Activa), Partida_Terminada(f.Variables.Partida_Terminada),
+          StatusBar1(f.Ventana.StatusBar1), PMenti(f.Ventana.PMenti.Visible), Shape1(f.Ventana.Shape1.Visible) {
         for (int c = 0; c < NumCeldas; ++c) {
             const Celda& p = f.Paneles[c];
             Celdas.emplace_back(p.Caption, p.Color_, p.Enabled, p.PSD, p.PND, p.EtiquetasVisibles, p.TamanoFuente);
         }
-        for (const Control* c : {&f.BAtras, &f.BAdelante, &f.BSolucion, &f.LBSolucion, &f.LBSolucionR,
-                                 &f.BDejarRojos, &f.LBDejarRojos, &f.LBDejarRojosR, &f.BVerPista,
-                                 &f.LBVerPista, &f.LBVerPistasR})
+        for (const Control* c : {&f.Ventana.BAtras, &f.Ventana.BAdelante, &f.Ventana.BSolucion, &f.Ventana.LBSolucion, &f.Ventana.LBSolucionR,
+                                 &f.Ventana.BDejarRojos, &f.Ventana.LBDejarRojos, &f.Ventana.LBDejarRojosR, &f.Ventana.BVerPista,
+                                 &f.Ventana.LBVerPista, &f.Ventana.LBVerPistasR})
             Activos.push_back(c->Enabled);
     }
     bool operator==(const Foto&) const = default;
@@ -362,7 +368,7 @@ protected:
     }
 
     // Selects a cell as a click on it does.
-    void Seleccionar(std::string_view nombre) { f.PClick(Idx(nombre)); }
+    void Seleccionar(std::string_view nombre) { PClick(f, Idx(nombre)); }
 
     EntornoFalso ent;
     TFormPrincipal f{ent};

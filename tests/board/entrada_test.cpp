@@ -19,8 +19,8 @@ TEST_F(Partida, ElMicroTecladoSeColocaJuntoALaCelda) {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
             Seleccionar(NombreEn(r, c));
-            EXPECT_EQ(f.PMicroTeclas.Left, izquierda[c - 1] + desplazamiento[c - 1]) << NombreEn(r, c);
-            EXPECT_EQ(f.PMicroTeclas.Top, arriba[r - 1] - (r == 9 ? 33 : 0)) << NombreEn(r, c);
+            EXPECT_EQ(f.Ventana.PMicroTeclas.Left, izquierda[c - 1] + desplazamiento[c - 1]) << NombreEn(r, c);
+            EXPECT_EQ(f.Ventana.PMicroTeclas.Top, arriba[r - 1] - (r == 9 ? 33 : 0)) << NombreEn(r, c);
         }
 }
 
@@ -28,9 +28,9 @@ TEST_F(Partida, ElMicroTecladoSeColocaJuntoALaCelda) {
 // selected cell is green and named in Panel_Activo.
 TEST_F(Partida, SeleccionarPintaVerdeYDevuelveElBlancoALaAnterior) {
     Fijar(f, "P1_2", "7");
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar("P5_5");
-    EXPECT_EQ(f.Panel_Activo, "P5_5");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P5_5");
     EXPECT_EQ(En(f, "P5_5").Color_, Verde);
     EXPECT_EQ(En(f, "P1_1").Color_, Blanco);
     EXPECT_EQ(En(f, "P1_2").Color_, Naranja);
@@ -42,21 +42,21 @@ TEST_F(Partida, SeleccionarPintaVerdeYDevuelveElBlancoALaAnterior) {
 // Clearing the traces of the last action: message, banner, hint bar, the
 // fixed-cell cursor, the colour PAux gives back.
 TEST_F(Partida, SeleccionarBorraLasHuellasDeLaAccionAnterior) {
-    f.PMensaje.Caption = "Error. 4 en Vertical";
-    f.PError.Show();
-    f.Shape1.Color_ = Verde;
-    f.PMenti.Show();
-    f.PTeclasNum.Hide();
-    f.PTeclasCarga.Show();
-    f.PAux.Color_ = Naranja;
+    f.Ventana.PMensaje.Caption = "Error. 4 en Vertical";
+    f.Ventana.PError.Show();
+    f.Ventana.Shape1.Color_ = Verde;
+    f.Ventana.PMenti.Show();
+    f.Ventana.PTeclasNum.Hide();
+    f.Ventana.PTeclasCarga.Show();
+    f.Ventana.PAux.Color_ = Naranja;
     Seleccionar("P2_5");
-    EXPECT_EQ(f.PMensaje.Caption, "");
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
-    EXPECT_FALSE(f.PMenti.Visible);
-    EXPECT_TRUE(f.PTeclasNum.Visible);
-    EXPECT_FALSE(f.PTeclasCarga.Visible);
-    EXPECT_EQ(f.PAux.Color_, Blanco);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "");
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
+    EXPECT_TRUE(f.Ventana.PTeclasNum.Visible);
+    EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible);
+    EXPECT_EQ(f.Ventana.PAux.Color_, Blanco);
 }
 
 struct CasoMicro {
@@ -68,10 +68,10 @@ class MicroAlSeleccionar : public Partida, public ::testing::WithParamInterface<
 
 // Only "N" means the micro keypad is on; never switched ("") is off.
 TEST_P(MicroAlSeleccionar, SoloConNSeMuestra) {
-    f.Micro_Activo = GetParam().micro;
-    f.PMicroTeclas.Hide();
+    f.Variables.Micro_Activo = GetParam().micro;
+    f.Ventana.PMicroTeclas.Hide();
     Seleccionar("P3_3");
-    EXPECT_EQ(f.PMicroTeclas.Visible, GetParam().visible);
+    EXPECT_EQ(f.Ventana.PMicroTeclas.Visible, GetParam().visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(Estados, MicroAlSeleccionar,
@@ -90,13 +90,13 @@ class BorrarAlSeleccionar : public Partida, public ::testing::WithParamInterface
 // value is kept.
 TEST_P(BorrarAlSeleccionar, SoloSiLaCeldaTieneValor) {
     const auto& k = GetParam();
-    if (k.ayuda == Bandera::S) f.BVerTeclasClick();
+    if (k.ayuda == Bandera::S) BVerTeclasClick(f);
     En(f, "P6_2").Caption = k.valor;
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar("P6_2");
     EXPECT_EQ(En(f, "P6_2").Caption, k.valor);
-    EXPECT_EQ(f.BBorrar.Visible, k.visibles);
-    EXPECT_EQ(f.PTBorrar.Visible, k.visibles);
+    EXPECT_EQ(f.Ventana.BBorrar.Visible, k.visibles);
+    EXPECT_EQ(f.Ventana.PTBorrar.Visible, k.visibles);
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, BorrarAlSeleccionar,
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, BorrarAlSeleccionar,
 TEST_F(Partida, UnaCeldaFijaNoSeDejaSeleccionar) {
     Fijar(f, "P5_5", "3");
     f.ClickCelda(Idx("P5_5"));
-    EXPECT_EQ(f.Panel_Activo, "P1_1");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
     EXPECT_EQ(En(f, "P5_5").Color_, Naranja);
     EXPECT_EQ(En(f, "P1_1").Color_, Verde);
 }
@@ -125,23 +125,23 @@ TEST_P(DigitoAceptado, MensajeYPareja) {
         "Número 5 aceptado", "Número 6 aceptado", "Número 7 aceptado", "Número 8 aceptado",
         "Número 9 aceptado"};
     Seleccionar("P4_7");
-    f.PMensaje.FontColor = Granate;
-    f.PError.Show();
-    f.BClick(d);
+    f.Ventana.PMensaje.FontColor = Granate;
+    f.Ventana.PError.Show();
+    BClick(f, d);
     const std::string digito(1, static_cast<char>('0' + d));
     EXPECT_EQ(En(f, "P4_7").Caption, digito);
-    EXPECT_EQ(f.PMensaje.Caption, mensajes[d]);
-    EXPECT_EQ(f.PMensaje.FontColor, Negro);
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_EQ(f.LBPanel, (std::vector<std::string>{"P4_7--B", "P4_7--" + digito}));
-    EXPECT_EQ(f.Posicion_Lista, 1);
-    EXPECT_TRUE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
-    EXPECT_TRUE(f.BBorrar.Visible);
-    EXPECT_TRUE(f.PTBorrar.Visible);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, mensajes[d]);
+    EXPECT_EQ(f.Ventana.PMensaje.FontColor, Negro);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Variables.LBPanel, (std::vector<std::string>{"P4_7--B", "P4_7--" + digito}));
+    EXPECT_EQ(f.Variables.Posicion_Lista, 1);
+    EXPECT_TRUE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
+    EXPECT_TRUE(f.Ventana.BBorrar.Visible);
+    EXPECT_TRUE(f.Ventana.PTBorrar.Visible);
     EXPECT_EQ(En(f, "P4_7").Color_, Verde) << "painted again after the candidate pass";
     EXPECT_EQ(En(f, "P4_8").PND, digito) << "the candidates follow the entry";
-    EXPECT_EQ(f.Partida_Terminada, Bandera::N);
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::N);
     EXPECT_TRUE(ent.Formas.empty());
 }
 
@@ -163,26 +163,26 @@ class DigitoRechazado : public Partida, public ::testing::WithParamInterface<Cas
 TEST_P(DigitoRechazado, SeDeshaceYSeAvisa) {
     const auto& k = GetParam();
     CargarRejilla(f, k.rejilla);
-    f.BClick(1);
-    f.BBorrarClick();  // some history: P1_1 "--B", "--1", "--B"
-    f.Disponibles();
+    BClick(f, 1);
+    BBorrarClick(f);  // some history: P1_1 "--B", "--1", "--B"
+    Disponibles(f);
     Seleccionar(k.celda);
     const std::string antes = En(f, k.celda).Caption;
-    const auto lista = f.LBPanel;
-    const int posicion = f.Posicion_Lista;
-    f.BAdelante.Enabled = true;
+    const auto lista = f.Variables.LBPanel;
+    const int posicion = f.Variables.Posicion_Lista;
+    f.Ventana.BAdelante.Enabled = true;
 
-    f.BClick(k.digito);
-    EXPECT_EQ(f.PMensaje.Caption, k.mensaje);
-    EXPECT_EQ(f.PMensaje.FontColor, Granate);
-    EXPECT_TRUE(f.PError.Visible);
-    EXPECT_EQ(f.PError.Caption, k.mensaje);
+    BClick(f, k.digito);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, k.mensaje);
+    EXPECT_EQ(f.Ventana.PMensaje.FontColor, Granate);
+    EXPECT_TRUE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Ventana.PError.Caption, k.mensaje);
     EXPECT_EQ(En(f, k.celda).Caption, antes);
-    EXPECT_EQ(f.LBPanel, lista);
-    EXPECT_EQ(f.Posicion_Lista, posicion);
-    EXPECT_TRUE(f.BAdelante.Enabled) << "a refused digit does not touch the history keys";
+    EXPECT_EQ(f.Variables.LBPanel, lista);
+    EXPECT_EQ(f.Variables.Posicion_Lista, posicion);
+    EXPECT_TRUE(f.Ventana.BAdelante.Enabled) << "a refused digit does not touch the history keys";
     EXPECT_EQ(En(f, k.celda).Color_, Verde);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -200,31 +200,31 @@ INSTANTIATE_TEST_SUITE_P(
 // and then the 4.
 TEST_F(Partida, UnDigitoSobreOtroQueCabe) {
     En(f, "P3_5").Caption = "6";
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar("P3_5");
-    f.BClick(4);
+    BClick(f, 4);
     EXPECT_EQ(En(f, "P3_5").Caption, "4");
-    EXPECT_EQ(f.Valor_Anterior, "6");
-    EXPECT_EQ(f.LBPanel, (std::vector<std::string>{"P3_5--B", "P3_5--4"}));
-    EXPECT_TRUE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
+    EXPECT_EQ(f.Variables.Valor_Anterior, "6");
+    EXPECT_EQ(f.Variables.LBPanel, (std::vector<std::string>{"P3_5--B", "P3_5--4"}));
+    EXPECT_TRUE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
 }
 
 // After going back, a new entry goes to the end of the list; the entries
 // after the old position stay and can no longer be reached forward.
 TEST_F(Partida, TrasVolverAtrasLaNuevaEntradaVaAlFinal) {
-    f.BClick(3);        // P1_1: 0 "--B", 1 "--3"
+    BClick(f, 3);        // P1_1: 0 "--B", 1 "--3"
     Seleccionar("P2_5");
-    f.BClick(8);        // 2 "--B", 3 "--8"
-    f.BAtrasClick();    // position 2
-    f.BAtrasClick();    // position 1
-    ASSERT_TRUE(f.BAdelante.Enabled);
+    BClick(f, 8);        // 2 "--B", 3 "--8"
+    BAtrasClick(f);    // position 2
+    BAtrasClick(f);    // position 1
+    ASSERT_TRUE(f.Ventana.BAdelante.Enabled);
     Seleccionar("P9_9");
-    f.BClick(5);
-    EXPECT_EQ(f.LBPanel, (std::vector<std::string>{"P1_1--B", "P1_1--3", "P2_5--B", "P2_5--8",
+    BClick(f, 5);
+    EXPECT_EQ(f.Variables.LBPanel, (std::vector<std::string>{"P1_1--B", "P1_1--3", "P2_5--B", "P2_5--8",
                                                    "P9_9--B", "P9_9--5"}));
-    EXPECT_EQ(f.Posicion_Lista, 5);
-    EXPECT_FALSE(f.BAdelante.Enabled);
+    EXPECT_EQ(f.Variables.Posicion_Lista, 5);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
 }
 
 // ---------------------------------------------------------------------------
@@ -232,21 +232,21 @@ TEST_F(Partida, TrasVolverAtrasLaNuevaEntradaVaAlFinal) {
 
 TEST_F(Partida, BorrarVaciaLaCeldaYAnotaUnBlanco) {
     Seleccionar("P8_3");
-    f.BClick(2);
-    f.Shape1.Color_ = Verde;
-    f.PError.Show();
-    f.PMensaje.FontColor = Granate;
-    f.BBorrarClick();
+    BClick(f, 2);
+    f.Ventana.Shape1.Color_ = Verde;
+    f.Ventana.PError.Show();
+    f.Ventana.PMensaje.FontColor = Granate;
+    BBorrarClick(f);
     EXPECT_EQ(En(f, "P8_3").Caption, "");
-    EXPECT_EQ(f.LBPanel, (std::vector<std::string>{"P8_3--B", "P8_3--2", "P8_3--B"}));
-    EXPECT_EQ(f.Posicion_Lista, 2);
-    EXPECT_EQ(f.PMensaje.Caption, "");
-    EXPECT_EQ(f.PMensaje.FontColor, Negro);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_FALSE(f.BBorrar.Visible);
-    EXPECT_FALSE(f.PTBorrar.Visible);
-    EXPECT_TRUE(f.BAtras.Enabled);
+    EXPECT_EQ(f.Variables.LBPanel, (std::vector<std::string>{"P8_3--B", "P8_3--2", "P8_3--B"}));
+    EXPECT_EQ(f.Variables.Posicion_Lista, 2);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "");
+    EXPECT_EQ(f.Ventana.PMensaje.FontColor, Negro);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_FALSE(f.Ventana.BBorrar.Visible);
+    EXPECT_FALSE(f.Ventana.PTBorrar.Visible);
+    EXPECT_TRUE(f.Ventana.BAtras.Enabled);
     EXPECT_EQ(En(f, "P8_3").Color_, Verde);
     EXPECT_EQ(En(f, "P8_1").PND, "") << "the candidates follow the erase";
 }
@@ -254,17 +254,17 @@ TEST_F(Partida, BorrarVaciaLaCeldaYAnotaUnBlanco) {
 // Erasing an empty cell still records it; the first erase of a fresh board
 // already enables the back key.
 TEST_F(Partida, BorrarUnaCeldaVaciaTambienSeAnota) {
-    f.BBorrarClick();
-    EXPECT_EQ(f.LBPanel, std::vector<std::string>{"P1_1--B"});
-    EXPECT_EQ(f.Posicion_Lista, 0);
-    EXPECT_TRUE(f.BAtras.Enabled);
+    BBorrarClick(f);
+    EXPECT_EQ(f.Variables.LBPanel, std::vector<std::string>{"P1_1--B"});
+    EXPECT_EQ(f.Variables.Posicion_Lista, 0);
+    EXPECT_TRUE(f.Ventana.BAtras.Enabled);
 }
 
 // Erasing never ends a game: the end-of-game test does not run.
 TEST_F(Partida, BorrarNoMiraElFinDePartida) {
-    f.Partida_Terminada = Bandera::S;
-    f.BBorrarClick();
-    EXPECT_EQ(f.Partida_Terminada, Bandera::S);
+    f.Variables.Partida_Terminada = Bandera::S;
+    BBorrarClick(f);
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::S);
     EXPECT_TRUE(ent.Formas.empty());
 }
 
@@ -275,21 +275,21 @@ TEST_F(Partida, BorrarNoMiraElFinDePartida) {
 // (keeping the time shown) and then shows the end-of-game dialog.
 TEST_F(Partida, LaEntradaQueLlenaElTableroTerminaLaPartida) {
     CargarRejilla(f, SinCelda(RejillaResuelta(), 7, 3));
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar(NombreEn(7, 3));
-    f.BReloj2Click();
-    for (int i = 0; i < 65; ++i) f.Timer02Timer();
+    BReloj2Click(f);
+    for (int i = 0; i < 65; ++i) Timer02Timer(f);
 
     std::string mensaje_durante;
     Bandera reloj_durante = Bandera::Nada;
     ent.AlMostrar = [&](FormaModal&) {
-        mensaje_durante = f.PMensaje.Caption;
-        reloj_durante = f.Reloj_Activo;
+        mensaje_durante = f.Ventana.PMensaje.Caption;
+        reloj_durante = f.Variables.Reloj_Activo;
     };
     const int d = RejillaResuelta()[6 * 9 + 2] - '0';
-    f.BClick(d);
+    BClick(f, d);
 
-    EXPECT_EQ(f.Partida_Terminada, Bandera::S);
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::S);
     ASSERT_EQ(ent.Formas.size(), 1u);
     const FormaVista& v = ent.Formas[0];
     EXPECT_EQ(v.Tipo, Tipo::FinPartida);
@@ -304,18 +304,18 @@ TEST_F(Partida, LaEntradaQueLlenaElTableroTerminaLaPartida) {
     EXPECT_EQ(mensaje_durante, "Número " + std::to_string(d) + " aceptado");
     EXPECT_EQ(reloj_durante, Bandera::N);
 
-    EXPECT_EQ(f.Reloj_Activo, Bandera::N);
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");  // the switch tells the truth
-    for (int i = 0; i < 10; ++i) f.Timer02Timer();
-    EXPECT_EQ(f.LPMin.Caption, "01");
-    EXPECT_EQ(f.LPseg.Caption, "05");
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj No");  // the switch tells the truth
+    for (int i = 0; i < 10; ++i) Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.LPMin.Caption, "01");
+    EXPECT_EQ(f.Ventana.LPseg.Caption, "05");
 }
 
 TEST_F(Partida, UnaEntradaQueDejaHuecosNoTermina) {
     CargarRejilla(f, SinCelda(SinCelda(RejillaResuelta(), 7, 3), 1, 1));
     Seleccionar(NombreEn(7, 3));
-    f.BClick(RejillaResuelta()[6 * 9 + 2] - '0');
-    EXPECT_EQ(f.Partida_Terminada, Bandera::N);
+    BClick(f, RejillaResuelta()[6 * 9 + 2] - '0');
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::N);
     EXPECT_TRUE(ent.Formas.empty());
 }
 
@@ -328,22 +328,22 @@ TEST_F(Partida, LaPrimeraCeldaLibreVaPorOrdenDeNombres) {
     Fijar(f, "P1_1", "1");
     Fijar(f, "P1_2", "2");
     Fijar(f, "P1_3", "3");
-    f.Busca_Libre();
-    EXPECT_EQ(f.Panel_Libre, "P1_4");
-    f.Paneles_Libres();
-    EXPECT_EQ(f.Panel_Activo, "P1_4");
+    Busca_Libre(f);
+    EXPECT_EQ(f.Variables.Panel_Libre, "P1_4");
+    Paneles_Libres(f);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_4");
     EXPECT_EQ(En(f, "P1_4").Color_, Verde);
 }
 
 TEST_F(Partida, ConTodoFijoNoSeSeleccionaNada) {
     FijarRejilla(f, RejillaResuelta());
     Seleccionar("P5_5");  // not possible by clicking, but names an old selection
-    ASSERT_EQ(f.Panel_Activo, "P5_5");
+    ASSERT_EQ(f.Variables.Panel_Activo, "P5_5");
     En(f, "P5_5").Color_ = Naranja;
-    f.Busca_Libre();
-    EXPECT_EQ(f.Panel_Libre, "");
-    f.Paneles_Libres();
-    EXPECT_EQ(f.Panel_Activo, "P5_5");
+    Busca_Libre(f);
+    EXPECT_EQ(f.Variables.Panel_Libre, "");
+    Paneles_Libres(f);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P5_5");
     for (int c = 0; c < NumCeldas; ++c) EXPECT_EQ(f.Paneles[c].Color_, Naranja);
 }
 

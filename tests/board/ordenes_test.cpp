@@ -1,6 +1,6 @@
 // Running board-wide routines by name: the pending text, its trimming, the
 // three command forms and their tables.
-#include "board/ordenes.h"
+#include "board/juego.h"
 #include "entorno_falso.h"
 
 namespace novenario::prueba {
@@ -18,10 +18,10 @@ class TextoDeOrden : public Partida, public ::testing::WithParamInterface<CasoTe
 // The end-of-game test runs only for its exact name, blanks around it
 // allowed; the pending text is left as the caller wrote it.
 TEST_P(TextoDeOrden, SoloElNombreExactoEjecutaLaRutina) {
-    f.Partida_Terminada = Bandera::Nada;
+    f.Variables.Partida_Terminada = Bandera::Nada;
     Ejecuta_Trabajo(f, GetParam().texto);
-    EXPECT_EQ(f.Partida_Terminada, GetParam().corre ? Bandera::N : Bandera::Nada);
-    EXPECT_EQ(f.Orden_Trabajo, GetParam().texto);
+    EXPECT_EQ(f.Variables.Partida_Terminada, GetParam().corre ? Bandera::N : Bandera::Nada);
+    EXPECT_EQ(f.Variables.Orden_Trabajo, GetParam().texto);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,69 +48,69 @@ void SinTocar(TFormPrincipal& f) {
     EXPECT_EQ(En(f, "P3_3").Color_, Aguamarina);
     EXPECT_EQ(En(f, "P3_3").Caption, "4");
     EXPECT_EQ(En(f, "P7_1").PSD, "x");
-    EXPECT_EQ(f.Panel_Activo, "P1_1");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
 }
 
 // Each form knows only its own names.
 TEST_F(Partida, CadaFormaSoloConoceSusNombres) {
     ConHuellas(f);
     {
-        f.Orden_Trabajo = "Color Rojo";
+        f.Variables.Orden_Trabajo = "Color Rojo";
         TFormCursores forma(f);
     }
     SinTocar(f);
     {
-        f.Orden_Trabajo = "Color Rojo";
+        f.Variables.Orden_Trabajo = "Color Rojo";
         TFormDisponibles forma(f);
     }
     SinTocar(f);
     {
-        f.Orden_Trabajo = "Mira Disponibles";
+        f.Variables.Orden_Trabajo = "Mira Disponibles";
         TFormTrabajo forma(f);
     }
     SinTocar(f);
     {
-        f.Orden_Trabajo = "Mover Abajo";
+        f.Variables.Orden_Trabajo = "Mover Abajo";
         TFormTrabajo forma(f);
     }
     SinTocar(f);
     {
-        f.Orden_Trabajo = "Mover Abajo";
+        f.Variables.Orden_Trabajo = "Mover Abajo";
         TFormDisponibles forma(f);
     }
     SinTocar(f);
-    EXPECT_EQ(f.Orden_Trabajo, "Mover Abajo");
+    EXPECT_EQ(f.Variables.Orden_Trabajo, "Mover Abajo");
 }
 
 TEST_F(Partida, CadaFormaEjecutaSusNombres) {
     ConHuellas(f);
     {
-        f.Orden_Trabajo = " Mira Disponibles ";
+        f.Variables.Orden_Trabajo = " Mira Disponibles ";
         TFormDisponibles forma(f);
     }
     EXPECT_EQ(En(f, "P7_1").PSD, "123456789");
     {
-        f.Orden_Trabajo = "Mover Abajo";
+        f.Variables.Orden_Trabajo = "Mover Abajo";
         TFormCursores forma(f);
     }
-    EXPECT_EQ(f.Panel_Activo, "P1_4");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_4");
     En(f, "P3_3").Color_ = Aguamarina;
     Ejecuta_Trabajo(f, "Color Rojo");
     EXPECT_EQ(En(f, "P3_3").Color_, Blanco);
-    EXPECT_EQ(f.Orden_Trabajo, "Color Rojo");
+    EXPECT_EQ(f.Variables.Orden_Trabajo, "Color Rojo");
 }
 
 TEST_F(Partida, DisponiblesDejaSuOrdenPendiente) {
-    f.Disponibles();
-    EXPECT_EQ(f.Orden_Trabajo, "Mira Disponibles");
+    Disponibles(f);
+    EXPECT_EQ(f.Variables.Orden_Trabajo, "Mira Disponibles");
     Seleccionar("P4_4");
-    EXPECT_EQ(f.Orden_Trabajo, "Color Rojo") << "every selection runs the colour reset";
+    EXPECT_EQ(f.Variables.Orden_Trabajo, "Color Rojo") << "every selection runs the colour reset";
 }
 
 // The cursor form lets pending events run after its comparisons, even when
 // nothing matched.
 TEST_F(Partida, LaFormaDeCursoresBombeaAunqueNoHagaNada) {
-    f.Orden_Trabajo = "Color Rojo";
+    f.Variables.Orden_Trabajo = "Color Rojo";
     { TFormCursores forma(f); }
     EXPECT_EQ(ent.Bombeos, 1);
 }
@@ -128,11 +128,11 @@ TEST_F(Partida, CadaRutinaDeTrabajoBombeaUnaVez) {
 // A routine that pumps may let another handler rewrite the pending text; the
 // form reads it again before each later comparison.
 TEST_F(Partida, ElTextoSeReleeAntesDeCadaComparacion) {
-    f.Partida_Terminada = Bandera::Nada;
-    ent.AlBombeo[1] = [&] { f.Orden_Trabajo = "Fin Partida"; };
+    f.Variables.Partida_Terminada = Bandera::Nada;
+    ent.AlBombeo[1] = [&] { f.Variables.Orden_Trabajo = "Fin Partida"; };
     Ejecuta_Trabajo(f, "Color Rojo");  // "Fin Partida" comes later in the table
-    EXPECT_EQ(f.Partida_Terminada, Bandera::N);
-    EXPECT_EQ(f.Orden_Trabajo, "Fin Partida");
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::N);
+    EXPECT_EQ(f.Variables.Orden_Trabajo, "Fin Partida");
     EXPECT_EQ(ent.Bombeos, 2);
 }
 

@@ -22,15 +22,15 @@ class CadaComprobacion : public Partida, public ::testing::WithParamInterface<Ca
 TEST_P(CadaComprobacion, MiraSoloSuGrupo) {
     const auto& k = GetParam();
     CargarRejilla(f, Rejilla({{k.otro, '5'}}));
-    f.Panel_Activo = "P5_5";
-    f.Numero_Activo = "5";
-    f.Modifica_Panel();
-    f.Valida_Bloque();
-    EXPECT_EQ(f.Hay_Error, k.bloque ? Bandera::S : Bandera::N) << "Bloque";
-    f.Valida_Horizontal();
-    EXPECT_EQ(f.Hay_Error, k.fila ? Bandera::S : Bandera::N) << "Horizontal";
-    f.Valida_Vertical();
-    EXPECT_EQ(f.Hay_Error, k.columna ? Bandera::S : Bandera::N) << "Vertical";
+    f.Variables.Panel_Activo = "P5_5";
+    f.Variables.Numero_Activo = "5";
+    Modifica_Panel(f);
+    Valida_Bloque(f);
+    EXPECT_EQ(f.Variables.Hay_Error, k.bloque ? Bandera::S : Bandera::N) << "Bloque";
+    Valida_Horizontal(f);
+    EXPECT_EQ(f.Variables.Hay_Error, k.fila ? Bandera::S : Bandera::N) << "Horizontal";
+    Valida_Vertical(f);
+    EXPECT_EQ(f.Variables.Hay_Error, k.columna ? Bandera::S : Bandera::N) << "Vertical";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,20 +66,20 @@ TEST_P(Cadena, ElPrimerGrupoConRepeticionLaNombra) {
     const auto& k = GetParam();
     CargarRejilla(f, k.rejilla);
     const std::string antes = En(f, "P5_5").Caption;
-    f.Panel_Activo = "P5_5";
-    f.Numero_Activo = k.digito;
-    f.Modifica_Panel();
+    f.Variables.Panel_Activo = "P5_5";
+    f.Variables.Numero_Activo = k.digito;
+    Modifica_Panel(f);
     EXPECT_EQ(En(f, "P5_5").Caption, k.digito);
-    EXPECT_EQ(f.Valor_Anterior, antes);
-    f.Valida_Cadena(true);
-    EXPECT_EQ(f.Hay_Error, k.hay);
-    EXPECT_EQ(f.Grupo_Error, k.grupo);
+    EXPECT_EQ(f.Variables.Valor_Anterior, antes);
+    Valida_Cadena(f, true);
+    EXPECT_EQ(f.Variables.Hay_Error, k.hay);
+    EXPECT_EQ(f.Variables.Grupo_Error, k.grupo);
 
     // Putting the old value back leaves the board as it was.
-    f.Shape1.Color_ = Verde;
-    f.Limpia_Error();
+    f.Ventana.Shape1.Color_ = Verde;
+    Limpia_Error(f);
     EXPECT_EQ(En(f, "P5_5").Caption, antes);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
     EXPECT_EQ(LeerRejilla(f), k.rejilla);
 }
 
@@ -106,17 +106,17 @@ INSTANTIATE_TEST_SUITE_P(
 // group's order: a row left to right, a column top to bottom, a block by place.
 TEST_F(Partida, CasillasEnOrdenConMarcadoresParaLasVacias) {
     CargarRejilla(f, Rejilla({{"P2_2", '3'}, {"P8_8", '7'}, {"P4_4", '2'}, {"P5_9", '6'}}));
-    f.Panel_Activo = "P5_5";
-    f.Numero_Activo = "1";
-    f.Modifica_Panel();
+    f.Variables.Panel_Activo = "P5_5";
+    f.Variables.Numero_Activo = "1";
+    Modifica_Panel(f);
     using Casillas = std::array<std::string, 9>;
-    f.Valida_Vertical();
-    EXPECT_EQ(f.Casillas_Grupo, (Casillas{"3", "B", "C", "D", "1", "F", "G", "H", "7"}));
-    f.Valida_Horizontal();
-    EXPECT_EQ(f.Casillas_Grupo, (Casillas{"2", "B", "C", "D", "1", "F", "G", "H", "I"}));
-    f.Valida_Bloque();
-    EXPECT_EQ(f.Casillas_Grupo, (Casillas{"A", "B", "C", "D", "1", "F", "G", "H", "6"}));
-    EXPECT_EQ(f.Hay_Error, Bandera::N);
+    Valida_Vertical(f);
+    EXPECT_EQ(f.Variables.Casillas_Grupo, (Casillas{"3", "B", "C", "D", "1", "F", "G", "H", "7"}));
+    Valida_Horizontal(f);
+    EXPECT_EQ(f.Variables.Casillas_Grupo, (Casillas{"2", "B", "C", "D", "1", "F", "G", "H", "I"}));
+    Valida_Bloque(f);
+    EXPECT_EQ(f.Variables.Casillas_Grupo, (Casillas{"A", "B", "C", "D", "1", "F", "G", "H", "6"}));
+    EXPECT_EQ(f.Variables.Hay_Error, Bandera::N);
 }
 
 // Only the first character of a value counts, in the checks and in the
@@ -124,13 +124,13 @@ TEST_F(Partida, CasillasEnOrdenConMarcadoresParaLasVacias) {
 TEST_F(Partida, SoloCuentaElPrimerCaracter) {
     En(f, "P4_4").Caption = "57";
     En(f, "P5_5").Caption = "94";
-    f.Panel_Activo = "P5_5";
-    f.Numero_Activo = "5";
-    f.Modifica_Panel();
-    EXPECT_EQ(f.Valor_Anterior, "9");
-    f.Valida_Cadena(true);
-    EXPECT_EQ(f.Hay_Error, Bandera::S);
-    EXPECT_EQ(f.Grupo_Error, "Horizontal");
+    f.Variables.Panel_Activo = "P5_5";
+    f.Variables.Numero_Activo = "5";
+    Modifica_Panel(f);
+    EXPECT_EQ(f.Variables.Valor_Anterior, "9");
+    Valida_Cadena(f, true);
+    EXPECT_EQ(f.Variables.Hay_Error, Bandera::S);
+    EXPECT_EQ(f.Variables.Grupo_Error, "Horizontal");
 }
 
 // With no cell of that name nothing is written and no check finds a repeat,
@@ -139,21 +139,21 @@ TEST_F(Partida, SinCeldaActivaNadaCambiaYNoHayError) {
     const std::string rejilla = Rejilla({{"P1_1", '5'}, {"P1_2", '5'}, {"P5_5", '3'}});
     for (const char* nombre : {"", "P0_0", "X"}) {
         CargarRejilla(f, rejilla);
-        f.Panel_Activo = nombre;
-        f.Numero_Activo = "5";
-        f.Valor_Anterior = "8";
-        f.Modifica_Panel();
-        f.Hay_Error = Bandera::S;
-        f.Valida_Bloque();
-        EXPECT_EQ(f.Hay_Error, Bandera::N);
-        f.Hay_Error = Bandera::S;
-        f.Valida_Horizontal();
-        EXPECT_EQ(f.Hay_Error, Bandera::N);
-        f.Hay_Error = Bandera::S;
-        f.Valida_Vertical();
-        EXPECT_EQ(f.Hay_Error, Bandera::N);
-        f.Limpia_Error();
-        f.Limpia_Campo();
+        f.Variables.Panel_Activo = nombre;
+        f.Variables.Numero_Activo = "5";
+        f.Variables.Valor_Anterior = "8";
+        Modifica_Panel(f);
+        f.Variables.Hay_Error = Bandera::S;
+        Valida_Bloque(f);
+        EXPECT_EQ(f.Variables.Hay_Error, Bandera::N);
+        f.Variables.Hay_Error = Bandera::S;
+        Valida_Horizontal(f);
+        EXPECT_EQ(f.Variables.Hay_Error, Bandera::N);
+        f.Variables.Hay_Error = Bandera::S;
+        Valida_Vertical(f);
+        EXPECT_EQ(f.Variables.Hay_Error, Bandera::N);
+        Limpia_Error(f);
+        Limpia_Campo(f);
         EXPECT_EQ(LeerRejilla(f), rejilla) << '"' << nombre << '"';
     }
 }
@@ -168,12 +168,12 @@ class LimpiaCampo : public Partida, public ::testing::WithParamInterface<CasoLim
 // Emptying the cell shows the erase buttons, except with the help display on.
 TEST_P(LimpiaCampo, VaciaLaCeldaYDecideLosBotonesDeBorrar) {
     En(f, "P1_1").Caption = "6";
-    f.Ayuda_Activa = GetParam().ayuda;
-    f.BBorrar.Visible = f.PTBorrar.Visible = !GetParam().botones_visibles;
-    f.Limpia_Campo();
+    f.Variables.Ayuda_Activa = GetParam().ayuda;
+    f.Ventana.BBorrar.Visible = f.Ventana.PTBorrar.Visible = !GetParam().botones_visibles;
+    Limpia_Campo(f);
     EXPECT_EQ(En(f, "P1_1").Caption, "");
-    EXPECT_EQ(f.BBorrar.Visible, GetParam().botones_visibles);
-    EXPECT_EQ(f.PTBorrar.Visible, GetParam().botones_visibles);
+    EXPECT_EQ(f.Ventana.BBorrar.Visible, GetParam().botones_visibles);
+    EXPECT_EQ(f.Ventana.PTBorrar.Visible, GetParam().botones_visibles);
     EXPECT_EQ(ent.Bombeos, 1);
 }
 

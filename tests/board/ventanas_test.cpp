@@ -11,7 +11,7 @@
 namespace novenario::prueba {
 namespace {
 
-const std::vector<std::string>& Texto() { return TFormPrincipal::Texto_Ayuda(); }
+const std::vector<std::string>& Texto() { return Texto_Ayuda(); }
 
 // Characters, not bytes: the text is UTF-8.
 std::size_t Largo(const std::string& s) {
@@ -114,7 +114,7 @@ TEST(TextoAyuda, NuncaHayMasDeUnaBlancaSalvoDondeSePiden) {
 // ---- the windows ------------------------------------------------------------
 
 struct Ventana {
-    void (TFormPrincipal::*orden)();
+    void (*orden)(Juego&);
     FormaModal::Tipo tipo;
     std::string caption;
     int ancho, alto, left, top;
@@ -125,16 +125,16 @@ class VentanaInformativa : public testing::WithParamInterface<Ventana>, public P
 
 TEST_P(VentanaInformativa, SeMuestraSeCierraYNoTocaElJuego) {
     const Ventana& v = GetParam();
-    f.PError.Show();
-    f.PMensaje.Caption = "Número 4 aceptado";
+    f.Ventana.PError.Show();
+    f.Ventana.PMensaje.Caption = "Número 4 aceptado";
     const std::string tablero = LeerRejilla(f);
-    const std::string activo = f.Panel_Activo;
+    const std::string activo = f.Variables.Panel_Activo;
     for (bool con_boton : {true, false}) {
         SCOPED_TRACE(con_boton ? "button" : "close box");
         ent.Formas.clear();
         ent.Responder(v.tipo, con_boton ? Respuesta::Aceptar : Respuesta::Cerrar);
         // Aceptar presses the first button when none has that caption.
-        (f.*v.orden)();
+        v.orden(f);
         ASSERT_EQ(ent.Formas.size(), 1u);
         const FormaVista& vista = ent.Formas[0];
         EXPECT_EQ(vista.Tipo, v.tipo);
@@ -143,24 +143,24 @@ TEST_P(VentanaInformativa, SeMuestraSeCierraYNoTocaElJuego) {
                   std::tie(v.ancho, v.alto, v.left, v.top));
         EXPECT_EQ(vista.Botones, std::vector<std::string>{v.boton});
         EXPECT_TRUE(vista.CerradaAlVolver);
-        EXPECT_FALSE(f.PError.Visible);
+        EXPECT_FALSE(f.Ventana.PError.Visible);
     }
     EXPECT_EQ(LeerRejilla(f), tablero);
-    EXPECT_EQ(f.Panel_Activo, activo);
-    EXPECT_EQ(f.PMensaje.Caption, "Número 4 aceptado");
+    EXPECT_EQ(f.Variables.Panel_Activo, activo);
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "Número 4 aceptado");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ventanas, VentanaInformativa,
-    testing::Values(Ventana{&TFormPrincipal::BAyuda2Click, FormaModal::Tipo::Ayuda, " Novenario.     Ayuda.", 642, 415,
+    testing::Values(Ventana{&BAyuda2Click, FormaModal::Tipo::Ayuda, " Novenario.     Ayuda.", 642, 415,
                             116, 180, "&Salir de ayuda"},
-                    Ventana{&TFormPrincipal::BAcerca2Click, FormaModal::Tipo::AcercaDe,
+                    Ventana{&BAcerca2Click, FormaModal::Tipo::AcercaDe,
                             " Novenario.     Acerca de ...", 280, 180, 297, 279, "&Salir"}));
 
 TEST_F(Partida, LaAyudaLlevaElTextoEntero) {
-    f.BAyuda2Click();
+    BAyuda2Click(f);
     ASSERT_EQ(ent.Formas.size(), 1u);
-    EXPECT_EQ(ent.Formas[0].Lineas, TFormPrincipal::Texto_Ayuda());
+    EXPECT_EQ(ent.Formas[0].Lineas, Texto_Ayuda());
 }
 
 TEST_F(Partida, ElEnlaceDelAcercaDeAbreLaPaginaDelAutor) {
@@ -170,10 +170,10 @@ TEST_F(Partida, ElEnlaceDelAcercaDeAbreLaPaginaDelAutor) {
         forma.AlEnlace();  // every click asks again; the box stays open
         EXPECT_FALSE(forma.Cerrada);
     };
-    f.BAcerca2Click();
+    BAcerca2Click(f);
     ASSERT_EQ(ent.Formas.size(), 1u);
-    EXPECT_EQ(ent.Formas[0].Direccion, TFormPrincipal::DireccionOrvalia);
-    EXPECT_EQ(ent.Direcciones, (std::vector<std::string>(2, TFormPrincipal::DireccionOrvalia)));
+    EXPECT_EQ(ent.Formas[0].Direccion, DireccionOrvalia);
+    EXPECT_EQ(ent.Direcciones, (std::vector<std::string>(2, DireccionOrvalia)));
 }
 
 }  // namespace

@@ -19,23 +19,23 @@ const std::vector<int> kTodos{1, 2, 3, 4, 5, 6, 7, 8, 9};
 // Help display
 
 TEST_F(Partida, LaAyudaMuestraEtiquetasRecienCalculadasYLasOculta) {
-    f.PError.Show();
-    f.BVerTeclasClick();
-    EXPECT_EQ(f.Ayuda_Activa, Bandera::S);
-    EXPECT_TRUE(f.Led1.Value);
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_EQ(f.PMenti.FontSize, 14);
+    f.Ventana.PError.Show();
+    BVerTeclasClick(f);
+    EXPECT_EQ(f.Variables.Ayuda_Activa, Bandera::S);
+    EXPECT_TRUE(f.Ventana.Led1.Value);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_EQ(f.Ventana.PMenti.FontSize, 14);
     for (int c = 0; c < NumCeldas; ++c) {
         EXPECT_TRUE(f.Paneles[c].EtiquetasVisibles);
         EXPECT_EQ(f.Paneles[c].TamanoFuente, 14);
     }
-    EXPECT_EQ(f.Panel_Activo, "P1_1") << "the selected cell is selected again";
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1") << "the selected cell is selected again";
     EXPECT_EQ(En(f, "P1_1").Color_, Verde);
 
-    f.BVerTeclasClick();
-    EXPECT_EQ(f.Ayuda_Activa, Bandera::N);
-    EXPECT_TRUE(f.Led1.Value) << "the lamp stays lit";
-    EXPECT_EQ(f.PMenti.FontSize, 22);
+    BVerTeclasClick(f);
+    EXPECT_EQ(f.Variables.Ayuda_Activa, Bandera::N);
+    EXPECT_TRUE(f.Ventana.Led1.Value) << "the lamp stays lit";
+    EXPECT_EQ(f.Ventana.PMenti.FontSize, 22);
     for (int c = 0; c < NumCeldas; ++c) {
         EXPECT_FALSE(f.Paneles[c].EtiquetasVisibles);
         EXPECT_EQ(f.Paneles[c].TamanoFuente, 22);
@@ -44,7 +44,7 @@ TEST_F(Partida, LaAyudaMuestraEtiquetasRecienCalculadasYLasOculta) {
     // A value written with no pass (as a loaded board would be) shows up in
     // the labels as soon as help comes on.
     En(f, "P9_9").Caption = "4";
-    f.BVerTeclasClick();
+    BVerTeclasClick(f);
     EXPECT_EQ(En(f, "P9_8").PND, "4");
     EXPECT_EQ(En(f, "P9_8").PSD, "12356789");
 }
@@ -53,36 +53,36 @@ TEST_F(Partida, LaAyudaMuestraEtiquetasRecienCalculadasYLasOculta) {
 // while the same cell stays selected.
 TEST_F(Partida, ConAyudaSoloSeOfrecenLosDigitosQueCaben) {
     CargarRejilla(f, Rejilla({{"P5_1", '1'}, {"P4_4", '2'}, {"P8_8", '3'}}));
-    f.BMicroTeclas2Click();
-    f.BVerTeclasClick();
+    BMicroTeclas2Click(f);
+    BVerTeclasClick(f);
     Seleccionar("P5_5");
-    EXPECT_EQ(Visibles(f.B), (std::vector<int>{4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(Visibles(f.PT), (std::vector<int>{4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(Visibles(f.Ventana.B), (std::vector<int>{4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(Visibles(f.Ventana.PT), (std::vector<int>{4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(En(f, "P5_5").Caption, "") << "the probe leaves nothing behind";
-    EXPECT_FALSE(f.BBorrar.Visible);
-    EXPECT_EQ(f.PTeclasNum.Caption, "");
+    EXPECT_FALSE(f.Ventana.BBorrar.Visible);
+    EXPECT_EQ(f.Ventana.PTeclasNum.Caption, "");
 
-    f.BVerTeclasClick();
-    EXPECT_EQ(Visibles(f.B), kTodos);
-    EXPECT_EQ(Visibles(f.PT), kTodos);
-    EXPECT_EQ(f.Panel_Activo, "P5_5");
+    BVerTeclasClick(f);
+    EXPECT_EQ(Visibles(f.Ventana.B), kTodos);
+    EXPECT_EQ(Visibles(f.Ventana.PT), kTodos);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P5_5");
     EXPECT_EQ(En(f, "P5_5").Color_, Verde);
 }
 
 // A filled cell keeps its value; its own digit is on offer as well.
 TEST_F(Partida, ConAyudaUnaCeldaLlenaConservaSuValor) {
     CargarRejilla(f, Rejilla({{"P5_5", '6'}, {"P5_1", '1'}, {"P4_4", '2'}}));
-    f.BVerTeclasClick();
-    f.Grupo_Error = "sin tocar";
+    BVerTeclasClick(f);
+    f.Variables.Grupo_Error = "sin tocar";
     Seleccionar("P5_5");
     EXPECT_EQ(En(f, "P5_5").Caption, "6");
-    EXPECT_EQ(Visibles(f.B), (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_TRUE(f.BBorrar.Visible);
-    EXPECT_TRUE(f.PTBorrar.Visible);
+    EXPECT_EQ(Visibles(f.Ventana.B), (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_TRUE(f.Ventana.BBorrar.Visible);
+    EXPECT_TRUE(f.Ventana.PTBorrar.Visible);
     // The probe tries 1 to 9 in turn and does not name groups.
-    EXPECT_EQ(f.Numero_Activo, "9");
-    EXPECT_EQ(f.Valor_Anterior, "8");
-    EXPECT_EQ(f.Grupo_Error, "sin tocar");
+    EXPECT_EQ(f.Variables.Numero_Activo, "9");
+    EXPECT_EQ(f.Variables.Valor_Anterior, "8");
+    EXPECT_EQ(f.Variables.Grupo_Error, "sin tocar");
 }
 
 // A cell where nothing fits: the pads say so, and switching help off clears
@@ -90,24 +90,24 @@ TEST_F(Partida, ConAyudaUnaCeldaLlenaConservaSuValor) {
 TEST_F(Partida, ConAyudaSinValorPosible) {
     CargarRejilla(f, "....5...." "........." "........." "........." "1234.6789"
                      "........." "........." "........." ".........");
-    f.BMicroTeclas2Click();
-    f.BVerTeclasClick();
+    BMicroTeclas2Click(f);
+    BVerTeclasClick(f);
     Seleccionar("P5_5");
-    EXPECT_TRUE(Visibles(f.B).empty());
-    EXPECT_TRUE(Visibles(f.PT).empty());
-    EXPECT_EQ(f.PTeclasNum.Caption, "Sin valor posible");
-    EXPECT_EQ(f.PMicroTeclas.Caption, "Sin valor");
-    EXPECT_EQ(f.PMensaje.Caption, "Sin valor posible");
-    EXPECT_EQ(f.PMensaje.FontColor, Granate);
+    EXPECT_TRUE(Visibles(f.Ventana.B).empty());
+    EXPECT_TRUE(Visibles(f.Ventana.PT).empty());
+    EXPECT_EQ(f.Ventana.PTeclasNum.Caption, "Sin valor posible");
+    EXPECT_EQ(f.Ventana.PMicroTeclas.Caption, "Sin valor");
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "Sin valor posible");
+    EXPECT_EQ(f.Ventana.PMensaje.FontColor, Granate);
     EXPECT_EQ(En(f, "P5_5").Color_, Verde);
 
     Seleccionar("P9_9");
-    EXPECT_EQ(f.PTeclasNum.Caption, "") << "a cell with candidates clears the notice";
-    EXPECT_EQ(f.PMicroTeclas.Caption, "");
+    EXPECT_EQ(f.Ventana.PTeclasNum.Caption, "") << "a cell with candidates clears the notice";
+    EXPECT_EQ(f.Ventana.PMicroTeclas.Caption, "");
     Seleccionar("P5_5");
-    f.BVerTeclasClick();
-    EXPECT_EQ(f.PTeclasNum.Caption, "");
-    EXPECT_EQ(Visibles(f.B), kTodos);
+    BVerTeclasClick(f);
+    EXPECT_EQ(f.Ventana.PTeclasNum.Caption, "");
+    EXPECT_EQ(Visibles(f.Ventana.B), kTodos);
 }
 
 // With the placeholder over a given, switching help selects the cell named
@@ -115,12 +115,12 @@ TEST_F(Partida, ConAyudaSinValorPosible) {
 TEST_F(Partida, ConElMarcadorVisibleLaAyudaNoReseleccionaLaFija) {
     Fijar(f, "P1_2", "4");
     Seleccionar("P1_1");
-    f.Busca_Libre();  // P1_1
-    f.PMenti.Show();
-    f.Panel_Activo = "P1_2";
-    f.BVerTeclasClick();
-    EXPECT_FALSE(f.PMenti.Visible);
-    EXPECT_EQ(f.Panel_Activo, "P1_1");
+    Busca_Libre(f);  // P1_1
+    f.Ventana.PMenti.Show();
+    f.Variables.Panel_Activo = "P1_2";
+    BVerTeclasClick(f);
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
     EXPECT_EQ(En(f, "P1_2").Color_, Naranja);
 }
 
@@ -128,54 +128,54 @@ TEST_F(Partida, ConElMarcadorVisibleLaAyudaNoReseleccionaLaFija) {
 // Micro keypad
 
 TEST_F(Partida, ElMicroTecladoSeEnciendeALaPrimeraYSeApagaALaSegunda) {
-    f.PT[2].Mover(0, 0);
-    f.BMicroTeclas2Click();
-    EXPECT_EQ(f.Micro_Activo, Bandera::N);
-    EXPECT_TRUE(f.PMicroTeclas.Visible);
-    EXPECT_EQ(f.PT[2].Left, 34);
-    EXPECT_EQ(f.PT[2].Top, 4);
-    f.BMicroTeclas2Click();
-    EXPECT_EQ(f.Micro_Activo, Bandera::S);
-    EXPECT_FALSE(f.PMicroTeclas.Visible);
-    f.BMicroTeclas2Click();
-    EXPECT_EQ(f.Micro_Activo, Bandera::N);
-    EXPECT_TRUE(f.PMicroTeclas.Visible);
-    EXPECT_FALSE(f.Led1.Value) << "the micro keypad is not assistance";
+    f.Ventana.PT[2].Mover(0, 0);
+    BMicroTeclas2Click(f);
+    EXPECT_EQ(f.Variables.Micro_Activo, Bandera::N);
+    EXPECT_TRUE(f.Ventana.PMicroTeclas.Visible);
+    EXPECT_EQ(f.Ventana.PT[2].Left, 34);
+    EXPECT_EQ(f.Ventana.PT[2].Top, 4);
+    BMicroTeclas2Click(f);
+    EXPECT_EQ(f.Variables.Micro_Activo, Bandera::S);
+    EXPECT_FALSE(f.Ventana.PMicroTeclas.Visible);
+    BMicroTeclas2Click(f);
+    EXPECT_EQ(f.Variables.Micro_Activo, Bandera::N);
+    EXPECT_TRUE(f.Ventana.PMicroTeclas.Visible);
+    EXPECT_FALSE(f.Ventana.Led1.Value) << "the micro keypad is not assistance";
 }
 
 TEST_F(Partida, ElMicroTecladoNoSeMuestraSobreElMarcador) {
-    f.PMenti.Show();
-    f.BMicroTeclas2Click();
-    EXPECT_EQ(f.Micro_Activo, Bandera::N);
-    EXPECT_FALSE(f.PMicroTeclas.Visible);
+    f.Ventana.PMenti.Show();
+    BMicroTeclas2Click(f);
+    EXPECT_EQ(f.Variables.Micro_Activo, Bandera::N);
+    EXPECT_FALSE(f.Ventana.PMicroTeclas.Visible);
 }
 
 // A micro key acts as the number button of the same digit.
 TEST_F(Partida, UnaMicroTeclaEntraComoSuBoton) {
-    f.BMicroTeclas2Click();
+    BMicroTeclas2Click(f);
     Seleccionar("P2_4");
     f.ClickMicro(6);
     EXPECT_EQ(En(f, "P2_4").Caption, "6");
-    EXPECT_EQ(f.PMensaje.Caption, "Número 6 aceptado");
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "Número 6 aceptado");
     f.ClickMicroBorrar();
     EXPECT_EQ(En(f, "P2_4").Caption, "");
-    EXPECT_EQ(f.LBPanel, (std::vector<std::string>{"P2_4--B", "P2_4--6", "P2_4--B"}));
+    EXPECT_EQ(f.Variables.LBPanel, (std::vector<std::string>{"P2_4--B", "P2_4--6", "P2_4--B"}));
 }
 
 // ---------------------------------------------------------------------------
 // Hint bar
 
 TEST_F(Partida, LaPistaMuestraYOcultaLaBarra) {
-    f.PError.Show();
-    f.BPistaClick();
-    EXPECT_EQ(f.Pista_Activa, Bandera::S);
-    EXPECT_TRUE(f.Shape1.Visible);
-    EXPECT_TRUE(f.Led1.Value);
-    EXPECT_FALSE(f.PError.Visible);
-    f.BPistaClick();
-    EXPECT_EQ(f.Pista_Activa, Bandera::N);
-    EXPECT_FALSE(f.Shape1.Visible);
-    EXPECT_TRUE(f.Led1.Value);
+    f.Ventana.PError.Show();
+    BPistaClick(f);
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::S);
+    EXPECT_TRUE(f.Ventana.Shape1.Visible);
+    EXPECT_TRUE(f.Ventana.Led1.Value);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    BPistaClick(f);
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::N);
+    EXPECT_FALSE(f.Ventana.Shape1.Visible);
+    EXPECT_TRUE(f.Ventana.Led1.Value);
 }
 
 struct CasoPista {
@@ -192,13 +192,13 @@ class Pista : public Partida, public ::testing::WithParamInterface<CasoPista> {}
 // stored solution.
 TEST_P(Pista, VerdeSoloSiElDigitoEsElDeLaSolucion) {
     const auto& k = GetParam();
-    f.EPartida = std::string(81, '1');
-    f.EPartida[static_cast<std::size_t>(k.posicion - 1)] = '7';
-    f.BPistaClick();
+    f.Partida.EPartida = std::string(81, '1');
+    f.Partida.EPartida[static_cast<std::size_t>(k.posicion - 1)] = '7';
+    BPistaClick(f);
     Seleccionar(k.celda);
-    f.BClick(7);
+    BClick(f, 7);
     ASSERT_EQ(En(f, k.celda).Caption, "7");
-    EXPECT_EQ(f.Shape1.Color_, k.verde ? Verde : Gris);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, k.verde ? Verde : Gris);
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, Pista,
@@ -210,44 +210,44 @@ INSTANTIATE_TEST_SUITE_P(Casos, Pista,
 
 // Any new action on a cell puts the bar back to grey.
 TEST_F(Partida, LaBarraVuelveAGris) {
-    f.EPartida = EnOrdenDeNombres(RejillaResuelta());
-    f.BPistaClick();
+    f.Partida.EPartida = EnOrdenDeNombres(RejillaResuelta());
+    BPistaClick(f);
     const int d = RejillaResuelta()[0] - '0';
     auto verde = [&] {
         Seleccionar("P1_1");
-        f.BClick(d);
-        ASSERT_EQ(f.Shape1.Color_, Verde);
+        BClick(f, d);
+        ASSERT_EQ(f.Ventana.Shape1.Color_, Verde);
     };
     verde();
     Seleccionar("P5_5");
-    EXPECT_EQ(f.Shape1.Color_, Gris) << "another selection";
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris) << "another selection";
     verde();
-    f.BBorrarClick();
-    EXPECT_EQ(f.Shape1.Color_, Gris) << "an erase";
+    BBorrarClick(f);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris) << "an erase";
     verde();
-    f.BClick(d == 9 ? 1 : d + 1);  // a wrong digit that fits
-    EXPECT_EQ(f.Shape1.Color_, Gris) << "a wrong digit";
+    BClick(f, d == 9 ? 1 : d + 1);  // a wrong digit that fits
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris) << "a wrong digit";
     verde();
     En(f, "P1_2").Caption = "3";
-    f.BClick(3);
-    EXPECT_EQ(f.Shape1.Color_, Gris) << "a refused digit";
+    BClick(f, 3);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris) << "a refused digit";
 }
 
 TEST_F(Partida, SinSolucionLaBarraSiempreGris) {
-    f.EPartida = "";
-    f.BPistaClick();
+    f.Partida.EPartida = "";
+    BPistaClick(f);
     for (int d = 1; d <= 9; ++d) {
-        f.BClick(d);
-        EXPECT_EQ(f.Shape1.Color_, Gris) << d;
+        BClick(f, d);
+        EXPECT_EQ(f.Ventana.Shape1.Color_, Gris) << d;
     }
 }
 
 // The bar is only checked while it is shown.
 TEST_F(Partida, ConLaBarraOcultaNoSeComprueba) {
-    f.EPartida = std::string(81, '5');
-    f.Shape1.Color_ = Gris;
-    f.BClick(5);
-    EXPECT_EQ(f.Shape1.Color_, Gris);
+    f.Partida.EPartida = std::string(81, '5');
+    f.Ventana.Shape1.Color_ = Gris;
+    BClick(f, 5);
+    EXPECT_EQ(f.Ventana.Shape1.Color_, Gris);
 }
 
 }  // namespace

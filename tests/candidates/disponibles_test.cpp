@@ -5,7 +5,7 @@
 #include <set>
 
 #include "board/entorno_falso.h"
-#include "board/ordenes.h"
+#include "board/juego.h"
 
 namespace novenario::prueba {
 namespace {
@@ -35,18 +35,18 @@ class CalculaDisponibles : public Partida, public ::testing::WithParamInterface<
 // Repeats go, the rest is sorted; the candidates are the digits 1-9 missing.
 // Other characters are sorted in and rule nothing out.
 TEST_P(CalculaDisponibles, OrdenaQuitaRepetidosYDaLosQueFaltan) {
-    f.No_Dis = GetParam().entrada;
+    f.Variables.No_Dis = GetParam().entrada;
     {
-        f.Orden_Trabajo = "";
+        f.Variables.Orden_Trabajo = "";
         TFormDisponibles forma(f);
         forma.Calcula_Disponibles();
     }
-    EXPECT_EQ(f.No_Dis, GetParam().ordenado);
-    EXPECT_EQ(f.Si_Dis, GetParam().posibles);
+    EXPECT_EQ(f.Variables.No_Dis, GetParam().ordenado);
+    EXPECT_EQ(f.Variables.Si_Dis, GetParam().posibles);
     std::vector<std::string> uno_por_caracter;
     for (char ch : std::string(GetParam().ordenado)) uno_por_caracter.emplace_back(1, ch);
-    EXPECT_EQ(f.CColoca, uno_por_caracter);
-    EXPECT_EQ(f.CSalidaAux, uno_por_caracter);
+    EXPECT_EQ(f.Variables.CColoca, uno_por_caracter);
+    EXPECT_EQ(f.Variables.CSalidaAux, uno_por_caracter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Textos, CalculaDisponibles,
@@ -81,7 +81,7 @@ TEST_P(PaseDeCandidatos, EtiquetasYColorDeLaCelda) {
     En(f, "P5_5").Color_ = k.antes;
     En(f, "P5_5").PSD = "viejo";
     En(f, "P5_5").PND = "viejo";
-    f.Disponibles();
+    Disponibles(f);
     EXPECT_EQ(En(f, "P5_5").PSD, k.psd);
     EXPECT_EQ(En(f, "P5_5").PND, k.pnd);
     EXPECT_EQ(En(f, "P5_5").Color_, k.despues);
@@ -119,7 +119,7 @@ TEST_F(Partida, UnaCeldaFijaNoTieneEtiquetas) {
     En(f, "P5_5").PSD = "x";
     En(f, "P5_5").PND = "y";
     Fijar(f, "P9_9", "1");
-    f.Disponibles();
+    Disponibles(f);
     EXPECT_EQ(En(f, "P5_5").PSD, "");
     EXPECT_EQ(En(f, "P5_5").PND, "");
     EXPECT_EQ(En(f, "P5_5").Color_, Naranja);
@@ -131,7 +131,7 @@ TEST_F(Partida, UnaCeldaFijaNoTieneEtiquetas) {
 // One 5 in P1_1: its 20 peers lose the 5, every other cell keeps all nine.
 TEST_F(Partida, UnCincoEnP1_1) {
     En(f, "P1_1").Caption = "5";
-    f.Disponibles();
+    Disponibles(f);
     const std::set<std::string> pares{"P1_2", "P1_3", "P1_4", "P1_5", "P1_6", "P1_7", "P1_8",
                                       "P1_9", "P2_1", "P2_2", "P2_3", "P3_1", "P3_2", "P3_3",
                                       "P4_1", "P4_4", "P4_7", "P7_1", "P7_4", "P7_7"};
@@ -147,7 +147,7 @@ TEST_F(Partida, UnCincoEnP1_1) {
 // The pass never shows or hides the labels.
 TEST_F(Partida, ElPaseNoTocaLaVisibilidadDeLasEtiquetas) {
     En(f, "P3_3").EtiquetasVisibles = true;
-    f.Disponibles();
+    Disponibles(f);
     EXPECT_TRUE(En(f, "P3_3").EtiquetasVisibles);
     EXPECT_FALSE(En(f, "P3_4").EtiquetasVisibles);
 }
@@ -206,7 +206,7 @@ TEST_F(Partida, TablerosCompletosCeldaACelda) {
         const std::string& rejilla = tableros[t];
         CargarRejilla(f, rejilla);
         for (int c = 0; c < NumCeldas; ++c) f.Paneles[c].Color_ = c % 7 == 0 ? Aguamarina : Blanco;
-        f.Disponibles();
+        Disponibles(f);
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c) {
                 const Celda& celda = En(f, NombreEn(r, c));

@@ -27,7 +27,7 @@ TEST_P(MarcaGranate, SoloVaciaYSinEtiquetas) {
     celda.PSD = k.psd;
     celda.PND = k.pnd;
     celda.Color_ = k.antes;
-    f.Pongo_ColorRojo();
+    Pongo_ColorRojo(f);
     EXPECT_EQ(celda.Color_, k.despues);
     EXPECT_EQ(celda.PSD, k.psd);
     EXPECT_EQ(celda.PND, k.pnd);
@@ -51,7 +51,7 @@ TEST(MarcaSinPase, SinEtiquetasTodasLasVaciasSonGranates) {
     EntornoFalso ent;
     TFormPrincipal f(ent);
     En(f, "P2_2").Caption = "3";
-    f.Pongo_ColorRojo();
+    Pongo_ColorRojo(f);
     for (int c = 0; c < NumCeldas; ++c) EXPECT_EQ(f.Paneles[c].Color_, c == Idx("P2_2") ? Blanco : Granate);
 }
 
@@ -64,14 +64,14 @@ const std::string kSinSalida =
 // a peer's digit is erased and the pass finds a candidate again.
 TEST_F(Partida, LaMarcaSobreviveALaSeleccionYSeVaAlLiberarse) {
     CargarRejilla(f, kSinSalida);
-    f.Disponibles();
+    Disponibles(f);
     EXPECT_EQ(En(f, "P5_5").Color_, Granate);
     Seleccionar("P9_9");
     EXPECT_EQ(En(f, "P5_5").Color_, Granate);
     EXPECT_EQ(En(f, "P9_9").Color_, Verde);
 
     Seleccionar("P4_4");  // row 5, column 1: holds the 1
-    f.BBorrarClick();
+    BBorrarClick(f);
     EXPECT_EQ(En(f, "P5_5").Color_, Blanco);
     EXPECT_EQ(En(f, "P5_5").PSD, "1");
     Seleccionar("P1_1");
@@ -85,7 +85,7 @@ TEST_F(Partida, NiLasLlenasNiLasFijasSeMarcan) {
     rejilla[4 * 9 + 4] = '5';
     CargarRejilla(f, rejilla);
     Fijar(f, "P4_4", "1");
-    f.Disponibles();
+    Disponibles(f);
     Seleccionar("P9_9");
     for (int c = 0; c < NumCeldas; ++c) EXPECT_NE(f.Paneles[c].Color_, Granate) << tablero::Nombre(c);
     EXPECT_EQ(En(f, "P4_4").Color_, Naranja);
@@ -106,12 +106,12 @@ class PanelImposible : public Partida, public ::testing::WithParamInterface<Caso
 TEST_P(PanelImposible, EscribeRecalculaYSelecciona) {
     const auto& k = GetParam();
     En(f, k.celda).Caption = "8";
-    f.Disponibles();
-    f.Panel_Historia = k.celda;
-    f.Valor_Historia = k.valor;
-    f.Panel_Imposible();
+    Disponibles(f);
+    f.Variables.Panel_Historia = k.celda;
+    f.Variables.Valor_Historia = k.valor;
+    Panel_Imposible(f);
     EXPECT_EQ(En(f, k.celda).Caption, k.valor);
-    EXPECT_EQ(f.Panel_Activo, k.celda);
+    EXPECT_EQ(f.Variables.Panel_Activo, k.celda);
     EXPECT_EQ(En(f, k.celda).Color_, Verde);
     EXPECT_EQ(En(f, "P1_1").Color_, std::string(k.celda) == "P1_1" ? Verde : Blanco);
     const std::string par = std::string(k.celda) == "P4_4" ? "P4_5" : "P7_3";  // a peer
@@ -126,12 +126,12 @@ TEST_F(Partida, PanelImposibleConUnNombreQueNoEsCeldaNoHaceNada) {
     En(f, "P3_3").Caption = "1";
     En(f, "P8_8").PSD = "marca";
     for (const char* nombre : {"", "P0_0", "P3_3 ", "p3_3"}) {
-        f.Panel_Historia = nombre;
-        f.Valor_Historia = "9";
-        f.Panel_Imposible();
+        f.Variables.Panel_Historia = nombre;
+        f.Variables.Valor_Historia = "9";
+        Panel_Imposible(f);
         EXPECT_EQ(En(f, "P3_3").Caption, "1") << '"' << nombre << '"';
         EXPECT_EQ(En(f, "P8_8").PSD, "marca") << "no pass ran";
-        EXPECT_EQ(f.Panel_Activo, "P1_1");
+        EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
     }
 }
 
@@ -140,18 +140,18 @@ TEST_F(Partida, PanelImposibleConUnNombreQueNoEsCeldaNoHaceNada) {
 TEST_F(Partida, VolverAtrasRemarcaLaCeldaQueQuedaSinSalida) {
     CargarRejilla(f, "....5...." "........." "........." "........." "1234.678."
                      "........." "........." "........." ".........");
-    f.Disponibles();
+    Disponibles(f);
     ASSERT_EQ(En(f, "P5_5").PSD, "9");
     Seleccionar("P6_6");  // row 5, column 9
-    f.BClick(9);
+    BClick(f, 9);
     EXPECT_EQ(En(f, "P5_5").Color_, Granate);
-    f.BBorrarClick();
+    BBorrarClick(f);
     EXPECT_EQ(En(f, "P5_5").Color_, Blanco);
-    f.BAtrasClick();
+    BAtrasClick(f);
     EXPECT_EQ(En(f, "P6_6").Caption, "9");
     EXPECT_EQ(En(f, "P6_6").Color_, Verde);
     EXPECT_EQ(En(f, "P5_5").Color_, Granate);
-    f.BAtrasClick();  // the blank before the 9
+    BAtrasClick(f);  // the blank before the 9
     EXPECT_EQ(En(f, "P6_6").Caption, "");
     EXPECT_EQ(En(f, "P5_5").Color_, Blanco);
     EXPECT_EQ(En(f, "P5_5").PSD, "9");

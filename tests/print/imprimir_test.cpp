@@ -76,8 +76,8 @@ protected:
 };
 
 TEST_F(Imprimir, UnTableroVacioImprimeMarcosLineasDibujosYPieSinDigitos) {
-    f.Timer02Timer();
-    f.BImprimir2Click();
+    Timer02Timer(f);
+    BImprimir2Click(f);
     ASSERT_EQ(ent.Dialogos, 1);
     ASSERT_EQ(ent.Impresas.size(), 1u);
     const Reporte& r = Impresa();
@@ -118,10 +118,10 @@ TEST_F(Imprimir, ElPieLlevaLaHoraYLaFechaQueMuestraLaBarraDeEstado) {
     for (const auto& k : casos) {
         ent.Fecha = k.fecha;
         ent.HoraTexto = k.hora;
-        f.Timer02Timer();
+        Timer02Timer(f);
         ent.Fecha = "later";
         ent.HoraTexto = "later";
-        f.BImprimir2Click();
+        BImprimir2Click(f);
         const Reporte& r = Impresa();
         EXPECT_EQ(Item(r, "Fecha").Caption, k.hora) << "the time goes after \"Hora ..\"";
         EXPECT_EQ(Item(r, "Hora").Caption, k.fecha) << "the date goes after \"Fecha ..\"";
@@ -131,19 +131,19 @@ TEST_F(Imprimir, ElPieLlevaLaHoraYLaFechaQueMuestraLaBarraDeEstado) {
 }
 
 TEST_F(Imprimir, UnaPartidaNuevaSombreaSusFijosYNoSusEntradas) {
-    f.BNuevaPartida2Click();
+    BNuevaPartida2Click(f);
     int fijos = 0;
     for (int c = 0; c < NumCeldas; ++c) fijos += f.Paneles[c].Color_ == Naranja;
     ASSERT_EQ(fijos, 81 - 41);
     // The player fills the first free cell with the digit of the solution.
-    ASSERT_FALSE(f.Panel_Libre.empty());
-    const int libre = tablero::Indice(f.Panel_Libre);
+    ASSERT_FALSE(f.Variables.Panel_Libre.empty());
+    const int libre = tablero::Indice(f.Variables.Panel_Libre);
     ASSERT_GE(libre, 0);
-    f.PClick(libre);
-    f.BClick(f.EPartida[static_cast<std::size_t>(libre)] - '0');
+    PClick(f, libre);
+    BClick(f, f.Partida.EPartida[static_cast<std::size_t>(libre)] - '0');
     ASSERT_EQ(f.Paneles[libre].Caption.size(), 1u);
 
-    f.BImprimir2Click();
+    BImprimir2Click(f);
     const Reporte& r = Impresa();
     for (int c = 0; c < NumCeldas; ++c) {
         const Celda& celda = f.Paneles[c];
@@ -170,7 +170,7 @@ TEST_F(Imprimir, SoloElNaranjaExactoPasaAlPapel) {
         En(f, k.celda).Color_ = k.color;
         En(f, k.celda).Caption = "7";
     }
-    f.BImprimir2Click();
+    BImprimir2Click(f);
     const Reporte& r = Impresa();
     for (const auto& k : casos) {
         const int c = Idx(k.celda);
@@ -182,9 +182,9 @@ TEST_F(Imprimir, SoloElNaranjaExactoPasaAlPapel) {
 
 TEST_F(Imprimir, ConLaAyudaApagadaNoSalenLasEtiquetasPequenas) {
     CargarRejilla(f, Rejilla({{"P1_1", '5'}, {"P5_5", '3'}}));
-    f.BVerTeclasClick();  // on: the labels are computed
-    f.BVerTeclasClick();  // off: the labels keep their texts
-    ASSERT_EQ(f.Ayuda_Activa, Bandera::N);
+    BVerTeclasClick(f);  // on: the labels are computed
+    BVerTeclasClick(f);  // off: the labels keep their texts
+    ASSERT_EQ(f.Variables.Ayuda_Activa, Bandera::N);
     En(f, "P9_9").PSD = "texto";
     En(f, "P9_9").PND = "otro";
     int con_texto = 0;
@@ -192,8 +192,8 @@ TEST_F(Imprimir, ConLaAyudaApagadaNoSalenLasEtiquetasPequenas) {
     ASSERT_GT(con_texto, 20) << "the screen labels must hold text for this test";
 
     for (Bandera b : {Bandera::N, Bandera::Nada}) {
-        f.Ayuda_Activa = b;
-        f.BImprimir2Click();
+        f.Variables.Ayuda_Activa = b;
+        BImprimir2Click(f);
         const Reporte& r = Impresa();
         for (int c = 0; c < NumCeldas; ++c) {
             EXPECT_EQ(Item(r, pagina::NombrePosibles(c)).Caption, "") << tablero::Nombre(c);
@@ -205,12 +205,12 @@ TEST_F(Imprimir, ConLaAyudaApagadaNoSalenLasEtiquetasPequenas) {
 
 TEST_F(Imprimir, ConLaAyudaEncendidaSalenExactamenteLosTextosDeLaPantalla) {
     CargarRejilla(f, Rejilla({{"P1_1", '5'}, {"P1_2", '3'}, {"P4_4", '9'}, {"P9_9", '1'}}));
-    f.BVerTeclasClick();
-    ASSERT_EQ(f.Ayuda_Activa, Bandera::S);
+    BVerTeclasClick(f);
+    ASSERT_EQ(f.Variables.Ayuda_Activa, Bandera::S);
     // A label holding something else than the pass wrote prints as it is.
     En(f, "P6_6").PSD = " 1 3 ";
     En(f, "P6_6").PND = "";
-    f.BImprimir2Click();
+    BImprimir2Click(f);
     const Reporte& r = Impresa();
     int distintas = 0;
     for (int c = 0; c < NumCeldas; ++c) {
@@ -226,11 +226,11 @@ TEST_F(Imprimir, ConLaAyudaEncendidaSalenExactamenteLosTextosDeLaPantalla) {
 
 TEST_F(Imprimir, CancelarNoImprimeNadaPeroLaPaginaSeRellena) {
     FijarRejilla(f, Rejilla({{"P1_1", '4'}, {"P5_5", '6'}}));
-    f.BVerTeclasClick();
-    f.Timer02Timer();
+    BVerTeclasClick(f);
+    Timer02Timer(f);
     ent.Acepta = false;
 
-    f.BImprimir2Click();
+    BImprimir2Click(f);
     EXPECT_EQ(ent.Dialogos, 1);
     EXPECT_TRUE(ent.Impresas.empty());
     EXPECT_TRUE(ent.Formas.empty()) << "cancelling shows nothing";
@@ -249,16 +249,16 @@ TEST_F(Imprimir, CancelarNoImprimeNadaPeroLaPaginaSeRellena) {
 // may change while it is open (the clock timer ticks), and the page shows
 // what the bar holds once the player has answered.
 TEST_F(Imprimir, ElDialogoVaPrimeroYLaBarraSeLeeDespues) {
-    f.PError.Show();
+    f.Ventana.PError.Show();
     bool banner_visible = true;
     int bombeos = -1;
     ent.AlDialogo = [&] {
-        banner_visible = f.PError.Visible;
+        banner_visible = f.Ventana.PError.Visible;
         bombeos = ent.Bombeos;
         ent.HoraTexto = "17:45:10";
-        f.Timer02Timer();
+        Timer02Timer(f);
     };
-    f.BImprimir2Click();
+    BImprimir2Click(f);
     EXPECT_FALSE(banner_visible) << "the error banner goes before the dialog";
     EXPECT_GE(bombeos, 1) << "the window repaints before the dialog";
     ASSERT_EQ(ent.Presentadas.size(), 1u);
@@ -270,21 +270,21 @@ class ImprimirNoCambiaLaPartida : public Imprimir, public ::testing::WithParamIn
 
 TEST_P(ImprimirNoCambiaLaPartida, NiAceptandoNiCancelando) {
     ent.Acepta = GetParam();
-    f.BNuevaPartida2Click();
-    f.BVerTeclasClick();
-    const int libre = tablero::Indice(f.Panel_Libre);
+    BNuevaPartida2Click(f);
+    BVerTeclasClick(f);
+    const int libre = tablero::Indice(f.Variables.Panel_Libre);
     ASSERT_GE(libre, 0);
-    f.PClick(libre);
-    f.BClick(f.EPartida[static_cast<std::size_t>(libre)] - '0');
-    f.Timer02Timer();
-    f.PError.Show();
+    PClick(f, libre);
+    BClick(f, f.Partida.EPartida[static_cast<std::size_t>(libre)] - '0');
+    Timer02Timer(f);
+    f.Ventana.PError.Show();
     const Foto antes(f);
 
-    f.BImprimir2Click();
-    f.BImprimir2Click();
+    BImprimir2Click(f);
+    BImprimir2Click(f);
     EXPECT_EQ(ent.Impresas.size(), GetParam() ? 2u : 0u);
     EXPECT_EQ(Foto(f), antes);
-    EXPECT_FALSE(f.PError.Visible) << "the only change: the error banner is hidden";
+    EXPECT_FALSE(f.Ventana.PError.Visible) << "the only change: the error banner is hidden";
     EXPECT_TRUE(ent.Formas.empty());
 }
 

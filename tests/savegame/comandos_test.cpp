@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "board/entorno_falso.h"
-#include "board/ordenes.h"
+#include "board/juego.h"
 #include "juegos.h"
 #include "savegame/formato.h"
 
@@ -23,49 +23,49 @@ const std::string Carpeta = "/home/jugador/partidas";
 const std::string Fichero = Carpeta + "/domingo.sdk";
 
 bool SolucionActiva(const TFormPrincipal& f) {
-    return f.BSolucion.Enabled && f.LBSolucion.Enabled && f.LBSolucionR.Enabled && f.BDejarRojos.Enabled &&
-           f.LBDejarRojos.Enabled && f.LBDejarRojosR.Enabled && f.BVerPista.Enabled && f.LBVerPista.Enabled &&
-           f.LBVerPistasR.Enabled;
+    return f.Ventana.BSolucion.Enabled && f.Ventana.LBSolucion.Enabled && f.Ventana.LBSolucionR.Enabled && f.Ventana.BDejarRojos.Enabled &&
+           f.Ventana.LBDejarRojos.Enabled && f.Ventana.LBDejarRojosR.Enabled && f.Ventana.BVerPista.Enabled && f.Ventana.LBVerPista.Enabled &&
+           f.Ventana.LBVerPistasR.Enabled;
 }
 bool SolucionInactiva(const TFormPrincipal& f) {
-    return !f.BSolucion.Enabled && !f.LBSolucion.Enabled && !f.LBSolucionR.Enabled && !f.BDejarRojos.Enabled &&
-           !f.LBDejarRojos.Enabled && !f.LBDejarRojosR.Enabled && !f.BVerPista.Enabled &&
-           !f.LBVerPista.Enabled && !f.LBVerPistasR.Enabled;
+    return !f.Ventana.BSolucion.Enabled && !f.Ventana.LBSolucion.Enabled && !f.Ventana.LBSolucionR.Enabled && !f.Ventana.BDejarRojos.Enabled &&
+           !f.Ventana.LBDejarRojos.Enabled && !f.Ventana.LBDejarRojosR.Enabled && !f.Ventana.BVerPista.Enabled &&
+           !f.Ventana.LBVerPista.Enabled && !f.Ventana.LBVerPistasR.Enabled;
 }
 
 class SalvarCargar : public Partida {
 protected:
     // Puts the clock at h:m:s as the ticks would have left it.
     void Reloj(long long h, long long m, long long s) {
-        f.Horas = h;
-        f.Minutos = m;
-        f.Segundos = s;
-        f.LPHor.Caption = TFormPrincipal::DosCifras(h);
-        f.LPMin.Caption = TFormPrincipal::DosCifras(m);
-        f.LPseg.Caption = TFormPrincipal::DosCifras(s);
+        f.Variables.Horas = h;
+        f.Variables.Minutos = m;
+        f.Variables.Segundos = s;
+        f.Ventana.LPHor.Caption = DosCifras(h);
+        f.Ventana.LPMin.Caption = DosCifras(m);
+        f.Ventana.LPseg.Caption = DosCifras(s);
     }
     // Saves to that name; returns the lines that went into the file.
     std::vector<std::string> Salvar(const std::string& nombre = Fichero) {
         ent.EligeSalvar.push_back(nombre);
-        f.BSalvar2Click();
+        BSalvar2Click(f);
         return sdk::LeePartida(ent.Ficheros[nombre]).Lineas;
     }
     void Cargar(const std::string& nombre = Fichero) {
         ent.EligeAbrir.push_back(nombre);
-        f.BCargar2Click();
+        BCargar2Click(f);
     }
     // A new game with the first two free cells filled in and the clock at 0:12:05.
     void PartidaEmpezada() {
-        f.BNuevaPartida2Click();
+        BNuevaPartida2Click(f);
         int hechas = 0;
         for (int c = 0; c < NumCeldas && hechas < 2; ++c) {
             if (!f.Paneles[c].Caption.empty()) continue;
-            f.PClick(c);
-            f.BClick(f.EPartida[static_cast<std::size_t>(c)] - '0');
+            PClick(f, c);
+            BClick(f, f.Partida.EPartida[static_cast<std::size_t>(c)] - '0');
             ++hechas;
         }
         ASSERT_EQ(hechas, 2);
-        ASSERT_FALSE(f.LBPanel.empty());
+        ASSERT_FALSE(f.Variables.LBPanel.empty());
         Reloj(0, 12, 5);
     }
 };
@@ -73,7 +73,7 @@ protected:
 // ---- saving ---------------------------------------------------------------
 
 TEST_F(SalvarCargar, ElDialogoDeSalvarPideUnSdkYConfirmaSiSobrescribe) {
-    f.BSalvar2Click();
+    BSalvar2Click(f);
     ASSERT_EQ(ent.DialogosSalvar.size(), 1u);
     const DialogoFichero& d = ent.DialogosSalvar[0];
     EXPECT_EQ(d.Titulo, " Novenario.  Salvar Partida.");
@@ -84,14 +84,14 @@ TEST_F(SalvarCargar, ElDialogoDeSalvarPideUnSdkYConfirmaSiSobrescribe) {
     // Cancelled: nothing written, nothing said, the label as it was.
     EXPECT_TRUE(ent.Ficheros.empty());
     EXPECT_TRUE(ent.Mensajes.empty());
-    EXPECT_EQ(f.PFichero.Caption, "Fichero");
+    EXPECT_EQ(f.Ventana.PFichero.Caption, "Fichero");
 }
 
 TEST_F(SalvarCargar, ElTableroVacioDeLaSalidaSeGuardaComoElFicheroDeReferencia) {
     Salvar();
     EXPECT_EQ(ent.Ficheros[Fichero], LeeBytes(RutaSdk("vacia.sdk")));
-    EXPECT_EQ(f.ESalvarPartida, sdk::prueba::LineaVacia());
-    EXPECT_EQ(f.PFichero.Caption, " " + Fichero);
+    EXPECT_EQ(f.Partida.ESalvarPartida, sdk::prueba::LineaVacia());
+    EXPECT_EQ(f.Ventana.PFichero.Caption, " " + Fichero);
 }
 
 TEST_F(SalvarCargar, UnaPartidaCreadaLlevaLaColaConSolucionYNivel) {
@@ -102,9 +102,9 @@ TEST_F(SalvarCargar, UnaPartidaCreadaLlevaLaColaConSolucionYNivel) {
     ASSERT_EQ(linea.size(), 255u);
     EXPECT_EQ(linea.substr(162, 6), "001205");
     EXPECT_EQ(linea.substr(168, 5), "-----");
-    EXPECT_EQ(linea.substr(173, 81), f.EPartida);
+    EXPECT_EQ(linea.substr(173, 81), f.Partida.EPartida);
     EXPECT_EQ(linea.substr(254), "3");
-    EXPECT_EQ(std::vector<std::string>(lineas.begin() + 1, lineas.end()), f.LBPanel);
+    EXPECT_EQ(std::vector<std::string>(lineas.begin() + 1, lineas.end()), f.Variables.LBPanel);
     for (int c = 0; c < NumCeldas; ++c) {
         const Celda& p = f.Paneles[c];
         const std::string par = linea.substr(static_cast<std::size_t>(2 * c), 2);
@@ -121,15 +121,15 @@ TEST_F(SalvarCargar, SalvarNoTocaElTableroNiParaElReloj) {
     EXPECT_EQ(despues.PFichero, " " + Fichero);
     despues.PFichero = antes.PFichero;
     EXPECT_EQ(despues, antes);
-    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
 }
 
 TEST_F(SalvarCargar, UnaCarpetaSinPermisoDaElMensajeYNoTocaNiEtiquetaNiFicheroViejo) {
     Salvar();  // a first save that worked
     const std::string viejo = ent.Ficheros[Fichero];
     ent.SinPermiso.push_back(Carpeta);
-    f.BNuevaPartida2Click();
-    f.PFichero.Caption = " /otro/nombre.sdk";
+    BNuevaPartida2Click(f);
+    f.Ventana.PFichero.Caption = " /otro/nombre.sdk";
     const Foto antes(f);
 
     Salvar();
@@ -148,15 +148,15 @@ TEST_F(SalvarCargar, UnRelojDeMasDeCienHorasGuardaNoventaYNueveSinMoverLaLinea) 
     EXPECT_EQ(lineas[0].substr(162, 6), "990405");
     EXPECT_EQ(lineas[0].substr(168, 5), "-----");
     Cargar();
-    EXPECT_EQ(f.Horas, 99);
-    EXPECT_EQ(f.LPHor.Caption, "99");
-    EXPECT_EQ(f.EPartida, lineas[0].substr(173, 81));
+    EXPECT_EQ(f.Variables.Horas, 99);
+    EXPECT_EQ(f.Ventana.LPHor.Caption, "99");
+    EXPECT_EQ(f.Partida.EPartida, lineas[0].substr(173, 81));
 }
 
 // ---- loading --------------------------------------------------------------
 
 TEST_F(SalvarCargar, ElDialogoDeCargarPideUnSdkQueExista) {
-    f.BCargar2Click();
+    BCargar2Click(f);
     ASSERT_EQ(ent.DialogosAbrir.size(), 1u);
     const DialogoFichero& d = ent.DialogosAbrir[0];
     EXPECT_EQ(d.Titulo, " Novenario.  Abrir fichero  ( Cargar Partida ).");
@@ -169,20 +169,20 @@ TEST_F(SalvarCargar, ElDialogoDeCargarPideUnSdkQueExista) {
 
 TEST_F(SalvarCargar, SalvarYCargarDevuelveLaMismaPartida) {
     PartidaEmpezada();
-    f.Nivel = 4;  // the level the game was created at is what the file keeps
-    f.LBNivel.Caption = "Nivel par&Tida 4";
-    f.Paneles_Vacios = 46;
+    f.Variables.Nivel = 4;  // the level the game was created at is what the file keeps
+    f.Ventana.LBNivel.Caption = "Nivel par&Tida 4";
+    f.Variables.Paneles_Vacios = 46;
     Salvar();
     const std::string tablero = LeerRejilla(f);
     std::vector<bool> fijas;
     for (int c = 0; c < NumCeldas; ++c) fijas.push_back(f.Paneles[c].Color_ == Naranja);
-    const std::string solucion = f.EPartida;
-    const std::vector<std::string> movimientos = f.LBPanel;
+    const std::string solucion = f.Partida.EPartida;
+    const std::vector<std::string> movimientos = f.Variables.LBPanel;
 
-    f.BBorraTodoClick();
-    f.Nivel = 1;
-    f.LBNivel.Caption = "Nivel par&Tida 1";
-    f.LBReloj.Caption = "&Reloj No";
+    BBorraTodoClick(f);
+    f.Variables.Nivel = 1;
+    f.Ventana.LBNivel.Caption = "Nivel par&Tida 1";
+    f.Ventana.LBReloj.Caption = "&Reloj No";
     Cargar();
 
     EXPECT_EQ(LeerRejilla(f), tablero);
@@ -191,25 +191,25 @@ TEST_F(SalvarCargar, SalvarYCargarDevuelveLaMismaPartida) {
         EXPECT_EQ(p.Color_ == Naranja, fijas[static_cast<std::size_t>(c)]) << tablero::Nombre(c);
         EXPECT_EQ(p.Enabled, !fijas[static_cast<std::size_t>(c)]) << tablero::Nombre(c);
     }
-    EXPECT_EQ(f.EPartida, solucion);
-    EXPECT_EQ(f.LBPanel, movimientos);
-    EXPECT_EQ(f.Posicion_Lista, static_cast<int>(movimientos.size()) - 1);
-    EXPECT_TRUE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
-    EXPECT_EQ(f.Nivel, 4);
-    EXPECT_EQ(f.LBNivel.Caption, "Nivel par&Tida 4");
-    EXPECT_EQ(f.Paneles_Vacios, 46);
-    EXPECT_EQ(std::tie(f.Horas, f.Minutos, f.Segundos), std::make_tuple(0LL, 12LL, 5LL));
-    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj Si");
-    EXPECT_EQ(f.PFichero.Caption, " " + Fichero);
+    EXPECT_EQ(f.Partida.EPartida, solucion);
+    EXPECT_EQ(f.Variables.LBPanel, movimientos);
+    EXPECT_EQ(f.Variables.Posicion_Lista, static_cast<int>(movimientos.size()) - 1);
+    EXPECT_TRUE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
+    EXPECT_EQ(f.Variables.Nivel, 4);
+    EXPECT_EQ(f.Ventana.LBNivel.Caption, "Nivel par&Tida 4");
+    EXPECT_EQ(f.Variables.Paneles_Vacios, 46);
+    EXPECT_EQ(std::tie(f.Variables.Horas, f.Variables.Minutos, f.Variables.Segundos), std::make_tuple(0LL, 12LL, 5LL));
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj Si");
+    EXPECT_EQ(f.Ventana.PFichero.Caption, " " + Fichero);
     EXPECT_TRUE(SolucionActiva(f));
-    EXPECT_EQ(f.Hay_Fijos, Bandera::S);
+    EXPECT_EQ(f.Partida.Hay_Fijos, Bandera::S);
     EXPECT_TRUE(ent.Mensajes.empty());
 
     // The clock counts on from the saved time.
-    f.Timer02Timer();
-    EXPECT_EQ(f.LPseg.Caption, "06");
+    Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.LPseg.Caption, "06");
     // And the game saves again exactly as it was loaded.
     const std::string primero = ent.Ficheros[Fichero];
     Reloj(0, 12, 5);
@@ -221,8 +221,8 @@ TEST_F(SalvarCargar, ElFicheroDeReferenciaDeUnaPartidaCreadaSeCargaYSeGuardaIgua
     ent.Ficheros[Fichero] = LeeBytes(RutaSdk("creada.sdk"));
     Cargar();
     ASSERT_TRUE(ent.Mensajes.empty());
-    EXPECT_EQ(f.LPHor.Caption + f.LPMin.Caption + f.LPseg.Caption, "001205");
-    EXPECT_EQ(f.Nivel, 3);
+    EXPECT_EQ(f.Ventana.LPHor.Caption + f.Ventana.LPMin.Caption + f.Ventana.LPseg.Caption, "001205");
+    EXPECT_EQ(f.Variables.Nivel, 3);
     Salvar(Carpeta + "/copia.sdk");
     EXPECT_EQ(ent.Ficheros[Carpeta + "/copia.sdk"], ent.Ficheros[Fichero]);
 }
@@ -235,7 +235,7 @@ TEST_F(SalvarCargar, LasCasillasVerdesYAguamarinaVuelvenBlancasConSuValor) {
     En(f, b).Color_ = Aguamarina;
     Fijar(f, "P9_9", "4");
     Salvar();
-    f.BBorraTodoClick();
+    BBorraTodoClick(f);
     Cargar();
     EXPECT_EQ(En(f, b).Caption, "7");
     EXPECT_EQ(En(f, b).Color_, Blanco);
@@ -246,38 +246,38 @@ TEST_F(SalvarCargar, LasCasillasVerdesYAguamarinaVuelvenBlancasConSuValor) {
     EXPECT_FALSE(En(f, "P9_9").Enabled);
     // A fixed cell no longer answers clicks.
     f.ClickCelda(Idx("P9_9"));
-    EXPECT_NE(f.Panel_Activo, "P9_9");
+    EXPECT_NE(f.Variables.Panel_Activo, "P9_9");
 }
 
 TEST_F(SalvarCargar, SinCasillasFijasLaSolucionLaPistaYDejaFijosQuedanApagados) {
     // A game in progress with givens has those commands on.
-    f.BNuevaPartida2Click();
+    BNuevaPartida2Click(f);
     ASSERT_TRUE(SolucionActiva(f));
     std::string linea;
     for (int n = 0; n < NumCeldas; ++n) linea += n == 40 ? "5B" : " B";
     ent.Ficheros[Fichero] = sdk::EscribePartida({linea + "000102"});
     Cargar();
-    EXPECT_EQ(f.Hay_Fijos, Bandera::N);
+    EXPECT_EQ(f.Partida.Hay_Fijos, Bandera::N);
     EXPECT_TRUE(SolucionInactiva(f));
     EXPECT_EQ(f.Paneles[40].Caption, "5");
-    EXPECT_TRUE(f.EPartida.empty());
-    EXPECT_FALSE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
-    EXPECT_EQ(f.Posicion_Lista, 0);
+    EXPECT_TRUE(f.Partida.EPartida.empty());
+    EXPECT_FALSE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
+    EXPECT_EQ(f.Variables.Posicion_Lista, 0);
 }
 
 TEST_F(SalvarCargar, UnFicheroSinColaConservaElNivelDeLaPartidaEnCurso) {
-    f.Nivel = 5;
-    f.LBNivel.Caption = "Nivel par&Tida 5";
-    f.Paneles_Vacios = 51;
-    f.EPartida = sdk::prueba::Solucion;
+    f.Variables.Nivel = 5;
+    f.Ventana.LBNivel.Caption = "Nivel par&Tida 5";
+    f.Variables.Paneles_Vacios = 51;
+    f.Partida.EPartida = sdk::prueba::Solucion;
     ent.Ficheros[Fichero] = LeeBytes(RutaSdk("vacia.sdk"));
     Cargar();
-    EXPECT_EQ(f.Nivel, 5);
-    EXPECT_EQ(f.LBNivel.Caption, "Nivel par&Tida 5");
-    EXPECT_EQ(f.Paneles_Vacios, 51);
-    EXPECT_TRUE(f.EPartida.empty());
-    EXPECT_TRUE(f.ENivel_Juego.empty());
+    EXPECT_EQ(f.Variables.Nivel, 5);
+    EXPECT_EQ(f.Ventana.LBNivel.Caption, "Nivel par&Tida 5");
+    EXPECT_EQ(f.Variables.Paneles_Vacios, 51);
+    EXPECT_TRUE(f.Partida.EPartida.empty());
+    EXPECT_TRUE(f.Partida.ENivel_Juego.empty());
 }
 
 TEST_F(SalvarCargar, ElDigitoDeNivelSoloCuentaDeUnoACinco) {
@@ -290,16 +290,16 @@ TEST_F(SalvarCargar, ElDigitoDeNivelSoloCuentaDeUnoACinco) {
                                   {"0", 2, 31}, {"6", 2, 31}, {" ", 2, 31}, {"x", 2, 31}};
     for (const Caso& caso : casos) {
         SCOPED_TRACE("nivel '" + caso.digito + "'");
-        f.Nivel = 2;
-        f.LBNivel.Caption = "Nivel par&Tida 2";
-        f.Paneles_Vacios = 31;
+        f.Variables.Nivel = 2;
+        f.Ventana.LBNivel.Caption = "Nivel par&Tida 2";
+        f.Variables.Paneles_Vacios = 31;
         ent.Ficheros[Fichero] = sdk::EscribePartida({sdk::prueba::LineaVacia() + "-----" + sdk::prueba::Solucion +
                                                      caso.digito});
         Cargar();
-        EXPECT_EQ(f.Nivel, caso.nivel);
-        EXPECT_EQ(f.LBNivel.Caption, "Nivel par&Tida " + std::to_string(caso.nivel));
-        EXPECT_EQ(f.Paneles_Vacios, caso.vacios);
-        EXPECT_EQ(f.EPartida, sdk::prueba::Solucion);
+        EXPECT_EQ(f.Variables.Nivel, caso.nivel);
+        EXPECT_EQ(f.Ventana.LBNivel.Caption, "Nivel par&Tida " + std::to_string(caso.nivel));
+        EXPECT_EQ(f.Variables.Paneles_Vacios, caso.vacios);
+        EXPECT_EQ(f.Partida.EPartida, sdk::prueba::Solucion);
     }
 }
 
@@ -308,11 +308,11 @@ TEST_F(SalvarCargar, LosMovimientosCargadosSeRecorrenHaciaAtrasYAdelante) {
     linea.replace(0, 2, "6B");  // P1_1 holds the 6 entered last
     ent.Ficheros[Fichero] = sdk::EscribePartida({linea, "P1_1--B", "P1_1--4", "P1_1--4", "P1_1--6", ""});
     Cargar();
-    ASSERT_EQ(f.LBPanel, (std::vector<std::string>{"P1_1--B", "P1_1--4", "P1_1--4", "P1_1--6"}));
-    EXPECT_EQ(f.Posicion_Lista, 3);
+    ASSERT_EQ(f.Variables.LBPanel, (std::vector<std::string>{"P1_1--B", "P1_1--4", "P1_1--4", "P1_1--6"}));
+    EXPECT_EQ(f.Variables.Posicion_Lista, 3);
     f.ClickAtras();
     EXPECT_EQ(En(f, "P1_1").Caption, "4");
-    EXPECT_TRUE(f.BAdelante.Enabled);
+    EXPECT_TRUE(f.Ventana.BAdelante.Enabled);
     f.ClickAdelante();
     EXPECT_EQ(En(f, "P1_1").Caption, "6");
 }
@@ -337,8 +337,8 @@ TEST_F(SalvarCargar, TrasCargarSeRecalculanCandidatosSeleccionYCasillasSinSalida
     EXPECT_TRUE(sin_salida.PSD.empty());
     EXPECT_EQ(sin_salida.Color_, Granate);
     EXPECT_EQ(En(f, NombreEn(2, 9)).PSD.find('9'), std::string::npos);
-    EXPECT_FALSE(f.Panel_Activo.empty());
-    EXPECT_EQ(f.Paneles[tablero::Indice(f.Panel_Activo)].Color_, Verde);
+    EXPECT_FALSE(f.Variables.Panel_Activo.empty());
+    EXPECT_EQ(f.Paneles[tablero::Indice(f.Variables.Panel_Activo)].Color_, Verde);
 }
 
 TEST_F(SalvarCargar, LosFicherosDeOtrosEditoresCarganLoMismoQueElNuestro) {
@@ -353,7 +353,7 @@ TEST_F(SalvarCargar, LosFicherosDeOtrosEditoresCarganLoMismoQueElNuestro) {
             sdk::EscribePartida(caso.creada ? sdk::prueba::JuegoCreado() : sdk::prueba::JuegoAMano());
         Cargar();
         const Foto nuestro(f);
-        f.BBorraTodoClick();
+        BBorraTodoClick(f);
         ent.Ficheros[Fichero] = LeeBytes(RutaSdk(caso.fichero));
         Cargar();
         EXPECT_TRUE(ent.Mensajes.empty());
@@ -363,25 +363,25 @@ TEST_F(SalvarCargar, LosFicherosDeOtrosEditoresCarganLoMismoQueElNuestro) {
 
 TEST_F(SalvarCargar, CargarEsconDeElCursorDeCasillaFija) {
     Fijar(f, "P1_1", "5");
-    f.PMenti.Show();
+    f.Ventana.PMenti.Show();
     ent.Ficheros[Fichero] = LeeBytes(RutaSdk("vacia.sdk"));
     Cargar();
-    EXPECT_FALSE(f.PMenti.Visible);
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
 }
 
 // ---- what a load may not cost ---------------------------------------------
 
 TEST_F(SalvarCargar, CancelarElDialogoDeCargarSoloApagaLaPista) {
     PartidaEmpezada();
-    f.BPistaClick();
-    ASSERT_EQ(f.Pista_Activa, Bandera::S);
-    ASSERT_TRUE(f.Shape1.Visible);
+    BPistaClick(f);
+    ASSERT_EQ(f.Variables.Pista_Activa, Bandera::S);
+    ASSERT_TRUE(f.Ventana.Shape1.Visible);
     Foto antes(f);
 
-    f.BCargar2Click();
+    BCargar2Click(f);
     EXPECT_EQ(ent.DialogosAbrir.size(), 1u);
-    EXPECT_EQ(f.Pista_Activa, Bandera::N);
-    EXPECT_FALSE(f.Shape1.Visible);
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::N);
+    EXPECT_FALSE(f.Ventana.Shape1.Visible);
     antes.Pista_Activa = Bandera::N;
     antes.Shape1 = false;
     EXPECT_EQ(Foto(f), antes);
@@ -390,13 +390,13 @@ TEST_F(SalvarCargar, CancelarElDialogoDeCargarSoloApagaLaPista) {
 TEST_F(SalvarCargar, UnFicheroQueYaNoExisteNoVaciaElTableroPeroRecalcula) {
     PartidaEmpezada();
     const std::string tablero = LeerRejilla(f);
-    const std::vector<std::string> movimientos = f.LBPanel;
+    const std::vector<std::string> movimientos = f.Variables.LBPanel;
     f.Paneles[80].PSD = "basura";
     Cargar(Carpeta + "/borrado.sdk");
     EXPECT_EQ(LeerRejilla(f), tablero);
-    EXPECT_EQ(f.LBPanel, movimientos);
+    EXPECT_EQ(f.Variables.LBPanel, movimientos);
     EXPECT_NE(f.Paneles[80].PSD, "basura");
-    EXPECT_EQ(f.PFichero.Caption, "Fichero");
+    EXPECT_EQ(f.Ventana.PFichero.Caption, "Fichero");
     EXPECT_TRUE(ent.Mensajes.empty());
 }
 
@@ -417,7 +417,7 @@ TEST_F(SalvarCargar, UnFicheroQueNoSePuedeCargarDejaLaPartidaEnCursoComoEstaba) 
         {"binario", std::string("\x00\xff\x7f{\\rtf", 8), "'' is not a valid integer value"},
     };
     PartidaEmpezada();
-    f.PFichero.Caption = " /antes.sdk";
+    f.Ventana.PFichero.Caption = " /antes.sdk";
     const Foto antes(f);
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.que);
@@ -440,7 +440,7 @@ TEST_F(SalvarCargar, UnFicheroIlegibleLoDiceYNoTocaNada) {
     ASSERT_EQ(ent.Mensajes.size(), 1u);
     EXPECT_EQ(ent.Mensajes[0].first, "No se puede leer el fichero \"" + Fichero + "\"");
     EXPECT_EQ(ent.Mensajes[0].second, " Novenario. v.4.0");
-    EXPECT_TRUE(f.MEntrada1.empty());
+    EXPECT_TRUE(f.Partida.MEntrada1.empty());
     EXPECT_EQ(Foto(f), antes);
 }
 
@@ -465,13 +465,13 @@ TEST_P(PartidaNombrada, SeCargaComoConCargarPartida) {
         if (GetParam().ilegible) e->Ilegibles.push_back(Fichero);
     }
     ent_dialogo.EligeAbrir.push_back(Fichero);
-    dialogo.BCargar2Click();
-    f.Abrir_Partida(Fichero);
+    BCargar2Click(dialogo);
+    Abrir_Partida(f, Fichero);
     EXPECT_TRUE(ent.DialogosAbrir.empty());
     EXPECT_EQ(ent.Mensajes, ent_dialogo.Mensajes);
     EXPECT_EQ(Foto(f), Foto(dialogo));
     // A file that loads leaves its name at the top; one that does not, none.
-    EXPECT_EQ(f.PFichero.Caption, ent.Mensajes.empty() ? " " + Fichero : "Fichero");
+    EXPECT_EQ(f.Ventana.PFichero.Caption, ent.Mensajes.empty() ? " " + Fichero : "Fichero");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -485,13 +485,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SalvarCargar, UnaPartidaNombradaQueNoExisteSeDiceYNoTocaNada) {
     PartidaEmpezada();
-    f.PError.Show();
+    f.Ventana.PError.Show();
     const Foto antes(f);
-    f.Abrir_Partida(Carpeta + "/no_esta.sdk");
+    Abrir_Partida(f, Carpeta + "/no_esta.sdk");
     ASSERT_EQ(ent.Mensajes.size(), 1u);
     EXPECT_EQ(ent.Mensajes[0].first, "No se puede leer el fichero \"" + Carpeta + "/no_esta.sdk\"");
     EXPECT_EQ(ent.Mensajes[0].second, " Novenario. v.4.0");
-    EXPECT_FALSE(f.PError.Visible);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
     EXPECT_EQ(Foto(f), antes);
 }
 
@@ -509,14 +509,14 @@ TEST_F(SalvarCargar, UnFicheroDemasiadoGrandeLoDiceSinLeerloYNoTocaNada) {
         Cargar();
         if (largo <= sdk::MaximoFichero) {
             EXPECT_TRUE(ent.Mensajes.empty());
-            EXPECT_EQ(f.PFichero.Caption, " " + Fichero);
+            EXPECT_EQ(f.Ventana.PFichero.Caption, " " + Fichero);
             continue;
         }
         ASSERT_EQ(ent.Mensajes.size(), 1u);
         EXPECT_EQ(ent.Mensajes[0].first, "El fichero \"" + Fichero +
                                              "\" es demasiado grande para ser una partida de Novenario (más de 16 "
                                              "MB); no se ha leído");
-        EXPECT_TRUE(f.MEntrada1.empty());
+        EXPECT_TRUE(f.Partida.MEntrada1.empty());
         EXPECT_EQ(Foto(f), antes);
     }
 }
@@ -524,15 +524,15 @@ TEST_F(SalvarCargar, UnFicheroDemasiadoGrandeLoDiceSinLeerloYNoTocaNada) {
 // ---- the file name ----------------------------------------------------------
 
 TEST_F(SalvarCargar, LaAyudaSobreElNombreMuestraElNombreEntero) {
-    f.PFicheroMouseMove();
-    EXPECT_EQ(f.PFichero.Hint, " Fichero ");
+    PFicheroMouseMove(f);
+    EXPECT_EQ(f.Ventana.PFichero.Hint, " Fichero ");
     Salvar();
-    f.PFicheroMouseMove();
-    f.Image1MouseMove();
-    EXPECT_EQ(f.PFichero.Hint, "  " + Fichero + " ");
-    EXPECT_EQ(f.Image1.Hint, "  " + Fichero + " ");
-    f.BNuevaPartida2Click();
-    EXPECT_EQ(f.PFichero.Caption, "Fichero");
+    PFicheroMouseMove(f);
+    Image1MouseMove(f);
+    EXPECT_EQ(f.Ventana.PFichero.Hint, "  " + Fichero + " ");
+    EXPECT_EQ(f.Ventana.Image1.Hint, "  " + Fichero + " ");
+    BNuevaPartida2Click(f);
+    EXPECT_EQ(f.Ventana.PFichero.Caption, "Fichero");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "board/entorno_falso.h"
-#include "setup/aleatorio.h"
+#include "board/aleatorio.h"
 
 namespace novenario::prueba {
 namespace {
@@ -27,7 +27,7 @@ TEST(Aleatorio, EmpiezaEnCero) {
     EXPECT_EQ(a.Semilla(), 0u);
     EntornoFalso ent;
     TFormPrincipal f(ent);
-    EXPECT_EQ(f.Generador.Semilla(), 0u);
+    EXPECT_EQ(f.Motor.Generador.Semilla(), 0u);
 }
 
 // The first draws from seed 0, worked by hand: the seed goes 0 -> 1 ->
@@ -96,11 +96,11 @@ TEST(Temporizador01, CadaTicSorteaLosCuatroPanelesEnOrden) {
     Regla r;
     auto texto = [](std::uint32_t v, const char* cero) { return v == 0 ? std::string(cero) : std::to_string(v); };
     for (int i = 0; i < 3000; ++i) {
-        f.Timer01Timer();
-        ASSERT_EQ(f.PNumero.Caption, texto(r.Sorteo(9), "9")) << "tick " << i;
-        ASSERT_EQ(f.PPanel.Caption, texto(r.Sorteo(9), "9")) << "tick " << i;
-        ASSERT_EQ(f.PPosicion.Caption, texto(r.Sorteo(9), "9")) << "tick " << i;
-        ASSERT_EQ(f.PBorro.Caption, texto(r.Sorteo(81), "81")) << "tick " << i;
+        Timer01Timer(f);
+        ASSERT_EQ(f.Motor.PNumero.Caption, texto(r.Sorteo(9), "9")) << "tick " << i;
+        ASSERT_EQ(f.Motor.PPanel.Caption, texto(r.Sorteo(9), "9")) << "tick " << i;
+        ASSERT_EQ(f.Motor.PPosicion.Caption, texto(r.Sorteo(9), "9")) << "tick " << i;
+        ASSERT_EQ(f.Motor.PBorro.Caption, texto(r.Sorteo(81), "81")) << "tick " << i;
     }
 }
 
@@ -112,11 +112,11 @@ TEST(Temporizador01, RangosDeLosPaneles) {
     const int tics = 81 * 400;
     std::map<std::string, int> numero, panel, posicion, borro;
     for (int i = 0; i < tics; ++i) {
-        f.Timer01Timer();
-        ++numero[f.PNumero.Caption];
-        ++panel[f.PPanel.Caption];
-        ++posicion[f.PPosicion.Caption];
-        ++borro[f.PBorro.Caption];
+        Timer01Timer(f);
+        ++numero[f.Motor.PNumero.Caption];
+        ++panel[f.Motor.PPanel.Caption];
+        ++posicion[f.Motor.PPosicion.Caption];
+        ++borro[f.Motor.PBorro.Caption];
     }
     for (const auto* cuenta : {&numero, &panel, &posicion}) {
         EXPECT_EQ(cuenta->size(), 9u);
@@ -174,14 +174,14 @@ TEST_P(TicsDelReloj, IgualQueUnTemporizadorDeDiezMilisegundos) {
     TFormPrincipal derivado(reloj), tictac(temporizador);
     for (long long ms : c.lecturas) {
         reloj.Reloj = 123456 + ms;
-        derivado.Timer01_Al_Dia();
+        Timer01_Al_Dia(derivado);
     }
-    for (int i = 0; i < c.tics; ++i) tictac.Timer01Timer();
-    EXPECT_EQ(derivado.Tics_Timer01, c.tics);
-    EXPECT_EQ(derivado.Generador.Semilla(), tictac.Generador.Semilla());
-    for (auto panel : {&TFormPrincipal::PNumero, &TFormPrincipal::PPanel, &TFormPrincipal::PPosicion,
-                       &TFormPrincipal::PBorro})
-        EXPECT_EQ((derivado.*panel).Caption, (tictac.*panel).Caption);
+    for (int i = 0; i < c.tics; ++i) Timer01Timer(tictac);
+    EXPECT_EQ(derivado.Motor.Tics_Timer01, c.tics);
+    EXPECT_EQ(derivado.Motor.Generador.Semilla(), tictac.Motor.Generador.Semilla());
+    for (auto panel : {&VariablesMotor::PNumero, &VariablesMotor::PPanel, &VariablesMotor::PPosicion,
+                       &VariablesMotor::PBorro})
+        EXPECT_EQ((derivado.Motor.*panel).Caption, (tictac.Motor.*panel).Caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,11 +204,11 @@ TEST(TicsDelReloj, LaNuevaPartidaEsLaDelTemporizador) {
         ASSERT_TRUE(derivado.FormCreate());
         ASSERT_TRUE(tictac.FormCreate());
         reloj.Reloj = 10LL * tics + 3;
-        for (int i = 0; i < tics; ++i) tictac.Timer01Timer();
-        derivado.BNuevaPartida2Click();
-        tictac.BNuevaPartida2Click();
-        EXPECT_EQ(derivado.EPartida, tictac.EPartida) << tics << " ticks";
-        EXPECT_EQ(derivado.RBorroPaneles, tictac.RBorroPaneles) << tics << " ticks";
+        for (int i = 0; i < tics; ++i) Timer01Timer(tictac);
+        BNuevaPartida2Click(derivado);
+        BNuevaPartida2Click(tictac);
+        EXPECT_EQ(derivado.Partida.EPartida, tictac.Partida.EPartida) << tics << " ticks";
+        EXPECT_EQ(derivado.Motor.RBorroPaneles, tictac.Motor.RBorroPaneles) << tics << " ticks";
         EXPECT_EQ(LeerRejilla(derivado), LeerRejilla(tictac)) << tics << " ticks";
     }
 }

@@ -1,7 +1,7 @@
 // Fixed cells and the end of a game: the board-wide routines of the work
 // form, "Deja fijos", "Borrar todo" and the end-of-game test.
 #include "board/entorno_falso.h"
-#include "board/ordenes.h"
+#include "board/juego.h"
 
 namespace novenario::prueba {
 namespace {
@@ -85,21 +85,21 @@ INSTANTIATE_TEST_SUITE_P(
 // solution are emptied; colours and enabled flags stay.
 TEST_F(Partida, NuevaPartidaEscribeLaSolucionEnOrdenDeNombres) {
     Fijar(f, "P5_5", "3");
-    f.EPartida = EnOrdenDeNombres(RejillaResuelta());
+    f.Partida.EPartida = EnOrdenDeNombres(RejillaResuelta());
     Ejecuta_Trabajo(f, "Nueva Partida");
     EXPECT_EQ(LeerRejilla(f), RejillaResuelta());
     EXPECT_EQ(En(f, "P5_5").Color_, Naranja);
     EXPECT_FALSE(En(f, "P5_5").Enabled);
     EXPECT_EQ(En(f, "P1_1").Color_, Verde);
 
-    f.EPartida = "123";
+    f.Partida.EPartida = "123";
     Ejecuta_Trabajo(f, "Nueva Partida");
     EXPECT_EQ(En(f, "P1_1").Caption, "1");
     EXPECT_EQ(En(f, "P1_2").Caption, "2");
     EXPECT_EQ(En(f, "P1_3").Caption, "3");
     for (int c = 3; c < NumCeldas; ++c) EXPECT_EQ(f.Paneles[c].Caption, "") << tablero::Nombre(c);
 
-    f.EPartida = "";
+    f.Partida.EPartida = "";
     Ejecuta_Trabajo(f, "Nueva Partida");
     EXPECT_EQ(LeerRejilla(f), std::string(81, '.'));
 }
@@ -120,9 +120,9 @@ class FinPartida : public Partida, public ::testing::WithParamInterface<CasoFin>
 // Finished means every cell holds something; the digits are not compared.
 TEST_P(FinPartida, TerminadaSoloConLasOchentaYUnaLlenas) {
     CargarRejilla(f, GetParam().rejilla);
-    f.Partida_Terminada = Bandera::S;
+    f.Variables.Partida_Terminada = Bandera::S;
     Ejecuta_Trabajo(f, "Fin Partida");
-    EXPECT_EQ(f.Partida_Terminada, GetParam().terminada);
+    EXPECT_EQ(f.Variables.Partida_Terminada, GetParam().terminada);
     EXPECT_TRUE(ent.Formas.empty()) << "the test itself shows nothing";
 }
 
@@ -140,7 +140,7 @@ TEST_F(Partida, FinPartidaNoRecortaLosValores) {
     CargarRejilla(f, RejillaResuelta());
     En(f, "P6_2").Caption = " ";
     Ejecuta_Trabajo(f, "Fin Partida");
-    EXPECT_EQ(f.Partida_Terminada, Bandera::S);
+    EXPECT_EQ(f.Variables.Partida_Terminada, Bandera::S);
 }
 
 // ---------------------------------------------------------------------------
@@ -152,18 +152,18 @@ protected:
     void Preparar() {
         Fijar(f, "P1_1", "5");
         Fijar(f, "P2_2", "8");
-        f.Disponibles();
+        Disponibles(f);
         Seleccionar("P4_4");
-        f.BClick(1);
+        BClick(f, 1);
         Seleccionar("P9_9");
-        f.BClick(2);
+        BClick(f, 2);
         Seleccionar("P5_5");
-        f.BClick(3);
-        f.BAdelante.Enabled = true;
-        f.PError.Show();
-        f.PTeclasNum.Hide();
-        f.PTeclasCarga.Show();
-        f.PContador_Jug.Caption = "00001234";
+        BClick(f, 3);
+        f.Ventana.BAdelante.Enabled = true;
+        f.Ventana.PError.Show();
+        f.Ventana.PTeclasNum.Hide();
+        f.Ventana.PTeclasCarga.Show();
+        f.Ventana.PContador_Jug.Caption = "00001234";
     }
 };
 
@@ -171,28 +171,28 @@ protected:
 // history starts afresh; the first free cell is selected.
 TEST_F(DejaFijos, VuelveALasCeldasFijas) {
     Preparar();
-    f.EPartida = "guardada";
-    f.BReloj2Click();
-    f.Timer02Timer();
-    f.BDejarRojos2Click();
+    f.Partida.EPartida = "guardada";
+    BReloj2Click(f);
+    Timer02Timer(f);
+    BDejarRojos2Click(f);
     EXPECT_EQ(LeerRejilla(f), Rejilla({{"P1_1", '5'}, {"P2_2", '8'}}));
-    EXPECT_TRUE(f.LBPanel.empty());
-    EXPECT_EQ(f.Posicion_Lista, 0);
-    EXPECT_FALSE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_FALSE(f.PTBorrar.Visible);
-    EXPECT_TRUE(f.PTeclasNum.Visible);
-    EXPECT_FALSE(f.PTeclasCarga.Visible);
-    EXPECT_EQ(f.PContador_Jug.Caption, "0");
-    EXPECT_EQ(f.Panel_Activo, "P1_2");
+    EXPECT_TRUE(f.Variables.LBPanel.empty());
+    EXPECT_EQ(f.Variables.Posicion_Lista, 0);
+    EXPECT_FALSE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_FALSE(f.Ventana.PTBorrar.Visible);
+    EXPECT_TRUE(f.Ventana.PTeclasNum.Visible);
+    EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible);
+    EXPECT_EQ(f.Ventana.PContador_Jug.Caption, "0");
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_2");
     EXPECT_EQ(En(f, "P1_2").Color_, Verde);
     EXPECT_EQ(En(f, "P1_1").Color_, Naranja);
     EXPECT_EQ(En(f, "P9_8").PND, "") << "the candidates follow";
     // The clock and the stored solution are untouched.
-    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
-    EXPECT_EQ(f.LPseg.Caption, "01");
-    EXPECT_EQ(f.EPartida, "guardada");
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.Ventana.LPseg.Caption, "01");
+    EXPECT_EQ(f.Partida.EPartida, "guardada");
 }
 
 // After a "Calcula" run the player's digits are aqua and stay; the solver's
@@ -202,8 +202,8 @@ TEST_F(DejaFijos, ConservaLasAguamarinas) {
     CargarRejilla(f, Rejilla({{"P1_1", '5'}, {"P3_3", '6'}, {"P7_7", '4'}}));
     En(f, "P3_3").Color_ = Aguamarina;
     En(f, "P7_7").Color_ = Blanco;
-    f.Panel_Activo = "P9_9";
-    f.BDejarRojos2Click();
+    f.Variables.Panel_Activo = "P9_9";
+    BDejarRojos2Click(f);
     EXPECT_EQ(En(f, "P3_3").Caption, "6");
     EXPECT_EQ(En(f, "P7_7").Caption, "");
     EXPECT_EQ(En(f, "P1_1").Caption, "5");
@@ -213,10 +213,10 @@ TEST_F(DejaFijos, ConservaLasAguamarinas) {
 // in its next step.
 TEST_F(DejaFijos, LaCeldaSeleccionadaTambienSeVacia) {
     Seleccionar("P6_6");
-    f.BClick(7);
+    BClick(f, 7);
     Ejecuta_Trabajo(f, "Captura Fijos");
     EXPECT_EQ(En(f, "P6_6").Caption, "7");
-    f.BDejarRojos2Click();
+    BDejarRojos2Click(f);
     EXPECT_EQ(En(f, "P6_6").Caption, "");
 }
 
@@ -225,13 +225,13 @@ TEST_F(DejaFijos, ConElMarcadorSobreUnaFijaNoLaVacia) {
     Fijar(f, "P1_2", "4");
     Seleccionar("P1_1");
     Ejecuta_Cursores(f, "Mover Derecha");
-    ASSERT_TRUE(f.PMenti.Visible);
-    ASSERT_EQ(f.Panel_Activo, "P1_2");
-    f.BDejarRojos2Click();
+    ASSERT_TRUE(f.Ventana.PMenti.Visible);
+    ASSERT_EQ(f.Variables.Panel_Activo, "P1_2");
+    BDejarRojos2Click(f);
     EXPECT_EQ(En(f, "P1_2").Caption, "4");
     EXPECT_EQ(En(f, "P1_2").Color_, Naranja);
-    EXPECT_FALSE(f.PMenti.Visible);
-    EXPECT_EQ(f.Panel_Activo, "P1_1");
+    EXPECT_FALSE(f.Ventana.PMenti.Visible);
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
 }
 
 // ---------------------------------------------------------------------------
@@ -241,28 +241,28 @@ class BorrarTodo : public Partida {
 protected:
     void Jugar() {
         Fijar(f, "P2_2", "8");
-        f.Disponibles();
+        Disponibles(f);
         Seleccionar("P4_4");
-        f.BClick(1);
+        BClick(f, 1);
         En(f, "P9_9").Color_ = Aguamarina;
-        f.EPartida = EnOrdenDeNombres(RejillaResuelta());
-        f.PFichero.Caption = "partida.sdk";
-        f.BPistaClick();
-        for (Control* c : {&f.BSolucion, &f.LBSolucion, &f.LBSolucionR, &f.BDejarRojos, &f.LBDejarRojos,
-                           &f.LBDejarRojosR, &f.BVerPista, &f.LBVerPista, &f.LBVerPistasR})
+        f.Partida.EPartida = EnOrdenDeNombres(RejillaResuelta());
+        f.Ventana.PFichero.Caption = "partida.sdk";
+        BPistaClick(f);
+        for (Control* c : {&f.Ventana.BSolucion, &f.Ventana.LBSolucion, &f.Ventana.LBSolucionR, &f.Ventana.BDejarRojos, &f.Ventana.LBDejarRojos,
+                           &f.Ventana.LBDejarRojosR, &f.Ventana.BVerPista, &f.Ventana.LBVerPista, &f.Ventana.LBVerPistasR})
             c->Enabled = true;
-        f.BReloj2Click();
-        for (int i = 0; i < 3725; ++i) f.Timer02Timer();
-        f.PTeclasCarga.Show();
-        f.PError.Show();
-        f.PContador_Jug.Caption = "00000077";
-        f.Nivel = 5;
+        BReloj2Click(f);
+        for (int i = 0; i < 3725; ++i) Timer02Timer(f);
+        f.Ventana.PTeclasCarga.Show();
+        f.Ventana.PError.Show();
+        f.Ventana.PContador_Jug.Caption = "00000077";
+        f.Variables.Nivel = 5;
     }
 };
 
 TEST_F(BorrarTodo, DejaUnTableroVacioSinPartida) {
     Jugar();
-    f.BBorraTodoClick();
+    BBorraTodoClick(f);
     for (int c = 0; c < NumCeldas; ++c) {
         const Celda& celda = f.Paneles[c];
         EXPECT_EQ(celda.Caption, "") << tablero::Nombre(c);
@@ -272,41 +272,41 @@ TEST_F(BorrarTodo, DejaUnTableroVacioSinPartida) {
         // The last step recomputes the candidates of the empty board.
         EXPECT_EQ(celda.PSD, "123456789") << tablero::Nombre(c);
     }
-    EXPECT_EQ(f.Panel_Activo, "P1_1");
-    EXPECT_EQ(f.EPartida, "");
-    EXPECT_TRUE(f.LBPanel.empty());
-    EXPECT_EQ(f.Posicion_Lista, 0);
-    EXPECT_FALSE(f.BAtras.Enabled);
-    EXPECT_FALSE(f.BAdelante.Enabled);
-    EXPECT_EQ(f.PFichero.Caption, "Fichero");
-    EXPECT_EQ(f.PMensaje.Caption, "");
-    EXPECT_EQ(f.PContador_Jug.Caption, "0");
-    EXPECT_FALSE(f.PError.Visible);
-    EXPECT_FALSE(f.PTeclasCarga.Visible);
-    EXPECT_TRUE(f.PTeclasNum.Visible);
-    for (const Control* c : {&f.BSolucion, &f.LBSolucion, &f.LBSolucionR, &f.BDejarRojos, &f.LBDejarRojos,
-                             &f.LBDejarRojosR, &f.BVerPista, &f.LBVerPista, &f.LBVerPistasR})
+    EXPECT_EQ(f.Variables.Panel_Activo, "P1_1");
+    EXPECT_EQ(f.Partida.EPartida, "");
+    EXPECT_TRUE(f.Variables.LBPanel.empty());
+    EXPECT_EQ(f.Variables.Posicion_Lista, 0);
+    EXPECT_FALSE(f.Ventana.BAtras.Enabled);
+    EXPECT_FALSE(f.Ventana.BAdelante.Enabled);
+    EXPECT_EQ(f.Ventana.PFichero.Caption, "Fichero");
+    EXPECT_EQ(f.Ventana.PMensaje.Caption, "");
+    EXPECT_EQ(f.Ventana.PContador_Jug.Caption, "0");
+    EXPECT_FALSE(f.Ventana.PError.Visible);
+    EXPECT_FALSE(f.Ventana.PTeclasCarga.Visible);
+    EXPECT_TRUE(f.Ventana.PTeclasNum.Visible);
+    for (const Control* c : {&f.Ventana.BSolucion, &f.Ventana.LBSolucion, &f.Ventana.LBSolucionR, &f.Ventana.BDejarRojos, &f.Ventana.LBDejarRojos,
+                             &f.Ventana.LBDejarRojosR, &f.Ventana.BVerPista, &f.Ventana.LBVerPista, &f.Ventana.LBVerPistasR})
         EXPECT_FALSE(c->Enabled);
-    EXPECT_FALSE(f.Shape1.Visible);
-    EXPECT_EQ(f.Pista_Activa, Bandera::S) << "the hint switch itself keeps its state";
-    EXPECT_EQ(f.Nivel, 5) << "the level does not change";
+    EXPECT_FALSE(f.Ventana.Shape1.Visible);
+    EXPECT_EQ(f.Variables.Pista_Activa, Bandera::S) << "the hint switch itself keeps its state";
+    EXPECT_EQ(f.Variables.Nivel, 5) << "the level does not change";
 }
 
 // The clock is stopped and reset; its switch label is not touched.
 TEST_F(BorrarTodo, ParaYPoneACeroElReloj) {
     Jugar();
-    ASSERT_EQ(f.LPHor.Caption, "01");
-    f.BBorraTodoClick();
-    EXPECT_EQ(f.Reloj_Activo, Bandera::N);
-    EXPECT_EQ(f.Segundos + f.Minutos + f.Horas, 0);
-    for (const Control* l : {&f.LPHor, &f.LPMin, &f.LPseg}) EXPECT_EQ(l->Caption, "00");
+    ASSERT_EQ(f.Ventana.LPHor.Caption, "01");
+    BBorraTodoClick(f);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.Variables.Segundos + f.Variables.Minutos + f.Variables.Horas, 0);
+    for (const Control* l : {&f.Ventana.LPHor, &f.Ventana.LPMin, &f.Ventana.LPseg}) EXPECT_EQ(l->Caption, "00");
     // The switch tells the clock is off, and a click switches it on again.
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");
-    f.Timer02Timer();
-    EXPECT_EQ(f.LPseg.Caption, "00");
-    f.BReloj2Click();
-    EXPECT_EQ(f.Reloj_Activo, Bandera::S);
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj Si");
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj No");
+    Timer02Timer(f);
+    EXPECT_EQ(f.Ventana.LPseg.Caption, "00");
+    BReloj2Click(f);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj Si");
 }
 
 struct CasoLampara {
@@ -319,10 +319,10 @@ class BorrarTodoLampara : public Partida, public ::testing::WithParamInterface<C
 
 // The lamp ends lit exactly when the help display is on.
 TEST_P(BorrarTodoLampara, EncendidaSoloConLaAyuda) {
-    if (GetParam().ayuda) f.BVerTeclasClick();
-    f.Led1.Value = GetParam().lampara_antes;
-    f.BBorraTodoClick();
-    EXPECT_EQ(f.Led1.Value, GetParam().lampara_despues);
+    if (GetParam().ayuda) BVerTeclasClick(f);
+    f.Ventana.Led1.Value = GetParam().lampara_antes;
+    BBorraTodoClick(f);
+    EXPECT_EQ(f.Ventana.Led1.Value, GetParam().lampara_despues);
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, BorrarTodoLampara,

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "board/entorno_falso.h"
-#include "board/ordenes.h"
+#include "board/juego.h"
 
 namespace novenario::prueba {
 namespace {
@@ -17,9 +17,9 @@ class Calcula : public Partida {
 protected:
     // The board as a loaded game leaves it: digits fixed, candidates computed.
     void Cargar(const std::string& rejilla) {
-        f.BBorraTodoClick();
+        BBorraTodoClick(f);
         FijarRejilla(f, rejilla);
-        f.Disponibles();
+        Disponibles(f);
         ent.Formas.clear();
     }
     int Llenas() {
@@ -34,71 +34,71 @@ TEST_F(Calcula, CancelarEnUnPasoTerminaComoExitoConElTableroAMedias) {
     // that was allowed n - 1 steps (it also takes n steps).
     for (long long n : {1LL, 40LL, 2500LL}) {
         Cargar(kDificil);
-        f.Limite_Pasos = n - 1;
-        f.BRellena2Click();
+        f.Motor.Limite_Pasos = n - 1;
+        BRellena2Click(f);
         const std::string esperado = LeerRejilla(f);
 
         Cargar(kDificil);
-        f.Limite_Pasos = f.Limite_Normal;
-        f.Pasos = 0;  // what the previous run left must not look like this run's step
+        f.Motor.Limite_Pasos = f.Motor.Limite_Normal;
+        f.Motor.Pasos = 0;  // what the previous run left must not look like this run's step
         bool cancelado = false;
         ent.CadaBombeo = [&] {
-            if (!cancelado && f.Pasos == n) {
+            if (!cancelado && f.Motor.Pasos == n) {
                 cancelado = true;
                 f.Ejecutar(IdComando::PararProceso, Origen::Imagen);
             }
         };
-        f.BRellena2Click();
+        BRellena2Click(f);
         ent.CadaBombeo = nullptr;
 
         EXPECT_TRUE(cancelado);
-        EXPECT_EQ(f.Pasos, n);
-        EXPECT_EQ(f.Mensaje_Calculo, "Fin proceso");
-        EXPECT_EQ(f.Fallo_Calculo, Bandera::N);
+        EXPECT_EQ(f.Motor.Pasos, n);
+        EXPECT_EQ(f.Motor.Mensaje_Calculo, "Fin proceso");
+        EXPECT_EQ(f.Motor.Fallo_Calculo, Bandera::N);
         EXPECT_EQ(ent.Contar(FormaModal::Tipo::SinSolucion), 0);
         EXPECT_EQ(ent.Contar(FormaModal::Tipo::FinPartida), 0) << "the board is not full";
         EXPECT_EQ(LeerRejilla(f), esperado) << "after " << n << " steps";
-        EXPECT_TRUE(f.LBPanel.empty());
-        EXPECT_FALSE(f.BPararProceso.Enabled);
-        EXPECT_FALSE(f.Proceso_Largo);
+        EXPECT_TRUE(f.Variables.LBPanel.empty());
+        EXPECT_FALSE(f.Ventana.BPararProceso.Enabled);
+        EXPECT_FALSE(f.Variables.Proceso_Largo);
     }
 }
 
 TEST_F(Calcula, PausaDetieneLaBusquedaHastaQueSeCierra) {
     Cargar(kDificil);
-    f.Limite_Pasos = 3000;
+    f.Motor.Limite_Pasos = 3000;
     long long pasos_al_pausar = -1;
     bool durante_la_pausa_igual = false;
     ent.AlMostrar = [&](FormaModal& forma) {
-        if (forma.tipo == FormaModal::Tipo::Pausa) durante_la_pausa_igual = f.Pasos == pasos_al_pausar;
+        if (forma.tipo == FormaModal::Tipo::Pausa) durante_la_pausa_igual = f.Motor.Pasos == pasos_al_pausar;
     };
     ent.CadaBombeo = [&] {
-        if (pasos_al_pausar < 0 && f.Pasos == 100) {
-            pasos_al_pausar = f.Pasos;
-            EXPECT_TRUE(f.BPausa.Enabled);
+        if (pasos_al_pausar < 0 && f.Motor.Pasos == 100) {
+            pasos_al_pausar = f.Motor.Pasos;
+            EXPECT_TRUE(f.Ventana.BPausa.Enabled);
             f.Ejecutar(IdComando::Pausa, Origen::Etiqueta);
         }
     };
-    f.BRellena2Click();
+    BRellena2Click(f);
     ent.CadaBombeo = nullptr;
     EXPECT_EQ(ent.Contar(FormaModal::Tipo::Pausa), 1);
     EXPECT_TRUE(durante_la_pausa_igual);
-    EXPECT_EQ(f.Pasos, 3001) << "after the pause the run goes on to its end";
-    EXPECT_FALSE(f.BPausa.Enabled);
+    EXPECT_EQ(f.Motor.Pasos, 3001) << "after the pause the run goes on to its end";
+    EXPECT_FALSE(f.Ventana.BPausa.Enabled);
 }
 
 TEST_F(Calcula, DuranteLaBusquedaLosClicsYTeclasNoTocanElTablero) {
     Cargar(kDificil);
-    f.Limite_Pasos = 200;
+    f.Motor.Limite_Pasos = 200;
     const std::string antes_de_nada = LeerRejilla(f);
-    f.Limite_Pasos = 200;
-    f.BRellena2Click();
+    f.Motor.Limite_Pasos = 200;
+    BRellena2Click(f);
     const std::string sin_molestias = LeerRejilla(f);
 
     Cargar(kDificil);
-    f.Limite_Pasos = 200;
+    f.Motor.Limite_Pasos = 200;
     ent.CadaBombeo = [&] {
-        if (!f.Proceso_Largo) return;
+        if (!f.Variables.Proceso_Largo) return;
         f.ClickCelda(80);
         f.ClickNumero(7);
         f.ClickBorrar();
@@ -108,7 +108,7 @@ TEST_F(Calcula, DuranteLaBusquedaLosClicsYTeclasNoTocanElTablero) {
         f.Ejecutar(IdComando::DejarRojos, Origen::Imagen);
         f.Acelerar('N');
     };
-    f.BRellena2Click();
+    BRellena2Click(f);
     ent.CadaBombeo = nullptr;
     EXPECT_EQ(LeerRejilla(f), sin_molestias);
     EXPECT_NE(sin_molestias, antes_de_nada);
@@ -128,10 +128,10 @@ class CalculaFallido : public Calcula, public ::testing::WithParamInterface<Caso
 TEST_P(CalculaFallido, AvisaEnGranateYConElDialogoDeSuCausa) {
     const CasoFallo& caso = GetParam();
     Cargar(caso.rejilla);
-    f.Limite_Pasos = static_cast<int>(caso.limite);
-    f.BRellena2Click();
-    EXPECT_EQ(f.Mensaje_Calculo, caso.mensaje);
-    EXPECT_EQ(f.Resultado_Calculo, caso.resultado);
+    f.Motor.Limite_Pasos = static_cast<int>(caso.limite);
+    BRellena2Click(f);
+    EXPECT_EQ(f.Motor.Mensaje_Calculo, caso.mensaje);
+    EXPECT_EQ(f.Motor.Resultado_Calculo, caso.resultado);
     ASSERT_EQ(ent.Contar(FormaModal::Tipo::SinSolucion), 1);
     const FormaVista& v = ent.Formas.front();
     EXPECT_EQ(v.Caption, " Novenario.     Sin Solución.");
@@ -139,7 +139,7 @@ TEST_P(CalculaFallido, AvisaEnGranateYConElDialogoDeSuCausa) {
     EXPECT_EQ(v.ClientWidth, 343);
     EXPECT_EQ(v.ClientHeight, 160);
     EXPECT_EQ(ent.Contar(FormaModal::Tipo::FinPartida), 0);
-    EXPECT_FALSE(f.Proceso_Largo);
+    EXPECT_FALSE(f.Variables.Proceso_Largo);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,52 +152,52 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Calcula, UnTableroLlenoTerminaSinPasosYConElFinDePartida) {
     Cargar(RejillaResuelta());
-    f.Reloj_Activo = Bandera::S;
-    f.BRellena2Click();
-    EXPECT_EQ(f.Pasos, 0);
-    EXPECT_EQ(f.Mensaje_Calculo, "Fin proceso");
+    f.Variables.Reloj_Activo = Bandera::S;
+    BRellena2Click(f);
+    EXPECT_EQ(f.Motor.Pasos, 0);
+    EXPECT_EQ(f.Motor.Mensaje_Calculo, "Fin proceso");
     EXPECT_EQ(ent.Contar(FormaModal::Tipo::FinPartida), 1);
-    EXPECT_EQ(f.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::N);
 }
 
 TEST_F(Calcula, LasEntradasDelJugadorQuedanAguamarinaYElMotorNoLasToca) {
     Cargar(kDificil);
     // The player's 1 in grid row 1, column 2 (a legal digit there).
-    f.PClick(Idx(NombreEn(1, 2)));
-    f.BClick(1);
+    PClick(f, Idx(NombreEn(1, 2)));
+    BClick(f, 1);
     ASSERT_EQ(En(f, NombreEn(1, 2)).Caption, "1");
-    f.Limite_Pasos = 50;
+    f.Motor.Limite_Pasos = 50;
     bool aguamarina_durante = false;
     ent.CadaBombeo = [&] {
-        if (f.Proceso_Largo && En(f, NombreEn(1, 2)).Color_ == Aguamarina) aguamarina_durante = true;
+        if (f.Variables.Proceso_Largo && En(f, NombreEn(1, 2)).Color_ == Aguamarina) aguamarina_durante = true;
     };
-    f.BRellena2Click();
+    BRellena2Click(f);
     ent.CadaBombeo = nullptr;
     EXPECT_TRUE(aguamarina_durante);
     EXPECT_EQ(En(f, NombreEn(1, 2)).Caption, "1");
-    EXPECT_EQ(f.Reloj_Activo, Bandera::N);
-    EXPECT_EQ(f.LBReloj.Caption, "&Reloj No");
-    EXPECT_TRUE(f.Led1.Value);
-    EXPECT_FALSE(f.BAtras.Enabled);
-    EXPECT_TRUE(f.LBPanel.empty());
+    EXPECT_EQ(f.Variables.Reloj_Activo, Bandera::N);
+    EXPECT_EQ(f.Ventana.LBReloj.Caption, "&Reloj No");
+    EXPECT_TRUE(f.Ventana.Led1.Value);
+    EXPECT_FALSE(f.Ventana.BAtras.Enabled);
+    EXPECT_TRUE(f.Variables.LBPanel.empty());
     // With no stored solution the commands that need one stay off.
-    EXPECT_FALSE(f.BSolucion.Enabled);
-    EXPECT_FALSE(f.BVerPista.Enabled);
+    EXPECT_FALSE(f.Ventana.BSolucion.Enabled);
+    EXPECT_FALSE(f.Ventana.BVerPista.Enabled);
 }
 
 TEST_F(Calcula, RellenaSinVerDaElMismoTableroQueCalcula) {
     for (const std::string& rejilla : {kDificil, std::string(81, '.'),
                                        SinCelda(SinCelda(RejillaResuelta(), 1, 1), 5, 5)}) {
         Cargar(rejilla);
-        f.Limite_Pasos = 20000;
-        f.BRellena2Click();
+        f.Motor.Limite_Pasos = 20000;
+        BRellena2Click(f);
         const std::string con_pasos = LeerRejilla(f);
-        const long long pasos = f.Pasos;
+        const long long pasos = f.Motor.Pasos;
         Cargar(rejilla);
-        f.BRellenaSinVerClick();
+        BRellenaSinVerClick(f);
         EXPECT_EQ(LeerRejilla(f), con_pasos);
-        EXPECT_EQ(f.Pasos, pasos);
-        EXPECT_EQ(f.Ver_Proceso, Bandera::S) << "the run puts the repaint back on";
+        EXPECT_EQ(f.Motor.Pasos, pasos);
+        EXPECT_EQ(f.Motor.Ver_Proceso, Bandera::S) << "the run puts the repaint back on";
     }
 }
 
@@ -207,8 +207,8 @@ TEST_F(Calcula, LaFaseLogicaLlenaUnCandidatoUnicoAunqueVengaDetras) {
     std::string rejilla(81, '.');
     for (int c = 0; c < 8; ++c) rejilla[72 + static_cast<std::size_t>(c)] = static_cast<char>('1' + c);
     Cargar(rejilla);
-    f.Limite_Pasos = -1;
-    f.BRellena2Click();
+    f.Motor.Limite_Pasos = -1;
+    BRellena2Click(f);
     EXPECT_EQ(En(f, NombreEn(9, 9)).Caption, "9");
     EXPECT_EQ(Llenas(), 9);
 }
@@ -246,10 +246,10 @@ TEST_F(DialogoNivel, AceptarDificilCreaUnaPartidaDe35Pistas) {
     Abrir({4}, kAceptar);
     EXPECT_EQ(mensaje_inicial, "Normal ... Muestra 40 pistas de 81 posibles");
     EXPECT_EQ(mensaje_final, "Difícil ... Muestra 35 pistas de 81 posibles");
-    EXPECT_EQ(f.Nivel, 4);
-    EXPECT_EQ(f.Paneles_Vacios, 46);
-    EXPECT_EQ(f.LBNivel.Caption, "Nivel par&Tida 4");
-    EXPECT_EQ(f.Nivel_Aceptado, Bandera::S);
+    EXPECT_EQ(f.Variables.Nivel, 4);
+    EXPECT_EQ(f.Variables.Paneles_Vacios, 46);
+    EXPECT_EQ(f.Ventana.LBNivel.Caption, "Nivel par&Tida 4");
+    EXPECT_EQ(f.Variables.Nivel_Aceptado, Bandera::S);
     EXPECT_EQ(Fijas(), 35);
     ASSERT_FALSE(ent.Formas.empty());
     EXPECT_EQ(ent.Formas.front().Caption, " Novenario.     Dificultad. ");
@@ -260,19 +260,19 @@ TEST_F(DialogoNivel, AceptarDificilCreaUnaPartidaDe35Pistas) {
 
 TEST_F(DialogoNivel, CancelarDejaElNivelComoEstabaYNoCreaPartida) {
     Abrir({2, 5}, kCancelar);
-    EXPECT_EQ(f.Nivel, 3);
-    EXPECT_EQ(f.Paneles_Vacios, 41);
-    EXPECT_EQ(f.LBNivel.Caption, "Nivel par&Tida 3");
+    EXPECT_EQ(f.Variables.Nivel, 3);
+    EXPECT_EQ(f.Variables.Paneles_Vacios, 41);
+    EXPECT_EQ(f.Ventana.LBNivel.Caption, "Nivel par&Tida 3");
     EXPECT_EQ(Fijas(), 0);
 }
 
 TEST_F(DialogoNivel, CerrarLaVentanaConservaElNivelElegidoSinCambiarLaEtiqueta) {
     Abrir({1}, -1);
-    EXPECT_EQ(f.Nivel, 1);
-    EXPECT_EQ(f.Paneles_Vacios, 21);
-    EXPECT_EQ(f.LBNivel.Caption, "Nivel par&Tida 3");
+    EXPECT_EQ(f.Variables.Nivel, 1);
+    EXPECT_EQ(f.Variables.Paneles_Vacios, 21);
+    EXPECT_EQ(f.Ventana.LBNivel.Caption, "Nivel par&Tida 3");
     EXPECT_EQ(Fijas(), 0);
-    f.BNuevaPartida2Click();
+    BNuevaPartida2Click(f);
     EXPECT_EQ(Fijas(), 60) << "the next new game uses the level picked";
 }
 

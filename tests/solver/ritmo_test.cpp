@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "board/entorno_falso.h"
-#include "board/ordenes.h"
+#include "board/juego.h"
 #include "solver/ritmo.h"
 
 namespace novenario::prueba {
@@ -97,7 +97,7 @@ protected:
         // A frame is a wait; the pumps around the run are not frames.
         ent.CadaBombeo = [this] {
             if (ent.Esperas.size() <= fotos.size()) return;
-            fotos.push_back({ent.Reloj, f.Pasos, LeerRejilla(f), f.PContador_Jug.Caption});
+            fotos.push_back({ent.Reloj, f.Motor.Pasos, LeerRejilla(f), f.Ventana.PContador_Jug.Caption});
             if (AlFotograma) AlFotograma(static_cast<long long>(fotos.size()) - 1);
         };
     }
@@ -105,9 +105,9 @@ protected:
     // The board as a loaded game leaves it: digits fixed, candidates computed;
     // the frames and forms of the last run forgotten.
     void Cargar(const std::string& rejilla) {
-        f.BBorraTodoClick();
+        BBorraTodoClick(f);
         FijarRejilla(f, rejilla);
-        f.Disponibles();
+        Disponibles(f);
         ent.Formas.clear();
         ent.Esperas.clear();
         fotos.clear();
@@ -119,15 +119,15 @@ protected:
         std::string tablero, mensaje, resultado;
         bool operator==(const Final&) const = default;
     };
-    Final Fin() { return {f.Pasos, LeerRejilla(f), f.Mensaje_Calculo, f.Resultado_Calculo}; }
+    Final Fin() { return {f.Motor.Pasos, LeerRejilla(f), f.Motor.Mensaje_Calculo, f.Motor.Resultado_Calculo}; }
 
     // The same board run without being watched, stopped after that many steps
     // (or at the normal limit).
     Final SinVer(const std::string& rejilla, long long pasos = 0) {
         Cargar(rejilla);
-        if (pasos > 0) f.Limite_Pasos = static_cast<int>(pasos - 1);
-        f.BRellenaSinVerClick();
-        f.Limite_Pasos = f.Limite_Normal;
+        if (pasos > 0) f.Motor.Limite_Pasos = static_cast<int>(pasos - 1);
+        BRellenaSinVerClick(f);
+        f.Motor.Limite_Pasos = f.Motor.Limite_Normal;
         return Fin();
     }
 
@@ -155,12 +155,12 @@ TEST_P(CorridaVista, LosMismosPasosQueSinVerYCadaFotogramaASuTiempo) {
     // The game as it pumped before frames existed: after every step.
     Cargar(c.rejilla);
     ent.SiempreBombear = true;
-    f.BRellena2Click();
+    BRellena2Click(f);
     ent.SiempreBombear = false;
     EXPECT_EQ(Fin(), sin_ver);
 
     Cargar(c.rejilla);
-    f.BRellena2Click();
+    BRellena2Click(f);
     EXPECT_EQ(Fin(), sin_ver);
     ASSERT_FALSE(fotos.empty());
 
@@ -197,9 +197,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CalculaARitmo, UnaCorridaAlLimiteTardaEntreDiezYVeinteSegundosSimulados) {
     Cargar(kDificil);
-    f.BRellena2Click();
-    EXPECT_EQ(f.Pasos, 1'000'000);
-    EXPECT_EQ(f.Resultado_Calculo, "ST");
+    BRellena2Click(f);
+    EXPECT_EQ(f.Motor.Pasos, 1'000'000);
+    EXPECT_EQ(f.Motor.Resultado_Calculo, "ST");
     ASSERT_FALSE(fotos.empty());
     const long long ms = fotos.back().momento - fotos.front().momento;
     EXPECT_GE(ms, 10000);
@@ -228,7 +228,7 @@ TEST_P(OrdenEnUnFotograma, PausaSigueAlMismoRitmoYCancelarDejaElUltimoPaso) {
     const CasoOrden& c = GetParam();
     const Final sin_ver = SinVer(kDificil);
     Cargar(kDificil);
-    f.BRellena2Click();
+    BRellena2Click(f);
     const std::vector<Fotograma> enteros = fotos;
     const long long k = c.fotograma >= 0 ? c.fotograma : static_cast<long long>(enteros.size()) + c.fotograma;
     ASSERT_GT(k, 0);
@@ -239,7 +239,7 @@ TEST_P(OrdenEnUnFotograma, PausaSigueAlMismoRitmoYCancelarDejaElUltimoPaso) {
     long long pasos_en_pausa = -1;
     ent.AlMostrar = [&](FormaModal& forma) {
         if (forma.tipo != FormaModal::Tipo::Pausa) return;
-        pasos_en_pausa = f.Pasos;
+        pasos_en_pausa = f.Motor.Pasos;
         ent.Reloj += Leyendo;
     };
     Cargar(kDificil);
@@ -248,22 +248,22 @@ TEST_P(OrdenEnUnFotograma, PausaSigueAlMismoRitmoYCancelarDejaElUltimoPaso) {
         if (c.orden == Orden::Pausa) {
             ASSERT_TRUE(f.Acelerar('P'));
         } else {
-            ASSERT_TRUE(f.BPararProceso.Enabled);
+            ASSERT_TRUE(f.Ventana.BPararProceso.Enabled);
             f.Ejecutar(IdComando::PararProceso, Origen::Etiqueta);
         }
     };
-    f.BRellena2Click();
+    BRellena2Click(f);
     AlFotograma = nullptr;
 
     if (c.orden == Orden::Cancelar) {
         // No step after the one on screen; the board stays as that frame showed it.
         ASSERT_EQ(fotos.size(), kk + 1);
-        EXPECT_EQ(f.Pasos, enteros[kk].pasos);
+        EXPECT_EQ(f.Motor.Pasos, enteros[kk].pasos);
         EXPECT_EQ(LeerRejilla(f), enteros[kk].tablero);
-        EXPECT_EQ(f.Mensaje_Calculo, "Fin proceso");
+        EXPECT_EQ(f.Motor.Mensaje_Calculo, "Fin proceso");
         EXPECT_EQ(ent.Contar(FormaModal::Tipo::SinSolucion), 0);
-        EXPECT_FALSE(f.BPararProceso.Enabled);
-        EXPECT_FALSE(f.BPausa.Enabled);
+        EXPECT_FALSE(f.Ventana.BPararProceso.Enabled);
+        EXPECT_FALSE(f.Ventana.BPausa.Enabled);
         // The engine stopped where a run allowed just those steps stops.
         EXPECT_EQ(LeerRejilla(f), SinVer(kDificil, enteros[kk].pasos).tablero);
         return;

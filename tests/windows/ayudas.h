@@ -8,6 +8,12 @@
 #include <functional>
 #include <memory>
 
+#include "board/juego.h"
+#include "candidates/candidatos.h"
+#include "print/imprimir.h"
+#include "savegame/partidas.h"
+#include "setup/partida.h"
+#include "solver/calcula.h"
 #include "windows/aplicacion.h"
 #include "windows/dialogo.h"
 

@@ -56,7 +56,7 @@ TEST(Calcula, CancelarTrasUnosFotogramasDejaLaBusquedaAMedias) {
     ASSERT_NE(llenas, std::string::npos);
     EXPECT_GE(llenas, 1u);
     EXPECT_EQ(visto.find_first_not_of('.', llenas), std::string::npos) << visto;
-    std::string contador = juego.PContador_Jug.Caption;
+    std::string contador = juego.Ventana.PContador_Jug.Caption;
     std::erase(contador, '.');
     const long long n = std::stoll(contador);
     EXPECT_GE(n, 1);

@@ -111,11 +111,11 @@ int main(int argc, char** argv) {
 
     // The dialogs.
     Clic(v.findChild<QWidget*>("BSalir"));
-    juego.BPausa2Click();
-    juego.Muestra_FinPartida();
-    juego.BAcerca2Click();
-    juego.BAyuda2Click();
-    juego.BNivel2Click();
+    BPausa2Click(juego);
+    Muestra_FinPartida(juego);
+    BAcerca2Click(juego);
+    BAyuda2Click(juego);
+    BNivel2Click(juego);
     Guardar(v, "novenario_final");
     return 0;
 }

@@ -352,7 +352,7 @@ TEST_F(ImpresionDialogo, UnaImpresionFallidaSeAvisa) {
 TEST_F(ImpresionDialogo, ElBotonDeLaVentanaImprimeElTableroEnPdf) {
     auto app = ArrancarAceptando();
     const QString pdf = dir.filePath(QStringLiteral("ventana.pdf"));
-    app->Juego().PError.Show();
+    app->Juego().Ventana.PError.Show();
     app->Vista().Sincronizar();
     {
         auto vigia = AlDialogoImprimir(pdf);
@@ -361,7 +361,7 @@ TEST_F(ImpresionDialogo, ElBotonDeLaVentanaImprimeElTableroEnPdf) {
         EXPECT_EQ(vigia->Veces(), 1);
     }
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
-    EXPECT_FALSE(app->Juego().PError.Visible);
+    EXPECT_FALSE(app->Juego().Ventana.PError.Visible);
 
     // Cancelled: no file.
     const QString otro = dir.filePath(QStringLiteral("otro.pdf"));

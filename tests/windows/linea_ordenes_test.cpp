@@ -110,14 +110,14 @@ TEST_P(AbrirDesdeLinea, CargaTrasLaVentanaDeInicioComoCargarPartida) {
     for (int i = 0; i < NumCeldas; ++i) llenas += app->Vista().Celda(i)->Estado().Caption.empty() ? 0 : 1;
     if (c.carga) {
         EXPECT_EQ(caja->Veces(), 0);
-        EXPECT_EQ(juego.PFichero.Caption, " " + ruta.toStdString());
+        EXPECT_EQ(juego.Ventana.PFichero.Caption, " " + ruta.toStdString());
         EXPECT_GT(llenas, 0);
-        EXPECT_EQ(juego.LBReloj.Caption, "&Reloj Si");
+        EXPECT_EQ(juego.Ventana.LBReloj.Caption, "&Reloj Si");
     } else {
         EXPECT_EQ(caja->Veces(), 1);
         EXPECT_EQ(texto.toStdString(), QString::fromStdString(c.mensaje).arg(ruta).toStdString());
-        EXPECT_EQ(titulo.toStdString(), TFormPrincipal::TituloAplicacion);
-        EXPECT_EQ(juego.PFichero.Caption, "Fichero");
+        EXPECT_EQ(titulo.toStdString(), TituloAplicacion);
+        EXPECT_EQ(juego.Ventana.PFichero.Caption, "Fichero");
         EXPECT_EQ(llenas, 0);
     }
 }

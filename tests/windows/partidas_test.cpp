@@ -82,7 +82,7 @@ TEST(Partidas, SalvarYCargarPorLaVentana) {
     QFile fichero(nombre);
     ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
     EXPECT_TRUE(fichero.readAll().startsWith("{\\rtf1"));
-    EXPECT_EQ(juego.PFichero.Caption, " " + nombre.toStdString());
+    EXPECT_EQ(juego.Ventana.PFichero.Caption, " " + nombre.toStdString());
     QWidget* etiqueta = Widget(*app, "PFichero");
     EXPECT_EQ(etiqueta->accessibleName(), QStringLiteral(" ") + nombre);
     MoverRaton(etiqueta);
@@ -104,8 +104,8 @@ TEST(Partidas, SalvarYCargarPorLaVentana) {
     EXPECT_EQ(cargar.carpeta, QDir(dir.path()).absolutePath());
     EXPECT_EQ(juego.Paneles[c].Caption, "4");
     EXPECT_EQ(app->Vista().Celda(c)->Estado().Caption, "4");
-    EXPECT_EQ(juego.PFichero.Caption, " " + nombre.toStdString());
-    EXPECT_EQ(juego.LBReloj.Caption, "&Reloj Si");
+    EXPECT_EQ(juego.Ventana.PFichero.Caption, " " + nombre.toStdString());
+    EXPECT_EQ(juego.Ventana.LBReloj.Caption, "&Reloj Si");
 }
 
 TEST(Partidas, SalvarDondeNoSePuedeEscribirLoDiceEnUnaCaja) {
@@ -128,7 +128,7 @@ TEST(Partidas, SalvarDondeNoSePuedeEscribirLoDiceEnUnaCaja) {
     EXPECT_EQ(texto, QStringLiteral("Error al Salvar el Fichero"));
     EXPECT_EQ(titulo, QStringLiteral("Novenario  Error"));
     EXPECT_EQ(boton.remove(QLatin1Char('&')), QStringLiteral("Aceptar"));  // Qt's own words in Spanish
-    EXPECT_EQ(juego.PFichero.Caption, "Fichero");
+    EXPECT_EQ(juego.Ventana.PFichero.Caption, "Fichero");
 }
 
 // A small file system of its own (a tmpfs), filled to the last byte.
@@ -234,7 +234,7 @@ TEST_P(SalvarEnDiscoLleno, LoDiceYNoTocaElFicheroViejo) {
     ASSERT_FALSE(textos.isEmpty());
     EXPECT_EQ(textos.size(), GetParam().existe ? 2 : 1) << textos.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(textos.last().toStdString(), "Error al Salvar el Fichero");
-    EXPECT_EQ(juego.PFichero.Caption, "Fichero");
+    EXPECT_EQ(juego.Ventana.PFichero.Caption, "Fichero");
     // Nothing new left behind, and the old file as it was.
     EXPECT_EQ(disco.Ficheros().join(QLatin1Char(',')).toStdString(), antes.join(QLatin1Char(',')).toStdString());
     QFile f(nombre);
@@ -280,7 +280,7 @@ TEST(Partidas, UnFicheroEnormeSeRechazaSinLeerloYLaPartidaSigue) {
                                         "no se ha leído"));
     EXPECT_EQ(juego.Paneles[c].Caption, "4");
     EXPECT_EQ(app->Vista().Celda(c)->Estado().Caption, "4");
-    EXPECT_EQ(juego.PFichero.Caption, "Fichero");
+    EXPECT_EQ(juego.Ventana.PFichero.Caption, "Fichero");
 }
 
 }  // namespace

@@ -60,15 +60,15 @@ TEST_P(TablaDeTeclas, CadaTeclaHaceLoQueDiceLaTabla) {
     ClicCelda(*app, "P5_5");
     Pulsar(*app, {Qt::Key_3, "3"});
     ASSERT_EQ(Valor(*app, "P5_5"), "3");
-    ASSERT_EQ(Juego(*app).PMensaje.Caption, "Número 3 aceptado");
-    const std::size_t movimientos = Juego(*app).LBPanel.size();
+    ASSERT_EQ(Juego(*app).Ventana.PMensaje.Caption, "Número 3 aceptado");
+    const std::size_t movimientos = Juego(*app).Variables.LBPanel.size();
 
     const CasoTecla& k = GetParam();
     Pulsar(*app, k.pulsacion);
     EXPECT_EQ(Valor(*app, "P5_5"), k.queda);
-    EXPECT_EQ(Juego(*app).Panel_Activo, k.activa);
-    EXPECT_EQ(Juego(*app).PMensaje.Caption.empty(), k.limpia);
-    EXPECT_EQ(Juego(*app).LBPanel.size() > movimientos, std::string(k.queda) != "3");
+    EXPECT_EQ(Juego(*app).Variables.Panel_Activo, k.activa);
+    EXPECT_EQ(Juego(*app).Ventana.PMensaje.Caption.empty(), k.limpia);
+    EXPECT_EQ(Juego(*app).Variables.LBPanel.size() > movimientos, std::string(k.queda) != "3");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,10 +113,10 @@ struct Foto {
 Foto Fotografiar(const TFormPrincipal& j) {
     Foto f;
     for (int c = 0; c < NumCeldas; ++c) f.tablero.push_back(j.Paneles[c].Caption);
-    f.movimientos = j.LBPanel;
-    f.mensaje = j.PMensaje.Caption;
-    f.activa = j.Panel_Activo;
-    f.banner = j.PError.Visible;
+    f.movimientos = j.Variables.LBPanel;
+    f.mensaje = j.Ventana.PMensaje.Caption;
+    f.activa = j.Variables.Panel_Activo;
+    f.banner = j.Ventana.PError.Visible;
     return f;
 }
 
@@ -130,7 +130,7 @@ struct Resultado {
 // is brief; with molestar, keys rain on the window at every pump of the run.
 Resultado CalculaConTeclas(bool molestar) {
     auto app = ArrancarAceptando();
-    app->Juego().Limite_Pasos = 60;
+    app->Juego().Motor.Limite_Pasos = 60;
     auto dialogos = AlAparecerDialogo([](DialogoModal& d) { d.Pulsar(d.Forma().Predeterminado()); }, true);
     const Pulsacion lluvia[] = {{Qt::Key_3, "3"}, {Qt::Key_Space, " "}, {Qt::Key_Right, ""},
                                 {Qt::Key_Delete, "\x7f"}, {Qt::Key_Down, ""}, {Qt::Key_Z, "", Qt::ControlModifier},
@@ -139,7 +139,7 @@ Resultado CalculaConTeclas(bool molestar) {
     std::size_t siguiente = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (!molestar || !Juego(*app).Proceso_Largo || QApplication::activeModalWidget()) return;
+        if (!molestar || !Juego(*app).Variables.Proceso_Largo || QApplication::activeModalWidget()) return;
         const Foto antes = Fotografiar(Juego(*app));
         const Pulsacion& p = lluvia[siguiente];
         QTest::sendKeyEvent(QTest::Click, &app->Vista(), p.tecla, QString::fromLatin1(p.texto), p.modificadores);
@@ -151,8 +151,8 @@ Resultado CalculaConTeclas(bool molestar) {
     QTest::mouseClick(Widget(*app, "LBRellena"), Qt::LeftButton);
     timer.stop();
     r.final = Fotografiar(Juego(*app));
-    r.mensaje = Juego(*app).Mensaje_Calculo;
-    r.contador = Juego(*app).PContador_Jug.Caption;
+    r.mensaje = Juego(*app).Motor.Mensaje_Calculo;
+    r.contador = Juego(*app).Ventana.PContador_Jug.Caption;
     return r;
 }
 
@@ -174,7 +174,7 @@ TEST(Atajos, CtrlZDeshaceYCtrlYRehaceSoloCuandoSusTeclasEstanActivas) {
     auto app = ArrancarAceptando();
     ClicCelda(*app, "P2_2");
     Pulsar(*app, {Qt::Key_Z, "", Qt::ControlModifier});  // nothing to undo yet
-    EXPECT_TRUE(Juego(*app).LBPanel.empty());
+    EXPECT_TRUE(Juego(*app).Variables.LBPanel.empty());
     Pulsar(*app, {Qt::Key_4, "4"});
     ASSERT_EQ(Valor(*app, "P2_2"), "4");
     Pulsar(*app, {Qt::Key_Z, "", Qt::ControlModifier});
@@ -189,7 +189,7 @@ TEST(Atajos, CtrlZDeshaceYCtrlYRehaceSoloCuandoSusTeclasEstanActivas) {
 TEST(Atajos, CtrlNCreaUnaPartidaYLosAtajosLoDicenEnSuAyuda) {
     auto app = ArrancarAceptando();
     Pulsar(*app, {Qt::Key_N, "", Qt::ControlModifier});
-    EXPECT_EQ(Juego(*app).EPartida.size(), 81u);
+    EXPECT_EQ(Juego(*app).Partida.EPartida.size(), 81u);
     EXPECT_TRUE(Widget(*app, "LBNuevaPartida")->toolTip().contains(QStringLiteral("Ctrl+N")))
         << Widget(*app, "LBNuevaPartida")->toolTip().toStdString();
     const QString rehacer = Widget(*app, "BAdelante")->toolTip();
@@ -208,7 +208,7 @@ TEST(Atajos, CtrlQPreguntaYEscapeSigueJugando) {
     Pulsar(*app, {Qt::Key_Q, "", Qt::ControlModifier});
     EXPECT_EQ(vigia->Veces(), 1);
     EXPECT_EQ(foco.toStdString(), "BAceptar");
-    EXPECT_NE(Juego(*app).Respuesta_Salir, Bandera::S);
+    EXPECT_NE(Juego(*app).Variables.Respuesta_Salir, Bandera::S);
     EXPECT_TRUE(app->Vista().isVisible());
 }
 

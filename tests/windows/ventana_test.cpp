@@ -46,10 +46,10 @@ INSTANTIATE_TEST_SUITE_P(Formas, InicioDeathTest,
 TEST(Inicio, AceptarMuestraLaVentanaConElTituloDelJuego) {
     auto app = ArrancarAceptando();
     EXPECT_TRUE(app->Vista().isVisible());
-    EXPECT_EQ(app->Vista().windowTitle().toStdString(), app->Juego().Caption);
+    EXPECT_EQ(app->Vista().windowTitle().toStdString(), app->Juego().Ventana.Caption);
     EXPECT_EQ(app->Vista().size(), QSize(825, 535));
     // The start selects the first cell.
-    EXPECT_EQ(app->Juego().Panel_Activo, "P1_1");
+    EXPECT_EQ(app->Juego().Variables.Panel_Activo, "P1_1");
     EXPECT_EQ(app->Juego().Paneles[0].Color_, Verde);
 }
 
@@ -68,14 +68,14 @@ TEST_P(SeleccionPorEtiqueta, ClicEnUnaEtiquetaSeleccionaSuCelda) {
     TFormPrincipal& juego = app->Juego();
     // The labels are on screen only with the help display on.
     QTest::mouseClick(Widget(*app, "LBVerTeclas"), Qt::LeftButton);
-    ASSERT_EQ(juego.Ayuda_Activa, Bandera::S);
+    ASSERT_EQ(juego.Variables.Ayuda_Activa, Bandera::S);
     const int c = tablero::Indice(GetParam().celda);
     auto* celda = app->Vista().Celda(c);
     QWidget* etiqueta = GetParam().inferior ? static_cast<QWidget*>(celda->Inferior()) : celda->Superior();
     ASSERT_TRUE(etiqueta->isVisible());
     QTest::mouseClick(etiqueta, Qt::LeftButton, {}, etiqueta->rect().center());
     EXPECT_EQ(juego.Paneles[c].Color_, Verde);
-    EXPECT_EQ(juego.Panel_Activo, GetParam().celda);
+    EXPECT_EQ(juego.Variables.Panel_Activo, GetParam().celda);
     EXPECT_EQ(celda->Estado().Color_, Verde);
     // The cell selected at start is white again.
     EXPECT_EQ(juego.Paneles[0].Color_, Blanco);
@@ -96,7 +96,7 @@ TEST(Celdas, UnaCeldaFijaNoSeSelecciona) {
     juego.Paneles[c].Enabled = false;
     app->Vista().Sincronizar();
     QTest::mouseClick(app->Vista().Celda(c), Qt::LeftButton);
-    EXPECT_EQ(juego.Panel_Activo, "P1_1");
+    EXPECT_EQ(juego.Variables.Panel_Activo, "P1_1");
     EXPECT_EQ(juego.Paneles[c].Color_, Naranja);
 }
 
@@ -130,15 +130,15 @@ TEST(Entrada, B4EscribeUnCuatroEnLaCeldaSeleccionada) {
     TFormPrincipal& juego = app->Juego();
     const int c = tablero::Indice("P5_5");
     QTest::mouseClick(app->Vista().Celda(c), Qt::LeftButton);
-    ASSERT_EQ(juego.Panel_Activo, "P5_5");
+    ASSERT_EQ(juego.Variables.Panel_Activo, "P5_5");
     QTest::mouseClick(Widget(*app, "B4"), Qt::LeftButton);
     EXPECT_EQ(juego.Paneles[c].Caption, "4");
     EXPECT_EQ(app->Vista().Celda(c)->Estado().Caption, "4");
     EXPECT_TRUE(app->Vista().Celda(c)->accessibleName().endsWith(QStringLiteral("valor 4")));
-    EXPECT_EQ(Widget(*app, "PMensaje")->accessibleName().toStdString(), juego.PMensaje.Caption);
-    EXPECT_FALSE(juego.PMensaje.Caption.empty());
+    EXPECT_EQ(Widget(*app, "PMensaje")->accessibleName().toStdString(), juego.Ventana.PMensaje.Caption);
+    EXPECT_FALSE(juego.Ventana.PMensaje.Caption.empty());
     // The key came back from its press.
-    EXPECT_EQ(Widget(*app, "B4")->pos(), QPoint(juego.B[3].Left, juego.B[3].Top));
+    EXPECT_EQ(Widget(*app, "B4")->pos(), QPoint(juego.Ventana.B[3].Left, juego.Ventana.B[3].Top));
 }
 
 struct Repeticion {
@@ -154,13 +154,13 @@ TEST_P(EntradaRechazada, UnCuatroRepetidoSeDevuelveYSeAnuncia) {
     juego.Paneles[tablero::Indice(GetParam().ocupada)].Caption = "4";
     const int c = tablero::Indice("P5_5");
     QTest::mouseClick(app->Vista().Celda(c), Qt::LeftButton);
-    const std::size_t movimientos = juego.LBPanel.size();
+    const std::size_t movimientos = juego.Variables.LBPanel.size();
     QTest::mouseClick(Widget(*app, "B4"), Qt::LeftButton);
     EXPECT_EQ(juego.Paneles[c].Caption, "");
-    EXPECT_EQ(juego.LBPanel.size(), movimientos);
-    EXPECT_EQ(juego.PMensaje.Caption, std::string("Error. 4 en ") + GetParam().grupo);
+    EXPECT_EQ(juego.Variables.LBPanel.size(), movimientos);
+    EXPECT_EQ(juego.Ventana.PMensaje.Caption, std::string("Error. 4 en ") + GetParam().grupo);
     EXPECT_TRUE(Widget(*app, "PError")->isVisible());
-    EXPECT_EQ(Widget(*app, "PError")->accessibleName().toStdString(), juego.PMensaje.Caption);
+    EXPECT_EQ(Widget(*app, "PError")->accessibleName().toStdString(), juego.Ventana.PMensaje.Caption);
 }
 
 // P5_5 is row 5, column 5, block 5.
@@ -178,7 +178,7 @@ TEST_P(FinDePartida, LlenarLaUltimaCeldaMuestraElDialogoFinal) {
         if (c != ultima) juego.Paneles[c].Caption = std::to_string(ValorResuelto(c));
     app->Vista().Sincronizar();
     QTest::mouseClick(app->Vista().Celda(ultima), Qt::LeftButton);
-    ASSERT_EQ(juego.Panel_Activo, GetParam());
+    ASSERT_EQ(juego.Variables.Panel_Activo, GetParam());
     FormaModal::Tipo visto = FormaModal::Tipo::Inicio;
     auto veces = AlAparecerDialogo([&visto](DialogoModal& d) {
         visto = d.Forma().tipo;
@@ -188,7 +188,7 @@ TEST_P(FinDePartida, LlenarLaUltimaCeldaMuestraElDialogoFinal) {
     QTest::mouseClick(Widget(*app, boton), Qt::LeftButton);
     EXPECT_EQ(veces->Veces(), 1);
     EXPECT_EQ(visto, FormaModal::Tipo::FinPartida);
-    EXPECT_EQ(juego.Partida_Terminada, Bandera::S);
+    EXPECT_EQ(juego.Variables.Partida_Terminada, Bandera::S);
     EXPECT_EQ(juego.Paneles[ultima].Caption, std::to_string(ValorResuelto(ultima)));
     EXPECT_EQ(DialogoModal::Abierto(), nullptr);
 }
@@ -202,9 +202,9 @@ TEST(Teclado, LaFlechaMueveLaSeleccionYUnDigitoEscribe) {
     auto app = ArrancarAceptando();
     TFormPrincipal& juego = app->Juego();
     QTest::keyClick(&app->Vista(), Qt::Key_Right);
-    EXPECT_EQ(juego.Panel_Activo, "P1_2");
+    EXPECT_EQ(juego.Variables.Panel_Activo, "P1_2");
     QTest::keyClick(&app->Vista(), Qt::Key_Down);
-    EXPECT_EQ(juego.Panel_Activo, "P1_5");
+    EXPECT_EQ(juego.Variables.Panel_Activo, "P1_5");
     QTest::keyClick(&app->Vista(), Qt::Key_7);
     EXPECT_EQ(juego.Paneles[tablero::Indice("P1_5")].Caption, "7");
     EXPECT_EQ(app->Vista().Celda(tablero::Indice("P1_5"))->Estado().Caption, "7");
@@ -213,9 +213,9 @@ TEST(Teclado, LaFlechaMueveLaSeleccionYUnDigitoEscribe) {
 TEST(Teclado, AltConLaLetraEjecutaLaOrden) {
     auto app = ArrancarAceptando();
     TFormPrincipal& juego = app->Juego();
-    ASSERT_NE(juego.Reloj_Activo, Bandera::S);
+    ASSERT_NE(juego.Variables.Reloj_Activo, Bandera::S);
     QTest::keyClick(&app->Vista(), Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(juego.Reloj_Activo, Bandera::S);
+    EXPECT_EQ(juego.Variables.Reloj_Activo, Bandera::S);
     EXPECT_EQ(Widget(*app, "LBReloj")->accessibleName().toStdString(), "Reloj Si");
     EXPECT_EQ(Widget(*app, "BReloj")->accessibleName().toStdString(), "Reloj Si");
 }
@@ -228,7 +228,7 @@ TEST(Teclado, AltConUnaLetraDeOrdenInactivaNoHaceNada) {
     QTest::keyClick(&app->Vista(), Qt::Key_P, Qt::AltModifier);
     QTest::qWait(20);
     EXPECT_EQ(veces->Veces(), 0);
-    EXPECT_EQ(juego.Pista_Activa, Bandera::N);
+    EXPECT_EQ(juego.Variables.Pista_Activa, Bandera::N);
 }
 
 // ---------------------------------------------------------------------------
@@ -247,7 +247,7 @@ TEST(Ordenes, LaImagenYSuEtiquetaSeHundenMientrasSePulsan) {
     QTest::mouseRelease(etiqueta, Qt::LeftButton, {}, QPoint(-40, -40));
     EXPECT_EQ(imagen->pos(), ri);
     EXPECT_EQ(etiqueta->pos(), re);
-    EXPECT_TRUE(juego.EPartida.empty());
+    EXPECT_TRUE(juego.Partida.EPartida.empty());
 }
 
 class DobleClicInterruptor : public testing::TestWithParam<const char*> {};
@@ -255,12 +255,12 @@ class DobleClicInterruptor : public testing::TestWithParam<const char*> {};
 TEST_P(DobleClicInterruptor, CadaClicDeUnDobleClicCuentaEnLosInterruptores) {
     auto app = ArrancarAceptando();
     TFormPrincipal& juego = app->Juego();
-    ASSERT_EQ(juego.Ayuda_Activa, Bandera::N);
+    ASSERT_EQ(juego.Variables.Ayuda_Activa, Bandera::N);
     ASSERT_FALSE(app->Vista().Led()->Value());
     pruebas::DobleClic(Widget(*app, GetParam()));
     // Switched on and off again: the lamp tells that help was used.
-    EXPECT_EQ(juego.Ayuda_Activa, Bandera::N);
-    EXPECT_TRUE(juego.Led1.Value);
+    EXPECT_EQ(juego.Variables.Ayuda_Activa, Bandera::N);
+    EXPECT_TRUE(juego.Ventana.Led1.Value);
     EXPECT_TRUE(app->Vista().Led()->Value());
 }
 
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Partes, DobleClicInterruptor, testing::Values("BVerTecl
 TEST(Ordenes, UnClicSimpleEnciendeLaAyuda) {
     auto app = ArrancarAceptando();
     QTest::mouseClick(Widget(*app, "BVerTeclas"), Qt::LeftButton);
-    EXPECT_EQ(app->Juego().Ayuda_Activa, Bandera::S);
+    EXPECT_EQ(app->Juego().Variables.Ayuda_Activa, Bandera::S);
     EXPECT_TRUE(app->Vista().Celda(40)->Inferior()->isVisible());
 }
 
@@ -302,13 +302,13 @@ TEST_P(CancelarSalida, ElProgramaSigueYElBotonVuelveASuSitio) {
     }
     EXPECT_EQ(veces->Veces(), 1);
     EXPECT_EQ(visto, FormaModal::Tipo::Cerrar);
-    EXPECT_EQ(juego.Respuesta_Salir, Bandera::N);
+    EXPECT_EQ(juego.Variables.Respuesta_Salir, Bandera::N);
     EXPECT_TRUE(app->Vista().isVisible());
     EXPECT_EQ(Widget(*app, "BSalir")->pos(), QPoint(690, 474));
     EXPECT_EQ(Widget(*app, "LBSalir")->pos(), QPoint(697, 478));
     // Still playing.
     QTest::mouseClick(app->Vista().Celda(80), Qt::LeftButton);
-    EXPECT_EQ(juego.Panel_Activo, "P9_9");
+    EXPECT_EQ(juego.Variables.Panel_Activo, "P9_9");
 }
 
 INSTANTIATE_TEST_SUITE_P(Formas, CancelarSalida,
@@ -317,7 +317,7 @@ INSTANTIATE_TEST_SUITE_P(Formas, CancelarSalida,
 TEST(Ordenes, UnaOrdenInactivaNoResponde) {
     auto app = ArrancarAceptando();
     TFormPrincipal& juego = app->Juego();
-    ASSERT_FALSE(juego.BPausa.Enabled);
+    ASSERT_FALSE(juego.Ventana.BPausa.Enabled);
     auto veces = AlAparecerDialogo([](DialogoModal& d) { d.Forma().CerrarVentana(); });
     QTest::mouseClick(Widget(*app, "BPausa"), Qt::LeftButton);
     QTest::mouseClick(Widget(*app, "LBPausa"), Qt::LeftButton);
@@ -336,7 +336,7 @@ TEST(Dibujo, ElTableroMuestraLasBarrasYLosColoresDeLasCeldas) {
     juego.Paneles[tablero::Indice("P9_1")].Color_ = Granate;
     app->Vista().Sincronizar();
     const QImage img = Widget(*app, "PanelJuego")->grab().toImage();
-    ASSERT_EQ(img.size(), QSize(juego.PanelJuego.Width, juego.PanelJuego.Height));
+    ASSERT_EQ(img.size(), QSize(juego.Ventana.PanelJuego.Width, juego.Ventana.PanelJuego.Height));
     const QRgb barra = vista::AColor(BarraBloque).rgb();
     for (int fila = 1; fila <= 9; ++fila) {
         const int y = tablero::ArribaFila[static_cast<std::size_t>(fila - 1)] + 20;
@@ -374,7 +374,7 @@ TEST_P(MicroTeclado, SigueALaCeldaYEscribeConSusTeclas) {
     QTest::mouseClick(app->Vista().Celda(c), Qt::LeftButton);
     QWidget* micro = Widget(*app, "PMicroTeclas");
     ASSERT_TRUE(micro->isVisible());
-    EXPECT_EQ(micro->pos(), QPoint(juego.PMicroTeclas.Left, juego.PMicroTeclas.Top));
+    EXPECT_EQ(micro->pos(), QPoint(juego.Ventana.PMicroTeclas.Left, juego.Ventana.PMicroTeclas.Top));
     // Beside the cell, inside the board.
     EXPECT_TRUE(Widget(*app, "PanelJuego")->rect().contains(micro->geometry()));
     const int d = ValorResuelto(c);
@@ -407,7 +407,7 @@ TEST(Ayuda, ConLaAyudaSoloQuedanLasTeclasPosibles) {
     for (int d = 1; d <= 9; ++d) {
         QWidget* b = Widget(*app, QStringLiteral("B%1").arg(d));
         EXPECT_EQ(b->isVisible(), d > 3) << d;
-        EXPECT_EQ(b->isVisible(), juego.B[static_cast<std::size_t>(d - 1)].Visible) << d;
+        EXPECT_EQ(b->isVisible(), juego.Ventana.B[static_cast<std::size_t>(d - 1)].Visible) << d;
     }
     QTest::mouseClick(Widget(*app, "BVerTeclas"), Qt::LeftButton);
     for (int d = 1; d <= 9; ++d) EXPECT_TRUE(Widget(*app, QStringLiteral("B%1").arg(d))->isVisible()) << d;

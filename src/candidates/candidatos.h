@@ -1,0 +1,30 @@
+// What the candidates folder offers: the digits still possible in every cell
+// and those its peers already hold (the candidate pass itself is the command
+// form TFormDisponibles, run by Disponibles in board/juego.h), the maroon mark
+// of a cell with no possible digit, and the three assistance switches.
+#pragma once
+
+#include "board/estado.h"
+
+namespace novenario {
+
+// Board: every empty cell whose two labels are empty becomes maroon.
+void Pongo_ColorRojo(Juego& f);
+// A history step: the cell named in Variables.Panel_Historia gets
+// Valor_Historia, the candidates follow, and the cell is selected.
+void Panel_Imposible(Juego& f);
+
+// The switches. Each hides the error banner; the help display and the hint
+// light the lamp Led1 that tells assistance was used.
+// "Ayuda": Variables.Ayuda_Activa, the candidate labels of every cell and the
+// pads (only the digits that fit); the selection moves to Panel_Libre.
+void BVerTeclasClick(Juego& f);
+// "Micro teclado": Variables.Micro_Activo and the floating keypad.
+void BMicroTeclas2Click(Juego& f);
+// "Pista": Variables.Pista_Activa and the hint bar Shape1.
+void BPistaClick(Juego& f);
+// The hint bar turns green when the selected cell holds the solution's digit
+// (Partida.EPartida).
+void Indica_Dato(Juego& f);
+
+}  // namespace novenario

@@ -1,0 +1,30 @@
+// What the solver folder offers to the game: "Calcula" and the commands
+// around it. The engine itself is solver/busqueda.h (the step-counted search),
+// its pace on screen solver/ritmo.h, and an exhaustive search that can count
+// solutions solver/exhaustiva.h.
+#pragma once
+
+#include "board/estado.h"
+
+namespace novenario {
+
+// "Calcula": the logic phase, then the search, shown step by step at a pace a
+// person can follow. The whole game: board, variables, window model (every
+// command off while it runs, "Pausa" and "Cancelar" on), the engine's
+// variables (Motor).
+void BRellena2Click(Juego& f);
+// "Rellena NV": the same without showing the work (new games use it).
+void BRellenaSinVerClick(Juego& f);
+// The logic phase: every empty cell with a single candidate gets it, until
+// none is left.
+void BLogicaClick(Juego& f);
+// Motor.ComboAux := the empty cells in grid reading order.
+void Carga_ComboAux(Juego& f);
+// "Solución": the board back to its fixed cells and the stored solution in.
+void BSolucion2Click(Juego& f);
+// "Cancelar": the running search stops at its next check.
+void BPararProceso2Click(Juego& f);
+// "Sin Solución" or "Sin Tiempo", as Motor.Resultado_Calculo says.
+void Muestra_SinSolucion(Juego& f);
+
+}  // namespace novenario
