@@ -34,21 +34,6 @@ public:
         semilla_ = semilla_ * total_a + total_c;
     }
     std::uint32_t Semilla() const { return semilla_; }
-    // Leaves the seed where n draws would leave it, in a few dozen steps
-    // however large n is: the rule composed with itself by squaring.
-    void Saltar(std::uint64_t n) {
-        std::uint32_t a = 134775813u, b = 1u;  // one draw: s -> s * a + b
-        std::uint32_t m = 1u, c = 0u;          // the draws so far: s -> s * m + c
-        for (; n; n >>= 1) {
-            if (n & 1) {
-                m *= a;
-                c = c * a + b;
-            }
-            b *= a + 1u;
-            a *= a;
-        }
-        semilla_ = semilla_ * m + c;
-    }
     void PonerSemilla(std::uint32_t s) { semilla_ = s; }
 
 private:

@@ -156,6 +156,8 @@ const std::vector<std::string>& Texto_Ayuda();
 // The window model only: the list Ventana.Teclas_Largas, in its order.
 void Teclas_EnableNO(Juego& f);
 void Teclas_EnableSI(Juego& f);
+// "Pausa" and "Cancelar", which answer only while "Calcula" runs.
+void Pausa_Y_Cancelar(Juego& f, bool activos);
 // The letter after "&" in a caption, in upper case; 0 when there is none.
 char LetraAcelerador(const std::string& caption);
 

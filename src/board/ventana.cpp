@@ -204,6 +204,12 @@ void Teclas_EnableSI(Juego& f) {
     for (Control* c : f.Ventana.Teclas_Largas) c->Enabled = true;
 }
 
+void Pausa_Y_Cancelar(Juego& f, bool activos) {
+    ModeloVentana& v = f.Ventana;
+    for (Control* c : {&v.BPausa, &v.LBPausa, &v.LBpausaR, &v.BPararProceso, &v.LBPararProceso, &v.LBPararProcesoR})
+        c->Enabled = activos;
+}
+
 char LetraAcelerador(const std::string& caption) {
     const auto amp = caption.find('&');
     if (amp == std::string::npos || amp + 1 >= caption.size()) return 0;

@@ -57,6 +57,52 @@ void Llena_Lista(Juego& f, Control& panel, std::uint32_t n, const char* en_lugar
 
 }  // namespace
 
+namespace {
+
+// One attempt at a new game: an empty board seeded with nine distinct digits
+// in nine distinct blocks and places, solved by the engine without showing
+// it; when it solves, the solution is kept and the level's count of cells
+// emptied. Repetir_Partida tells whether another attempt is needed.
+void Un_Intento(Juego& f) {
+    ++f.Motor.Intentos_Partida;
+    BBorraTodoClick(f);
+    f.Ent.ProcessMessages();
+    Llena_Lista(f, f.Motor.PNumero, 9, "9", &Repetido_Numero, f.Motor.RBienNumeros, 9);
+    Llena_Lista(f, f.Motor.PPanel, 9, "9", &Repetido_Paneles, f.Motor.RBienPaneles, 9);
+    Llena_Lista(f, f.Motor.PPosicion, 9, "9", &Repetido_Posicion, f.Motor.RBienPosicion, 9);
+
+    // Nine different digits in nine different blocks at nine different
+    // places: no two seeds can break a rule.
+    for (std::size_t i = 0; i < 9; ++i) {
+        f.Variables.Numero_Activo = f.Motor.RBienNumeros[i].substr(0, 1);
+        f.Variables.Panel_Activo = "P" + f.Motor.RBienPaneles[i].substr(0, 1) + "_" + f.Motor.RBienPosicion[i].substr(0, 1);
+        Modifica_Panel(f);
+        Bombeo_Largo(f);
+    }
+
+    f.Motor.Ver_Proceso = Bandera::N;
+    BRellena2Click(f);
+    f.Ent.ProcessMessages();
+    f.Motor.Repetir_Partida = f.Motor.Fallo_Calculo == Bandera::S ? Bandera::S : Bandera::N;
+    if (f.Motor.Repetir_Partida == Bandera::N)
+        Llena_Lista(f, f.Motor.PBorro, 81, "81", &Repetido_Borrar, f.Motor.RBorroPaneles,
+                    f.Variables.Paneles_Vacios);
+    f.Partida.EPartida.clear();
+    for (int c = 0; c < NumCeldas; ++c) f.Partida.EPartida += f.Paneles[c].Caption;
+    if (f.Motor.Repetir_Partida == Bandera::N) {
+        for (const std::string& linea : f.Motor.RBorroPaneles) {
+            const std::string numero = Trim(linea.substr(0, 2));
+            int n = 0;
+            for (char ch : numero) n = n * 10 + (ch - '0');
+            f.Variables.Panel_Activo = tablero::Nombre(n - 1);
+            Limpia_Campo(f);
+        }
+    }
+    f.Ent.ProcessMessages();
+}
+
+}  // namespace
+
 void Repetido_Numero(Juego& f) { Ofrece(f, f.Motor.PNumero, f.Motor.RBienNumeros, 1); }
 void Repetido_Paneles(Juego& f) { Ofrece(f, f.Motor.PPanel, f.Motor.RBienPaneles, 1); }
 void Repetido_Posicion(Juego& f) { Ofrece(f, f.Motor.PPosicion, f.Motor.RBienPosicion, 1); }
@@ -85,51 +131,14 @@ void BNuevaPartida2Click(Juego& f) {
     f.Ent.ProcessMessages();
 
     f.Motor.Intentos_Partida = 0;
-    while (f.Motor.Repetir_Partida == Bandera::S) {
-        ++f.Motor.Intentos_Partida;
-        BBorraTodoClick(f);
-        f.Ent.ProcessMessages();
-        Llena_Lista(f, f.Motor.PNumero, 9, "9", &Repetido_Numero, f.Motor.RBienNumeros, 9);
-        Llena_Lista(f, f.Motor.PPanel, 9, "9", &Repetido_Paneles, f.Motor.RBienPaneles, 9);
-        Llena_Lista(f, f.Motor.PPosicion, 9, "9", &Repetido_Posicion, f.Motor.RBienPosicion, 9);
-
-        // Nine different digits in nine different blocks at nine different
-        // places: no two seeds can break a rule.
-        for (std::size_t i = 0; i < 9; ++i) {
-            f.Variables.Numero_Activo = f.Motor.RBienNumeros[i].substr(0, 1);
-            f.Variables.Panel_Activo = "P" + f.Motor.RBienPaneles[i].substr(0, 1) + "_" + f.Motor.RBienPosicion[i].substr(0, 1);
-            Modifica_Panel(f);
-            Bombeo_Largo(f);
-        }
-
-        f.Motor.Ver_Proceso = Bandera::N;
-        BRellena2Click(f);
-        f.Ent.ProcessMessages();
-        f.Motor.Repetir_Partida = f.Motor.Fallo_Calculo == Bandera::S ? Bandera::S : Bandera::N;
-        if (f.Motor.Repetir_Partida == Bandera::N)
-            Llena_Lista(f, f.Motor.PBorro, 81, "81", &Repetido_Borrar, f.Motor.RBorroPaneles,
-                        f.Variables.Paneles_Vacios);
-        f.Partida.EPartida.clear();
-        for (int c = 0; c < NumCeldas; ++c) f.Partida.EPartida += f.Paneles[c].Caption;
-        if (f.Motor.Repetir_Partida == Bandera::N) {
-            for (const std::string& linea : f.Motor.RBorroPaneles) {
-                const std::string numero = Trim(linea.substr(0, 2));
-                int n = 0;
-                for (char ch : numero) n = n * 10 + (ch - '0');
-                f.Variables.Panel_Activo = tablero::Nombre(n - 1);
-                Limpia_Campo(f);
-            }
-        }
-        f.Ent.ProcessMessages();
-    }
+    while (f.Motor.Repetir_Partida == Bandera::S) Un_Intento(f);
 
     f.Ventana.LBReloj.Caption = "&Reloj Si";
     f.Ent.ProcessMessages();
     Ejecuta_Trabajo(f, "Bloquea Paneles");
     f.Ventana.PNoVerProceso.Hide();
     Teclas_EnableSI(f);
-    for (Control* c : {&f.Ventana.BPausa, &f.Ventana.LBPausa, &f.Ventana.LBpausaR, &f.Ventana.BPararProceso, &f.Ventana.LBPararProceso, &f.Ventana.LBPararProcesoR})
-        c->Enabled = false;
+    Pausa_Y_Cancelar(f, false);
     f.Variables.Reloj_Activo = Bandera::S;
     f.Motor.Limite_Pasos = f.Motor.Limite_Normal;
     f.Ent.ProcessMessages();

@@ -24,12 +24,6 @@ std::string ConMiles(long long n) {
     return n < 0 ? "-" + r : r;
 }
 
-void Pausa_Y_Cancelar(Juego& f, bool enabled) {
-    for (Control* c : {&f.Ventana.BPausa, &f.Ventana.LBPausa, &f.Ventana.LBpausaR, &f.Ventana.BPararProceso, &f.Ventana.LBPararProceso,
-                       &f.Ventana.LBPararProcesoR})
-        c->Enabled = enabled;
-}
-
 }  // namespace
 
 // The search's pumps. A run the player watches is shown in frames: after the
@@ -37,6 +31,8 @@ void Pausa_Y_Cancelar(Juego& f, bool enabled) {
 // sleeps until that frame is due (ritmo.h says how many steps and when).
 // Between frames, and in a run that is not watched, a pump runs only when the
 // outside says one is due, so the search runs at full speed in between.
+namespace {
+
 class Bomba_Calcula : public Bomba {
 public:
     Bomba_Calcula(Juego& f, Busqueda& b, bool a_ritmo) : f_(f), b_(b), a_ritmo_(a_ritmo) {}
@@ -98,6 +94,8 @@ private:
     long long hasta_ = 0;      // the steps the next frame shows
 };
 
+}  // namespace
+
 void Carga_ComboAux(Juego& f) {
     f.Motor.ComboAux.clear();
     for (int c : tablero::OrdenRejilla())
@@ -123,10 +121,12 @@ void BLogicaClick(Juego& f) {
     }
 }
 
-void BRellena2Click(Juego& f) {
-    const bool creando = f.Motor.Creando_Partida == Bandera::S;
-    f.Variables.Proceso_Largo = true;
+namespace {
 
+// Before the run: every command off but "Pausa" and "Cancelar", the clock
+// stopped at zero, the board locked, the player's entries aqua, the logic
+// phase done and the cells left for the search listed.
+void Empieza_Calculo(Juego& f, bool creando) {
     f.Ventana.PMenti.Hide();
     f.Ent.ProcessMessages();
     f.Ventana.PError.Hide();
@@ -150,7 +150,12 @@ void BRellena2Click(Juego& f) {
     f.Ventana.PMensaje.FontColor = Negro;
     BLogicaClick(f);
     Carga_ComboAux(f);
+}
 
+// The search over the cells still empty, its pumps showing it; afterwards
+// the game holds what the search left: board, counters, stack and the
+// routines' variables.
+void Busca(Juego& f) {
     std::array<std::string, NumCeldas> valores;
     for (int c = 0; c < NumCeldas; ++c) valores[static_cast<std::size_t>(c)] = f.Paneles[c].Caption;
     Busqueda busqueda(valores);
@@ -178,11 +183,17 @@ void BRellena2Click(Juego& f) {
         }
         // Every backtrack empties a cell through Limpia_Campo, which also
         // shows or hides the erase keys by the help display.
-        if (bomba.Vacio()) f.Ventana.BBorrar.Visible = f.Ventana.PTBorrar.Visible = f.Variables.Ayuda_Activa != Bandera::S;
+        if (bomba.Vacio())
+            f.Ventana.BBorrar.Visible = f.Ventana.PTBorrar.Visible = f.Variables.Ayuda_Activa != Bandera::S;
     }
     f.Motor.Fallo_Calculo = busqueda.Fallo() ? Bandera::S : Bandera::N;
-    f.Motor.Mensaje_Calculo.clear();
+}
 
+// After the run: its message ("Fin proceso", "Sin solución", "Sin tiempo"),
+// the commands back, the end of the game when the board is full, the
+// candidates and the first free cell.
+void Termina_Calculo(Juego& f, bool creando) {
+    f.Motor.Mensaje_Calculo.clear();
     if (f.Motor.Fallo_Calculo == Bandera::N) {
         f.Ventana.PMensaje.Caption = "Fin proceso";
         f.Ventana.PMensaje.FontColor = Negro;
@@ -219,6 +230,16 @@ void BRellena2Click(Juego& f) {
     Paneles_Libres(f);
     Pongo_ColorRojo(f);
     Reinicia_Historia(f);
+}
+
+}  // namespace
+
+void BRellena2Click(Juego& f) {
+    const bool creando = f.Motor.Creando_Partida == Bandera::S;
+    f.Variables.Proceso_Largo = true;
+    Empieza_Calculo(f, creando);
+    Busca(f);
+    Termina_Calculo(f, creando);
     if (!creando) f.Variables.Proceso_Largo = false;
     f.Ent.ProcessMessages();
 }

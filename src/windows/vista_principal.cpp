@@ -57,8 +57,36 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     pal.setColor(QPalette::Window, AColor(Plata));
     setPalette(pal);
 
-    // The file-name strip and, over it, the error banner.
-    // Moving the mouse over either shows the whole file name as a tooltip.
+    CrearFranja();
+    CrearTablero();
+    // The message line and the hint bar under it.
+    Crear(juego_.Ventana.PMensaje, Texto(13), this);
+    Aspecto barra = ConFondo(Aspecto::Fondo::Barra);
+    barra.ignorarRaton = true;
+    Crear(juego_.Ventana.Shape1, barra, this);
+
+    CrearComandos();
+    CrearAtajos();
+    CrearReloj();
+
+    estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
+                              this);
+    estado_->setObjectName(QStringLiteral("StatusBar1"));
+    estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
+
+    // The status bar and the clock every second. The 10 ms timer of the
+    // random source is not run: the game works its ticks out when a new game
+    // reads them, so between two seconds the program sleeps.
+    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer02Timer(); }); });
+    timer02_.start(1000);
+
+    qApp->installEventFilter(this);
+    Sincronizar();
+}
+
+// The file-name strip and, over it, the error banner with its two lamps.
+// Moving the mouse over either shows the whole file name as a tooltip.
+void VistaPrincipal::CrearFranja() {
     ControlVista* franja = Crear(juego_.Ventana.Image1, ConFondo(Aspecto::Fondo::Franja), this);
     ControlVista* fichero = Crear(juego_.Ventana.PFichero, Texto(12), this);
     for (auto [vista, rutina] : {std::pair{franja, &Puerta::Image1MouseMove},
@@ -88,8 +116,11 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
         l->setInterval(750);
         l->setValue(true);
     }
+}
 
-    // The board.
+// The board, its 81 cells, the placeholder of the keyboard cursor, the pads
+// and the cover a new game is built behind.
+void VistaPrincipal::CrearTablero() {
     tablero_ = new TableroVista(this);
     for (int c = 0; c < NumCeldas; ++c) {
         auto* celda = new CeldaVista(c, tablero_);
@@ -101,6 +132,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     menti.tamanoDelModelo = true;
     menti.relieve = Aspecto::Relieve::Alto;
     Crear(juego_.Ventana.PMenti, menti, tablero_);
+    // The pads before the cover, so the cover hides the floating keypad.
     CrearTeclados();
     Aspecto cubierta = ConFondo(Aspecto::Fondo::Color);
     cubierta.relieve = Aspecto::Relieve::Alto;
@@ -108,17 +140,10 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     parpadeo_ = new TBlinkLabel(tapa);
     parpadeo_->setObjectName(QStringLiteral("BlinkLabel1"));
     parpadeo_->Parar();
+}
 
-    // The message line and the hint bar under it.
-    Crear(juego_.Ventana.PMensaje, Texto(13), this);
-    Aspecto barra = ConFondo(Aspecto::Fondo::Barra);
-    barra.ignorarRaton = true;
-    Crear(juego_.Ventana.Shape1, barra, this);
-
-    CrearComandos();
-    CrearAtajos();
-
-    // The game clock: hours : minutes : seconds.
+// The game clock (hours : minutes : seconds) and the lamp of assistance used.
+void VistaPrincipal::CrearReloj() {
     Aspecto reloj = ConFondo(Aspecto::Fondo::Color, Texto(16));
     reloj.familia = Familia::Arial;
     reloj.relieve = Aspecto::Relieve::Bajo;
@@ -138,20 +163,6 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     led1_->setBorderColor(Tostado);
     led1_->setBordered(false);
     led1_->setBlink(false);
-
-    estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
-                              this);
-    estado_->setObjectName(QStringLiteral("StatusBar1"));
-    estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
-
-    // The status bar and the clock every second. The 10 ms timer of the
-    // random source is not run: the game works its ticks out when a new game
-    // reads them, so between two seconds the program sleeps.
-    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer02Timer(); }); });
-    timer02_.start(1000);
-
-    qApp->installEventFilter(this);
-    Sincronizar();
 }
 
 VistaPrincipal::~VistaPrincipal() {

@@ -65,6 +65,9 @@ private:
 
     // The widget that draws c, named after it.
     ControlVista* Crear(const Control& c, const Aspecto& a, QWidget* padre);
+    void CrearFranja();
+    void CrearTablero();
+    void CrearReloj();
     void CrearComandos();
     void CrearTeclados();
     void CrearAtajos();

@@ -78,7 +78,7 @@ TEST_P(SaltoDelGenerador, LlegaDondeLosSorteosUnoAUno) {
     Aleatorio salto, paso;
     salto.PonerSemilla(GetParam().semilla);
     paso.PonerSemilla(GetParam().semilla);
-    salto.Saltar(GetParam().n);
+    salto.Avanzar(GetParam().n);
     for (std::uint64_t i = 0; i < GetParam().n % 4294967296ull; ++i) paso.Random(1);
     EXPECT_EQ(salto.Semilla(), paso.Semilla());
 }

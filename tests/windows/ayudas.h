@@ -44,6 +44,10 @@ std::unique_ptr<Vigia> AlAparecerModal(std::function<void(T&)> accion, bool todo
                                    [accion](QWidget& w) { accion(static_cast<T&>(w)); }, todos);
 }
 
+// Where a key pressed in that window goes: the widget of it that has (or,
+// once the window is active, will have) the focus, else the window itself.
+inline QWidget* Foco(QWidget& ventana) { return ventana.focusWidget() ? ventana.focusWidget() : &ventana; }
+
 // Clicks the label of the dialog's button with that caption (no "&").
 void PulsarBoton(vista::DialogoModal& d, const QString& caption);
 

@@ -78,9 +78,8 @@ TEST_P(TeclasDelDialogo, EnterPulsaAceptarYEscapeEsLaCajaDeCierre) {
     DialogoModal d(f, nullptr);
     QString foco;
     auto vigia = AlAparecerDialogo([&](DialogoModal& dd) {
-        QWidget* w = QApplication::focusWidget();
-        foco = w ? w->objectName() : QString();
-        QTest::keyClick(w ? w : &dd, GetParam().tecla);
+        foco = Foco(dd)->objectName();
+        QTest::keyClick(Foco(dd), GetParam().tecla);
         f.Cerrada = true;  // whatever the key did, the game closes the form
     });
     d.Ejecutar();
@@ -299,7 +298,7 @@ TEST(Dialogo, LaAyudaSeRecorreConElTeclado) {
     std::vector<int> posiciones;
     auto vigia = AlAparecerDialogo([&](DialogoModal& dd) {
         QScrollBar* barra = dd.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->verticalScrollBar();
-        QWidget* foco = QApplication::focusWidget();
+        QWidget* foco = Foco(dd);
         for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Home}) {
             QTest::keyClick(foco ? foco : &dd, k);
             posiciones.push_back(barra->value());

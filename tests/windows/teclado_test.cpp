@@ -25,8 +25,7 @@ struct Pulsacion {
 };
 
 void Pulsar(vista::Aplicacion& app, const Pulsacion& p) {
-    QWidget* foco = QApplication::focusWidget();
-    QTest::sendKeyEvent(QTest::Click, foco ? foco : &app.Vista(), p.tecla, QString::fromLatin1(p.texto),
+    QTest::sendKeyEvent(QTest::Click, Foco(app.Vista()), p.tecla, QString::fromLatin1(p.texto),
                         p.modificadores);
 }
 
@@ -196,14 +195,44 @@ TEST(Atajos, CtrlNCreaUnaPartidaYLosAtajosLoDicenEnSuAyuda) {
     EXPECT_EQ(rehacer.toStdString(), " Rehacer (Ctrl+Y, Ctrl+Mayús+Z) ");
 }
 
+// Pausa and Pista share Alt+P: the one that is on answers.
+TEST(Atajos, AltPEsLaPistaFueraDeCalculaYLaPausaDentro) {
+    auto app = ArrancarAceptando();
+    Pulsar(*app, {Qt::Key_N, "", Qt::ControlModifier});
+    ASSERT_TRUE(Juego(*app).Ventana.LBVerPistasR.Enabled);
+    Pulsar(*app, {Qt::Key_P, "", Qt::AltModifier});
+    EXPECT_EQ(Juego(*app).Variables.Pista_Activa, Bandera::S);
+
+    int pausas = 0;
+    auto dialogos = AlAparecerDialogo(
+        [&](DialogoModal& d) {
+            if (d.Forma().tipo == FormaModal::Tipo::Pausa) ++pausas;
+            d.Pulsar(d.Forma().Predeterminado());
+        },
+        true);
+    bool pulsada = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (pulsada || !Juego(*app).Ventana.LBpausaR.Enabled || QApplication::activeModalWidget()) return;
+        pulsada = true;
+        Pulsar(*app, {Qt::Key_P, "", Qt::AltModifier});
+        Pulsar(*app, {Qt::Key_L, "", Qt::AltModifier});  // and Cancelar
+    });
+    timer.start(0);
+    QTest::mouseClick(Widget(*app, "LBRellena"), Qt::LeftButton);
+    EXPECT_TRUE(pulsada);
+    EXPECT_EQ(pausas, 1);
+    EXPECT_EQ(Juego(*app).Variables.Pista_Activa, Bandera::S);  // Alt+P went to the pause only
+}
+
 // Ctrl+Q goes through the exit confirmation; in it Escape is the close box
 // (the game goes on) and Enter presses "Aceptar" (the program ends).
 TEST(Atajos, CtrlQPreguntaYEscapeSigueJugando) {
     auto app = ArrancarAceptando();
     QString foco;
     auto vigia = AlAparecerDialogo([&](DialogoModal& d) {
-        foco = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &d, Qt::Key_Escape);
+        foco = Foco(d)->objectName();
+        QTest::keyClick(Foco(d), Qt::Key_Escape);
     });
     Pulsar(*app, {Qt::Key_Q, "", Qt::ControlModifier});
     EXPECT_EQ(vigia->Veces(), 1);
@@ -217,7 +246,7 @@ TEST(AtajosDeathTest, CtrlQYEnterTerminaElPrograma) {
         {
             auto app = ArrancarAceptando();
             auto vigia = AlAparecerDialogo([](DialogoModal& d) {
-                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &d, Qt::Key_Return);
+                QTest::keyClick(Foco(d), Qt::Key_Return);
             });
             Pulsar(*app, {Qt::Key_Q, "", Qt::ControlModifier});
             std::exit(5);  // only reached if Enter did not end the program
