@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "board/juego.h"
-#include "board/principal.h"
 #include "windows/arte.h"
 #include "windows/barra_estado.h"
 #include "windows/entorno_qt.h"
