@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "board/colores.h"
+#include "savegame/caracteres.h"
 #include "savegame/rtf.h"
 
 namespace novenario::sdk {
@@ -16,15 +17,6 @@ namespace {
 std::string Copia(std::string_view texto, std::size_t pos, std::size_t n) {
     if (pos == 0 || pos > texto.size()) return {};
     return std::string(texto.substr(pos - 1, n));
-}
-
-bool EsCifra(char c) { return c >= '0' && c <= '9'; }
-
-int ValorHex(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 // Blanks and control characters, as the toolkit's Trim removes them.

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "savegame/caracteres.h"
+
 namespace novenario::sdk {
 
 // Courier New, ANSI, fixed pitch, at 8 points: the font of the hidden box the
@@ -41,14 +43,6 @@ void EscribeTexto(std::string& salida, std::string_view linea) {
 }
 
 bool EsLetra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool EsCifra(char c) { return c >= '0' && c <= '9'; }
-
-int ValorHex(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 // Groups whose text is not part of the document: tables of the header,
 // document properties, pictures, objects, headers and footers, notes, field

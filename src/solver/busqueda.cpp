@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "board/grupo.h"
+
 namespace novenario {
 
 namespace {
@@ -15,20 +17,22 @@ constexpr std::uint16_t NueveDigitos = 0x1FF;
 
 bool EsDigito(char ch) { return ch >= '1' && ch <= '9'; }
 
+std::string Texto(int digito) {
+    return digito == 0 ? std::string() : std::string(1, static_cast<char>('0' + digito));
+}
+
 }  // namespace
 
 Busqueda::Busqueda(const std::array<std::string, NumCeldas>& valores, Camino camino) {
     rapida_ = camino == Camino::Automatico;
-    for (const std::string& v : valores) {
+    for (std::size_t c = 0; c < valores.size(); ++c) {
+        const std::string& v = valores[c];
         if (!(v.empty() || (v.size() == 1 && EsDigito(v[0])))) rapida_ = false;
-    }
-    if (rapida_) {
-        for (int c = 0; c < NumCeldas; ++c) {
-            const std::string& v = valores[static_cast<std::size_t>(c)];
-            celda_[static_cast<std::size_t>(c)] = v.empty() ? '\0' : v[0];
+        if (v.size() == 1 && v[0] != '\0') {
+            celda_[c] = v[0];
+        } else if (!v.empty()) {
+            textos_[c] = v;
         }
-    } else {
-        valores_ = valores;
     }
 }
 
@@ -39,34 +43,28 @@ void Busqueda::Ejecutar(long long limite_pasos, bool ver_proceso, Bomba* bomba) 
     en_marcha_ = true;
     limite_pasos_ = limite_pasos;
 
-    if (rapida_) {
-        PreparaRapida();
-    } else {
-        Carga_ComboAux();
-    }
+    Prepara();
     numero_prueba_ = 1;
     indice_panel_ = 0;
     total_paneles_ = static_cast<int>(combo_aux_.size());
-    Panel_Activo_ = EntradaComboAux(0);
-    ComboAuxNum_.clear();
     altura_ = 0;
     // The routines' variables start blank, so a run without trials shows it.
     activo_ = comodin_ = 0;
     anterior_ = '\0';
-    Numero_Activo_.clear();
-    Valor_Anterior_.clear();
-    Hay_Error_.clear();
-    EditComodin_.clear();
     pasos_ = 0;
     fallo_ = false;
     if (bomba != nullptr) bomba->Bombea(Momento::AlEmpezar);
 
-    if (!rapida_) {
-        EjecutaLiteral(ver_proceso, bomba);
+    if (rapida_) {
+        if (bomba != nullptr) {
+            Bucle<true, true>(ver_proceso, bomba);
+        } else {
+            Bucle<true, false>(ver_proceso, nullptr);
+        }
     } else if (bomba != nullptr) {
-        BucleRapido<true>(ver_proceso, bomba);
+        Bucle<false, true>(ver_proceso, bomba);
     } else {
-        BucleRapido<false>(ver_proceso, nullptr);
+        Bucle<false, false>(ver_proceso, nullptr);
     }
 
     // A run that used up its steps fails, even when its last step filled the
@@ -83,8 +81,8 @@ void Busqueda::Cancelar() {
 std::string_view Busqueda::Valor(int c) const {
     if (c < 0 || c >= NumCeldas) return {};
     const auto i = static_cast<std::size_t>(c);
-    if (!rapida_) return valores_[i];
-    return std::string_view(&celda_[i], celda_[i] == '\0' ? 0 : 1);
+    if (celda_[i] != '\0') return std::string_view(&celda_[i], 1);
+    return textos_[i];
 }
 
 std::array<std::string, NumCeldas> Busqueda::Valores() const {
@@ -105,66 +103,55 @@ std::string Busqueda::Panel_Activo() const {
 
 std::vector<int> Busqueda::Pila() const {
     std::vector<int> pila;
-    if (rapida_) {
-        for (int i = 0; i < altura_ && i < NumCeldas; ++i) pila.push_back(pila_[static_cast<std::size_t>(i)]);
-    } else {
-        for (const std::string& d : ComboAuxNum_) pila.push_back(d.empty() ? 0 : d[0] - '0');
-    }
+    for (int i = 0; i < altura_ && i < NumCeldas; ++i) pila.push_back(pila_[static_cast<std::size_t>(i)]);
     return pila;
 }
 
-std::string Busqueda::Numero_Activo() const {
-    if (!rapida_) return Numero_Activo_;
-    return activo_ == 0 ? std::string() : std::string(1, static_cast<char>('0' + activo_));
-}
+int Busqueda::AlturaPila() const { return altura_; }
+
+std::string Busqueda::Numero_Activo() const { return Texto(activo_); }
 
 std::string Busqueda::Valor_Anterior() const {
-    if (!rapida_) return Valor_Anterior_;
     return activo_ == 0 || anterior_ == '\0' ? std::string() : std::string(1, anterior_);
 }
 
 std::string Busqueda::Hay_Error() const {
-    if (!rapida_) return Hay_Error_;
     // The last trial of a step either placed its digit or was the last to fail.
     if (activo_ == 0) return {};
     return encontrado_ ? "N" : "S";
 }
 
-std::string Busqueda::EditComodin() const {
-    if (!rapida_) return EditComodin_;
-    return comodin_ == 0 ? std::string() : std::string(1, static_cast<char>('0' + comodin_));
-}
+std::string Busqueda::EditComodin() const { return Texto(comodin_); }
 
-int Busqueda::AlturaPila() const {
-    return rapida_ ? altura_ : static_cast<int>(ComboAuxNum_.size());
-}
-
-// ---- Fast path --------------------------------------------------------------
+// ComboAux in grid reading order, where each of its cells sits, and on the
+// fast path the masks of the board.
 //
 // Every digit on the board is a bit in the masks of its row, column and block.
 // A trial passes when its digit is in none of the three masks of the cell,
 // which is what the whole-group check finds on a board whose groups are free
 // of repeats. The search never places a repeat, so only the givens can hold
 // one; the empty cells of such a group can take no digit at all.
-
-void Busqueda::PreparaRapida() {
-    mascara_.fill(0);
+void Busqueda::Prepara() {
     std::array<bool, 27> repetido{};
-    for (int c = 0; c < NumCeldas; ++c) {
-        const char v = celda_[static_cast<std::size_t>(c)];
-        if (v == '\0') continue;
-        const auto bit = static_cast<std::uint16_t>(1u << (v - '1'));
-        const std::array<int, 3> grupos{tablero::Fila(c) - 1, 9 + tablero::Columna(c) - 1,
-                                        18 + tablero::Bloque(c) - 1};
-        for (int g : grupos) {
-            auto& m = mascara_[static_cast<std::size_t>(g)];
-            if ((m & bit) != 0) repetido[static_cast<std::size_t>(g)] = true;
-            m = static_cast<std::uint16_t>(m | bit);
+    mascara_.fill(0);
+    if (rapida_) {
+        for (int c = 0; c < NumCeldas; ++c) {
+            const char v = celda_[static_cast<std::size_t>(c)];
+            if (v == '\0') continue;
+            const auto bit = static_cast<std::uint16_t>(1u << (v - '1'));
+            const std::array<int, 3> grupos{tablero::Fila(c) - 1, 9 + tablero::Columna(c) - 1,
+                                            18 + tablero::Bloque(c) - 1};
+            for (int g : grupos) {
+                auto& m = mascara_[static_cast<std::size_t>(g)];
+                if ((m & bit) != 0) repetido[static_cast<std::size_t>(g)] = true;
+                m = static_cast<std::uint16_t>(m | bit);
+            }
         }
     }
     combo_aux_.clear();
     for (int c : tablero::OrdenRejilla()) {
-        if (celda_[static_cast<std::size_t>(c)] != '\0') continue;
+        const auto i = static_cast<std::size_t>(c);
+        if (celda_[i] != '\0' || !textos_[i].empty()) continue;
         Posicion p{};
         p.celda = static_cast<std::uint8_t>(c);
         p.fila = static_cast<std::uint8_t>(tablero::Fila(c) - 1);
@@ -177,10 +164,40 @@ void Busqueda::PreparaRapida() {
     }
 }
 
-template <bool ConBomba>
-void Busqueda::BucleRapido([[maybe_unused]] bool ver_proceso, [[maybe_unused]] Bomba* bomba) {
-    // The counters live in locals; they go back to the members only around a
-    // pump, which may read them and may cancel.
+// The plain trial, the game's routines over texts: each digit from desde to 9
+// is written into the cell (Modifica_Panel) and the block, the row and the
+// column of the cell are checked whole; a refused digit gives the cell back
+// what it held (Limpia_Error). Returns the digit that stays, 0 when none does.
+int Busqueda::PruebaLiteral(int celda, int desde) {
+    char& valor = celda_[static_cast<std::size_t>(celda)];
+    const char antes = valor;
+    for (int digito = desde; digito <= 9; ++digito) {
+        valor = static_cast<char>('0' + digito);
+        if (!RepiteGrupo(TipoGrupo::Bloque, celda) && !RepiteGrupo(TipoGrupo::Horizontal, celda) &&
+            !RepiteGrupo(TipoGrupo::Vertical, celda)) {
+            return digito;
+        }
+        valor = antes;
+    }
+    return 0;
+}
+
+// A value counts by its first character, as the game's Casillas_Grupo held it.
+bool Busqueda::RepiteGrupo(TipoGrupo tipo, int celda) const {
+    std::array<std::string, 9> casillas;
+    const std::array<int, 9>& celdas = tablero::Grupo(tipo, tablero::GrupoDe(tipo, celda));
+    for (std::size_t s = 0; s < 9; ++s) {
+        const std::string_view valor = Valor(celdas[s]);
+        if (!valor.empty()) casillas[s].assign(1, valor[0]);
+    }
+    return Hay_Repeticion(casillas, casillas);
+}
+
+// The search itself, for both paths. On the fast path this is the hot loop:
+// the counters live in locals and go back to the members only around a pump,
+// which may read them and may cancel.
+template <bool Rapida, bool ConBomba>
+void Busqueda::Bucle([[maybe_unused]] bool ver_proceso, [[maybe_unused]] Bomba* bomba) {
     long long pasos = pasos_;
     const long long limite = limite_pasos_;
     int indice = indice_panel_;
@@ -191,7 +208,7 @@ void Busqueda::BucleRapido([[maybe_unused]] bool ver_proceso, [[maybe_unused]] B
     char anterior = anterior_;
     int comodin = comodin_;
     const auto total = static_cast<unsigned>(total_paneles_);
-    std::uint16_t* const m = mascara_.data();
+    [[maybe_unused]] std::uint16_t* const m = mascara_.data();
     char* const celda = celda_.data();
     std::uint8_t* const pila = pila_.data();
     const Posicion* const pos = posicion_.data();
@@ -214,18 +231,28 @@ void Busqueda::BucleRapido([[maybe_unused]] bool ver_proceso, [[maybe_unused]] B
     while (static_cast<unsigned>(indice) < total && pasos <= limite) {
         ++pasos;
         const Posicion p = pos[indice];
+        // Numero_Prueba 10 (all nine failed last time) skips the trials and
+        // keeps Encontrado from the previous step.
         if (prueba <= 9) {
             // Valor_Anterior: what the cell holds now; every refused trial puts it back.
             anterior = celda[p.celda];
-            // Digits from Numero_Prueba to 9 that none of the three groups holds.
-            const unsigned libres = p.permitidos & ~static_cast<unsigned>(m[p.fila] | m[p.columna] | m[p.bloque]) &
-                                    (static_cast<unsigned>(NueveDigitos) << (prueba - 1));
-            if (libres != 0) {
-                const unsigned bit = libres & (0u - libres);
-                const int digito = std::countr_zero(libres) + 1;
-                m[p.fila] = static_cast<std::uint16_t>(m[p.fila] | bit);
-                m[p.columna] = static_cast<std::uint16_t>(m[p.columna] | bit);
-                m[p.bloque] = static_cast<std::uint16_t>(m[p.bloque] | bit);
+            int digito = 0;
+            if constexpr (Rapida) {
+                // Digits from Numero_Prueba to 9 that none of the three groups holds.
+                const unsigned libres = p.permitidos &
+                                        ~static_cast<unsigned>(m[p.fila] | m[p.columna] | m[p.bloque]) &
+                                        (static_cast<unsigned>(NueveDigitos) << (prueba - 1));
+                if (libres != 0) {
+                    const unsigned bit = libres & (0u - libres);
+                    digito = std::countr_zero(libres) + 1;
+                    m[p.fila] = static_cast<std::uint16_t>(m[p.fila] | bit);
+                    m[p.columna] = static_cast<std::uint16_t>(m[p.columna] | bit);
+                    m[p.bloque] = static_cast<std::uint16_t>(m[p.bloque] | bit);
+                }
+            } else {
+                digito = PruebaLiteral(p.celda, prueba);
+            }
+            if (digito != 0) {
                 celda[p.celda] = static_cast<char>('0' + digito);
                 pila[altura++] = static_cast<std::uint8_t>(digito);
                 activo = digito;
@@ -248,15 +275,20 @@ void Busqueda::BucleRapido([[maybe_unused]] bool ver_proceso, [[maybe_unused]] B
                 fallo_ = true;
                 break;
             }
-            // The digit leaves the stack and the masks, but stays on the board
-            // of the previous cell until that cell's next trial overwrites it.
+            // The digit leaves the stack (EditComodin) and the masks, but
+            // stays on the board of the previous cell until that cell's next
+            // trial overwrites it.
             const int digito = pila[--altura];
             comodin = digito;
-            const Posicion& q = pos[altura];
-            const auto fuera = static_cast<std::uint16_t>(~(1u << (digito - 1)));
-            m[q.fila] &= fuera;
-            m[q.columna] &= fuera;
-            m[q.bloque] &= fuera;
+            if constexpr (Rapida) {
+                const Posicion& q = pos[altura];
+                const auto fuera = static_cast<std::uint16_t>(~(1u << (digito - 1)));
+                m[q.fila] &= fuera;
+                m[q.columna] &= fuera;
+                m[q.bloque] &= fuera;
+            }
+            // After a 9 Numero_Prueba stays where it is (10): the previous
+            // cell has nothing left and the next step goes back again.
             if (digito < 9) prueba = digito + 1;
             --indice;
         }
@@ -273,114 +305,6 @@ void Busqueda::BucleRapido([[maybe_unused]] bool ver_proceso, [[maybe_unused]] B
     activo_ = activo;
     anterior_ = anterior;
     comodin_ = comodin;
-}
-
-// ---- Plain path --------------------------------------------------------------
-//
-// The game's own routines, over the texts of the cells, one for one. Slow, but
-// it takes any board, and it is the yardstick of the fast path.
-
-void Busqueda::Carga_ComboAux() {
-    ComboAux_.clear();
-    combo_aux_.clear();
-    for (int c : tablero::OrdenRejilla()) {
-        if (valores_[static_cast<std::size_t>(c)].empty()) {
-            ComboAux_.push_back(tablero::Nombre(c));
-            combo_aux_.push_back(c);
-        }
-    }
-}
-
-std::string Busqueda::EntradaComboAux(int indice) const {
-    if (rapida_) {
-        if (indice < 0 || indice >= static_cast<int>(combo_aux_.size())) return {};
-        return tablero::Nombre(combo_aux_[static_cast<std::size_t>(indice)]);
-    }
-    if (indice < 0 || indice >= static_cast<int>(ComboAux_.size())) return {};
-    return ComboAux_[static_cast<std::size_t>(indice)];
-}
-
-void Busqueda::Modifica_Panel() {
-    const int c = tablero::Indice(Panel_Activo_);
-    if (c < 0) return;
-    std::string& valor = valores_[static_cast<std::size_t>(c)];
-    Valor_Anterior_ = valor.substr(0, 1);
-    valor = Numero_Activo_;
-}
-
-void Busqueda::Valida_Grupo(TipoGrupo tipo) {
-    Hay_Error_ = "N";
-    // Nine distinct placeholders, so that empty cells never match.
-    static const std::array<std::string, 9> Letras{"A", "B", "C", "D", "E", "F", "G", "H", "I"};
-    Casillas_Grupo_ = Letras;
-    const int c = tablero::Indice(Panel_Activo_);
-    if (c < 0) return;
-    const std::array<int, 9>& celdas = tablero::Grupo(tipo, tablero::GrupoDe(tipo, c));
-    for (std::size_t s = 0; s < 9; ++s) {
-        const std::string& valor = valores_[static_cast<std::size_t>(celdas[s])];
-        if (!valor.empty()) Casillas_Grupo_[s] = valor.substr(0, 1);
-    }
-    for (std::size_t i = 0; i < 9; ++i) {
-        for (std::size_t j = 0; j < 9; ++j) {
-            if (i != j && Casillas_Grupo_[i] == Casillas_Grupo_[j]) Hay_Error_ = "S";
-        }
-    }
-}
-
-void Busqueda::Limpia_Error() {
-    const int c = tablero::Indice(Panel_Activo_);
-    if (c < 0) return;
-    valores_[static_cast<std::size_t>(c)] = Valor_Anterior_;
-}
-
-void Busqueda::Limpia_Campo(Bomba* bomba) {
-    const int c = tablero::Indice(Panel_Activo_);
-    if (c >= 0) valores_[static_cast<std::size_t>(c)].clear();
-    if (bomba != nullptr) bomba->Bombea(Momento::AlVaciar);
-}
-
-void Busqueda::EjecutaLiteral(bool ver_proceso, Bomba* bomba) {
-    while (indice_panel_ < total_paneles_ && pasos_ <= limite_pasos_) {
-        pasos_ += 1;
-        // Numero_Prueba 10 (all nine failed last time) skips this and keeps
-        // Encontrado from the previous step.
-        while (numero_prueba_ <= 9) {
-            Numero_Activo_ = std::to_string(numero_prueba_);
-            Modifica_Panel();
-            Valida_Bloque();
-            if (Hay_Error_ == "N") Valida_Horizontal();
-            if (Hay_Error_ == "N") Valida_Vertical();
-            if (Hay_Error_ == "S") {
-                Limpia_Error();
-                numero_prueba_ += 1;
-                encontrado_ = false;
-            } else {
-                ComboAuxNum_.push_back(Numero_Activo_);
-                numero_prueba_ = PruebaHecha;
-                encontrado_ = true;
-            }
-        }
-        if (encontrado_) {
-            indice_panel_ += 1;
-            numero_prueba_ = 1;
-            Panel_Activo_ = EntradaComboAux(indice_panel_);
-        } else {
-            Limpia_Campo(bomba);
-            if (ComboAuxNum_.empty()) {
-                fallo_ = true;
-                break;
-            }
-            EditComodin_ = ComboAuxNum_.back();
-            ComboAuxNum_.pop_back();
-            const int digito = EditComodin_.empty() ? 0 : EditComodin_[0] - '0';
-            // After a 9 Numero_Prueba stays where it is (10): the previous
-            // cell has nothing left and the next step goes back again.
-            if (digito < 9) numero_prueba_ = digito + 1;
-            indice_panel_ -= 1;
-            Panel_Activo_ = EntradaComboAux(indice_panel_);
-        }
-        if (ver_proceso && bomba != nullptr) bomba->Bombea(Momento::TrasPaso);
-    }
 }
 
 }  // namespace novenario

@@ -17,12 +17,14 @@
 // column of the cell, not only the new digit: a group whose givens already
 // repeat a digit refuses every trial in its empty cells.
 //
-// Two ways of doing the same search live here. Boards that hold only "" and
-// "1".."9" take a fast path on bitmasks per row, column and block; any other
-// board (a loaded game may hold any character) takes a plain path that walks
-// the game's own routines over texts: Modifica_Panel, the three group checks
-// with their "A".."I" placeholders, Limpia_Error and Limpia_Campo. Both give
-// the same steps, board, stack and state, pump for pump.
+// Two ways of trying a digit live here, over one state. Boards that hold only
+// "" and "1".."9" take a fast path on bitmasks per row, column and block; any
+// other board (a loaded game may hold any character) takes a plain path that
+// writes the digit into the cell and checks the three groups of the cell over
+// their texts, with the "A".."I" placeholders of the game's own check
+// (Hay_Repeticion). Everything else, the walk through ComboAux, the stack, the
+// backtracks, the counters and the pumps, is one loop both paths share, so
+// they give the same steps, board, stack and state, pump for pump.
 #pragma once
 
 #include <array>
@@ -114,10 +116,27 @@ public:
     bool EsRapida() const { return rapida_; }
 
 private:
-    // ---- Shared state ---------------------------------------------------
+    // Where a cell of ComboAux sits: its masks (0..8 the rows, 9..17 the
+    // columns, 18..26 the blocks) and the digits its groups allow at all.
+    struct Posicion {
+        std::uint8_t celda, fila, columna, bloque;
+        std::uint16_t permitidos;  // 0 when a group of the cell repeats a given
+    };
+
     bool rapida_ = false;
     bool en_marcha_ = false;
+
+    // The board. A value of one character other than NUL is kept in celda_;
+    // any other value (several characters, or NUL) in textos_, with '\0' in
+    // celda_. The search writes digits, and empties, only into celda_, and
+    // only in the cells of ComboAux, which start empty in both.
+    std::array<char, NumCeldas> celda_{};
+    std::array<std::string, NumCeldas> textos_{};
+
     std::vector<int> combo_aux_;
+    std::array<Posicion, NumCeldas> posicion_{};  // one per entry of ComboAux
+    std::array<std::uint8_t, NumCeldas> pila_{};  // ComboAuxNum
+    int altura_ = 0;                              // its height
     int numero_prueba_ = 1;
     int indice_panel_ = 0;
     int total_paneles_ = 0;
@@ -125,48 +144,18 @@ private:
     long long limite_pasos_ = 0;
     bool fallo_ = false;
     bool encontrado_ = false;
+    int activo_ = 0;        // Numero_Activo, 0 before the first trial
+    char anterior_ = '\0';  // Valor_Anterior
+    int comodin_ = 0;       // EditComodin, 0 before the first backtrack
 
-    // ---- Fast path --------------------------------------------------------
-    // A mask holds bit d-1 for each digit d present. Masks 0..8 are the rows,
-    // 9..17 the columns, 18..26 the blocks.
-    struct Posicion {
-        std::uint8_t celda, fila, columna, bloque;
-        std::uint16_t permitidos;  // 0 when a group of the cell repeats a given
-    };
-    std::array<char, NumCeldas> celda_{};  // '\0' empty, '1'..'9'
+    // Fast path only: bit d-1 of a mask is set when digit d is in its group.
     std::array<std::uint16_t, 27> mascara_{};
-    std::array<Posicion, NumCeldas> posicion_{};
-    std::array<std::uint8_t, NumCeldas> pila_{};
-    int altura_ = 0;
-    int activo_ = 0;         // Numero_Activo, 0 before the first trial
-    char anterior_ = '\0';   // Valor_Anterior
-    int comodin_ = 0;        // EditComodin, 0 before the first backtrack
 
-    void PreparaRapida();
-    template <bool ConBomba>
-    void BucleRapido(bool ver_proceso, Bomba* bomba);
-
-    // ---- Plain path, the game's routines over texts -----------------------
-    std::array<std::string, NumCeldas> valores_{};
-    std::vector<std::string> ComboAux_;     // cell names
-    std::vector<std::string> ComboAuxNum_;  // one digit text per placed cell
-    std::string EditComodin_;
-    std::string Panel_Activo_;
-    std::string Numero_Activo_;
-    std::string Valor_Anterior_;
-    std::string Hay_Error_;
-    std::array<std::string, 9> Casillas_Grupo_{};
-
-    void EjecutaLiteral(bool ver_proceso, Bomba* bomba);
-    void Carga_ComboAux();
-    std::string EntradaComboAux(int indice) const;
-    void Modifica_Panel();
-    void Valida_Grupo(TipoGrupo tipo);
-    void Valida_Bloque() { Valida_Grupo(TipoGrupo::Bloque); }
-    void Valida_Horizontal() { Valida_Grupo(TipoGrupo::Horizontal); }
-    void Valida_Vertical() { Valida_Grupo(TipoGrupo::Vertical); }
-    void Limpia_Error();
-    void Limpia_Campo(Bomba* bomba);
+    void Prepara();
+    template <bool Rapida, bool ConBomba>
+    void Bucle(bool ver_proceso, Bomba* bomba);
+    int PruebaLiteral(int celda, int desde);
+    bool RepiteGrupo(TipoGrupo tipo, int celda) const;
 };
 
 }  // namespace novenario
