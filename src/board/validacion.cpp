@@ -2,6 +2,7 @@
 // grid row or grid column? The digit is written into the cell first; the
 // checks then look at the whole group, so a repeat that was already there is
 // reported too.
+#include "board/grupo.h"
 #include "board/juego.h"
 
 namespace novenario {
@@ -9,21 +10,15 @@ namespace novenario {
 namespace {
 
 // Nine distinct placeholders stand for the empty cells of a group, so empty
-// cells never match each other or a digit.
+// cells never match each other or a digit (board/grupo.h).
 void Comprueba_Grupo(Juego& f, TipoGrupo tipo) {
-    f.Variables.Hay_Error = Bandera::N;
-    static constexpr const char* letras[9] = {"A", "B", "C", "D", "E", "F", "G", "H", "I"};
-    for (int i = 0; i < 9; ++i) f.Variables.Casillas_Grupo[static_cast<std::size_t>(i)] = letras[i];
+    std::array<std::string, 9> valores{};
     const int c = tablero::Indice(f.Variables.Panel_Activo);
-    if (c < 0) return;
-    const auto& grupo = tablero::Grupo(tipo, tablero::GrupoDe(tipo, c));
-    for (std::size_t i = 0; i < 9; ++i) {
-        const std::string v = f.Paneles.Valor(grupo[i]);
-        if (!v.empty()) f.Variables.Casillas_Grupo[i] = v;
+    if (c >= 0) {
+        const auto& grupo = tablero::Grupo(tipo, tablero::GrupoDe(tipo, c));
+        for (std::size_t i = 0; i < 9; ++i) valores[i] = f.Paneles.Valor(grupo[i]);
     }
-    for (std::size_t i = 0; i < 9; ++i)
-        for (std::size_t j = 0; j < 9; ++j)
-            if (i != j && f.Variables.Casillas_Grupo[i] == f.Variables.Casillas_Grupo[j]) f.Variables.Hay_Error = Bandera::S;
+    f.Variables.Hay_Error = Hay_Repeticion(valores, f.Variables.Casillas_Grupo) ? Bandera::S : Bandera::N;
 }
 
 }  // namespace
