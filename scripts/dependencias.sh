@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue
   # drawing the animations and the icon again (resources/dibujar.cpp)

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "windows/accesible.h"
 #include "windows/arte.h"
 #include "windows/fuentes.h"
 
@@ -22,6 +23,7 @@
 namespace novenario::vista {
 
 void PrepararAplicacion() {
+    InstalarAccesibilidad();
     if (!CargarFuentes())
         std::fprintf(stderr, "novenario: the game's fonts could not be loaded; using the system's fonts\n");
     QApplication::setFont(Fuente(Familia::SansSerif, 11));

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "windows/accesible.h"
 #include "windows/arte.h"
 
 namespace novenario::vista {
@@ -47,21 +48,35 @@ CeldaVista::CeldaVista(int indice, QWidget* padre)
     connect(inferior_, &ZonaPulsable::soltado, this, reenviar);
 }
 
-QString CeldaVista::NombreAccesible(int indice, const std::string& valor) {
+QString CeldaVista::NombreAccesible(int indice, const std::string& valor, bool fija) {
     QString n = QStringLiteral("%1, fila %2, columna %3, ")
                     .arg(QString::fromStdString(tablero::Nombre(indice)))
                     .arg(tablero::Fila(indice))
                     .arg(tablero::Columna(indice));
     const QString v = QString::fromStdString(valor).trimmed();
-    return v.isEmpty() ? n + QStringLiteral("vacía") : n + QStringLiteral("valor ") + v;
+    n += v.isEmpty() ? QStringLiteral("vacía") : QStringLiteral("valor ") + v;
+    return fija ? n + QStringLiteral(", fija") : n;
+}
+
+QString CeldaVista::Candidatos() const {
+    if (!ultima_.EtiquetasVisibles || (ultima_.PSD.empty() && ultima_.PND.empty())) return {};
+    const auto separados = [](const std::string& cifras) {
+        QStringList l;
+        for (char c : cifras)
+            if (c != ' ') l << QString(QLatin1Char(c));
+        return l.isEmpty() ? QStringLiteral("ninguno") : l.join(QLatin1Char(' '));
+    };
+    return QStringLiteral("posibles ") + separados(ultima_.PSD) + QStringLiteral("; ocupados ") +
+           separados(ultima_.PND);
 }
 
 void CeldaVista::Sincronizar(const Celda& celda) {
     const Celda& u = ultima_;
     const bool todo = primera_;
     bool repintar = todo || celda.Color_ != u.Color_ || celda.TamanoFuente != u.TamanoFuente;
-    if (todo || celda.Caption != u.Caption) {
-        setAccessibleName(NombreAccesible(indice_, celda.Caption));
+    const bool fija = celda.Color_ == Naranja;
+    if (todo || celda.Caption != u.Caption || fija != (u.Color_ == Naranja)) {
+        Nombrar(this, NombreAccesible(indice_, celda.Caption, fija));
         repintar = true;
     }
     if (todo || celda.Enabled != u.Enabled) setEnabled(celda.Enabled);

@@ -40,8 +40,14 @@ public:
     EtiquetaCelda* Inferior() const { return inferior_; }
     const Celda& Estado() const { return ultima_; }
 
-    // "P4_7, fila 6, columna 1, vacía" or "..., valor 4".
-    static QString NombreAccesible(int indice, const std::string& valor);
+    // "P4_7, fila 6, columna 1, vacía" or "..., valor 4"; a fixed cell adds
+    // ", fija".
+    static QString NombreAccesible(int indice, const std::string& valor, bool fija = false);
+    // While the help display shows them, "posibles 3 5 8; ocupados 1 2 4 6 7 9".
+    QString Candidatos() const;
+    // The cell the keyboard cursor stands on (Panel_Activo names it).
+    bool Activa() const { return activa_; }
+    void PonerActiva(bool activa) { activa_ = activa; }
 
 signals:
     void clic(int indice);
@@ -51,6 +57,7 @@ protected:
 
 private:
     int indice_;
+    bool activa_ = false;
     Celda ultima_;
     bool primera_ = true;
     EtiquetaCelda* superior_;

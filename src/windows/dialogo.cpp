@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "board/juego.h"
+#include "windows/accesible.h"
 #include "windows/arte.h"
 #include "windows/barra_estado.h"
 #include "windows/entorno_qt.h"
@@ -157,9 +158,12 @@ void DialogoModal::CrearBoton(std::size_t i, QPoint donde) {
     bd.etiqueta.Colocar(donde.x() + 7, donde.y() + 4, AnchoBoton - 14, 18);
     bd.etiqueta.Caption = b.Caption;
     bd.etiqueta.FontColor = b.FontColor;
+    // To a screen reader the picture and its label are one button.
     Aspecto cara;
     cara.fondo = Aspecto::Fondo::Cara;
+    cara.papel = Aspecto::Papel::Boton;
     Aspecto texto;
+    texto.papel = Aspecto::Papel::Oculto;
     texto.negrita = true;
     texto.pixeles = 12;
     texto.mnemonico = true;
@@ -171,6 +175,7 @@ void DialogoModal::CrearBoton(std::size_t i, QPoint donde) {
     bd.vImagen->Sincronizar(bd.imagen);
     bd.vEtiqueta->Sincronizar(bd.etiqueta);
     bd.vImagen->setAccessibleName(SinAmpersand(b.Caption));
+    bd.vImagen->PonerPareja(bd.vEtiqueta);
     for (ControlVista* v : {bd.vImagen, bd.vEtiqueta}) {
         connect(v, &ZonaPulsable::presionado, this, [this, i] { Presionar(i, true); });
         connect(v, &ZonaPulsable::soltado, this, [this, i](bool clic) {
@@ -352,6 +357,10 @@ void DialogoModal::Ejecutar() {
         v->setFocusPolicy(Qt::StrongFocus);
         v->setFocus(Qt::ActiveWindowFocusReason);
     }
+    // What the window says ("Fin Partida", "Salir del Programa") is told as
+    // it opens; its blinking label is no steady text to read.
+    Describir(this, Lectura());
+    Avisar(this, QAccessible::Alert);
     Abiertos().push_back(this);
     QEventLoop bucle;
     bucle_ = &bucle;
@@ -369,6 +378,13 @@ void DialogoModal::Ejecutar() {
     hide();
 }
 
+QString DialogoModal::Lectura() const {
+    QStringList partes;
+    for (const std::string& t : {forma_.TextoParpadeo, forma_.Mensaje})
+        if (!t.empty()) partes << QString::fromStdString(t);
+    return partes.join(QStringLiteral(". "));
+}
+
 void DialogoModal::Comprobar() {
     if (forma_.Cerrada && bucle_) bucle_->quit();
 }
@@ -377,8 +393,10 @@ void DialogoModal::Pulsar(std::size_t i) {
     if (forma_.Cerrada) return;
     forma_.Pulsar(i);
     // A button may rewrite the form's message line.
-    if (mensaje_ && mensaje_->text() != QString::fromStdString(forma_.Mensaje))
+    if (mensaje_ && mensaje_->text() != QString::fromStdString(forma_.Mensaje)) {
         mensaje_->setText(QString::fromStdString(forma_.Mensaje));
+        Describir(this, Lectura());
+    }
     Comprobar();
 }
 

@@ -63,6 +63,8 @@ private:
     void MontarAyuda();
     void MontarComun();
     void Comprobar();
+    // The form's words for a screen reader: its blinking text and its message.
+    QString Lectura() const;
 
     FormaModal& forma_;
     std::deque<BotonDialogo> botones_;

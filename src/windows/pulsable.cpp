@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "windows/accesible.h"
 #include "windows/arte.h"
 
 namespace novenario::vista {
@@ -40,6 +41,13 @@ void ZonaPulsable::mouseReleaseEvent(QMouseEvent* e) {
     const bool clic = dentro && !doble_;
     doble_ = false;
     emit soltado(clic);
+}
+
+void ZonaPulsable::Pulsar() {
+    pulsada_ = false;
+    doble_ = false;
+    emit presionado();
+    emit soltado(true);
 }
 
 void ZonaPulsable::Soltar() {
@@ -114,7 +122,12 @@ bool ControlVista::Sincronizar(const Control& c) {
     }
     const bool texto = todo || c.Caption != u.Caption;
     if (texto) {
-        setAccessibleName(SinAmpersand(c.Caption));
+        if (a_.nombre) {
+            Nombrar(this, QString::fromUtf8(a_.nombre));
+            Describir(this, SinAmpersand(c.Caption));
+        } else if (a_.papel != Aspecto::Papel::Oculto) {
+            Nombrar(this, SinAmpersand(c.Caption));
+        }
         repintar = true;
     }
     if (todo || c.Color_ != u.Color_ || c.FontColor != u.FontColor || c.FontSize != u.FontSize) repintar = true;
@@ -128,6 +141,16 @@ bool ControlVista::Sincronizar(const Control& c) {
 }
 
 QString ControlVista::TextoLimpio() const { return SinAmpersand(ultimo_.Caption); }
+
+bool ControlVista::Responde() const {
+    const auto responde = [](const QWidget* w) { return w && w->isVisible() && w->isEnabled(); };
+    return responde(this) || responde(pareja_);
+}
+
+void ControlVista::PulsarComoBoton() {
+    if (isVisible() && isEnabled()) Pulsar();
+    else if (pareja_ && pareja_->isVisible() && pareja_->isEnabled()) pareja_->Pulsar();
+}
 
 void ControlVista::PonerAtajo(const QString& teclas) {
     atajo_ = teclas;

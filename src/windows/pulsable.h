@@ -28,6 +28,9 @@ class ZonaPulsable : public QWidget {
 public:
     explicit ZonaPulsable(QWidget* padre = nullptr);
     bool Pulsada() const { return pulsada_; }
+    // A click as the mouse gives it, press and release over the piece: what
+    // a screen reader's press action does.
+    void Pulsar();
 
 signals:
     void presionado();
@@ -51,8 +54,13 @@ private:
 
 struct Aspecto {
     enum class Fondo { Ninguno, Color, Cara, Tecla, Trama, Teclado, Micro, Franja, Barra };
+    // What the control is to a screen reader: a text, a button, a group of
+    // buttons, the error banner (an alert), the message line (a status bar),
+    // or nothing at all (a label on a button, a decoration).
+    enum class Papel { Texto, Boton, Grupo, Alerta, Estado, Oculto };
     enum class Relieve { Ninguno, Alto, Bajo };
     Fondo fondo = Fondo::Ninguno;
+    Papel papel = Papel::Texto;
     Relieve relieve = Relieve::Ninguno;
     Familia familia = Familia::SansSerif;
     int pixeles = 11;
@@ -64,6 +72,7 @@ struct Aspecto {
     bool pasarSiInactivo = false;  // disabled, the mouse reaches what lies below
     QRect geometriaFija;           // used when the model gives the control no size
     QRect cajaTexto;               // where the caption goes, when not the whole control
+    const char* nombre = nullptr;  // a group's name for a screen reader; its caption is then its description
 };
 
 class ControlVista : public ZonaPulsable {
@@ -79,6 +88,14 @@ public:
     QString TextoLimpio() const;
     // A shortcut's keys, shown after the hint in the tooltip.
     void PonerAtajo(const QString& teclas);
+    Aspecto::Papel Papel() const { return a_.papel; }
+    // A command's label, which answers with its picture as one button.
+    void PonerPareja(ControlVista* etiqueta) { pareja_ = etiqueta; }
+    ControlVista* Pareja() const { return pareja_; }
+    // Whether a click on it (or, for a command, on its label) would answer.
+    bool Responde() const;
+    // The click of the part that answers: the picture, else its label.
+    void PulsarComoBoton();
     // The rectangle the model asks for.
     QRect GeometriaDe(const Control& c) const;
 
@@ -89,6 +106,7 @@ private:
     void PonerPista(const std::string& hint);
 
     Aspecto a_;
+    ControlVista* pareja_ = nullptr;
     QString atajo_;
     Control ultimo_;
     bool primero_ = true;

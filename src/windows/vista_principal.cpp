@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "windows/accesible.h"
 #include "windows/arte.h"
 #include "windows/barra_estado.h"
 #include "windows/celda.h"
@@ -38,6 +39,18 @@ Aspecto Texto(int pixeles, bool negrita = true, int alineacion = Qt::AlignCenter
     return a;
 }
 
+Aspecto Como(Aspecto::Papel papel, Aspecto a) {
+    a.papel = papel;
+    return a;
+}
+
+// A group of keys with its name for a screen reader.
+Aspecto Grupo(const char* nombre, Aspecto a) {
+    a.papel = Aspecto::Papel::Grupo;
+    a.nombre = nombre;
+    return a;
+}
+
 Aspecto ConFondo(Aspecto::Fondo fondo, Aspecto a = Texto(11)) {
     a.fondo = fondo;
     return a;
@@ -60,10 +73,10 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     CrearFranja();
     CrearTablero();
     // The message line and the hint bar under it.
-    Crear(juego_.Ventana.PMensaje, Texto(13), this);
+    mensaje_ = Crear(juego_.Ventana.PMensaje, Como(Aspecto::Papel::Estado, Texto(13)), this);
     Aspecto barra = ConFondo(Aspecto::Fondo::Barra);
     barra.ignorarRaton = true;
-    Crear(juego_.Ventana.Shape1, barra, this);
+    pista_ = Crear(juego_.Ventana.Shape1, barra, this);
 
     CrearComandos();
     CrearAtajos();
@@ -87,7 +100,8 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
 // The file-name strip and, over it, the error banner with its two lamps.
 // Moving the mouse over either shows the whole file name as a tooltip.
 void VistaPrincipal::CrearFranja() {
-    ControlVista* franja = Crear(juego_.Ventana.Image1, ConFondo(Aspecto::Fondo::Franja), this);
+    ControlVista* franja =
+        Crear(juego_.Ventana.Image1, Como(Aspecto::Papel::Oculto, ConFondo(Aspecto::Fondo::Franja)), this);
     ControlVista* fichero = Crear(juego_.Ventana.PFichero, Texto(12), this);
     for (auto [vista, rutina] : {std::pair{franja, &Puerta::Image1MouseMove},
                                  std::pair{fichero, &Puerta::PFicheroMouseMove}}) {
@@ -101,7 +115,7 @@ void VistaPrincipal::CrearFranja() {
     }
     Aspecto error = ConFondo(Aspecto::Fondo::Color, Texto(13));
     error.relieve = Aspecto::Relieve::Alto;
-    ControlVista* banner = Crear(juego_.Ventana.PError, error, this);
+    ControlVista* banner = Crear(juego_.Ventana.PError, Como(Aspecto::Papel::Alerta, error), this);
     ledIzquierdo_ = new ThhALed(banner);
     ledDerecho_ = new ThhALed(banner);
     ledIzquierdo_->setObjectName(QStringLiteral("hhALed1"));
@@ -131,10 +145,13 @@ void VistaPrincipal::CrearTablero() {
     menti.familia = Familia::Arial;
     menti.tamanoDelModelo = true;
     menti.relieve = Aspecto::Relieve::Alto;
-    Crear(juego_.Ventana.PMenti, menti, tablero_);
+    // The cell under it tells a screen reader that the cursor stands there.
+    Crear(juego_.Ventana.PMenti, Como(Aspecto::Papel::Oculto, menti), tablero_);
     // The pads before the cover, so the cover hides the floating keypad.
     CrearTeclados();
-    Aspecto cubierta = ConFondo(Aspecto::Fondo::Color);
+    // To a screen reader the cover says what its blinking label says.
+    Aspecto cubierta = Grupo("Creando nueva partida", ConFondo(Aspecto::Fondo::Color));
+    cubierta.papel = Aspecto::Papel::Texto;
     cubierta.relieve = Aspecto::Relieve::Alto;
     ControlVista* tapa = Crear(juego_.Ventana.PNoVerProceso, cubierta, tablero_);
     parpadeo_ = new TBlinkLabel(tapa);
@@ -147,14 +164,15 @@ void VistaPrincipal::CrearReloj() {
     Aspecto reloj = ConFondo(Aspecto::Fondo::Color, Texto(16));
     reloj.familia = Familia::Arial;
     reloj.relieve = Aspecto::Relieve::Bajo;
-    Crear(juego_.Ventana.LPHor, reloj, this);
-    Crear(juego_.Ventana.LPMin, reloj, this);
-    Crear(juego_.Ventana.LPseg, reloj, this);
+    // To a screen reader the clock is one text, "Reloj 00:12:05".
+    reloj_ = Crear(juego_.Ventana.LPHor, reloj, this);
+    Crear(juego_.Ventana.LPMin, Como(Aspecto::Papel::Oculto, reloj), this);
+    Crear(juego_.Ventana.LPseg, Como(Aspecto::Papel::Oculto, reloj), this);
     Aspecto separador = Texto(16);
     separador.familia = Familia::Arial;
     separador.ignorarRaton = true;
-    Crear(juego_.Ventana.LSeparador1, separador, this);
-    Crear(juego_.Ventana.LSeparador2, separador, this);
+    Crear(juego_.Ventana.LSeparador1, Como(Aspecto::Papel::Oculto, separador), this);
+    Crear(juego_.Ventana.LSeparador2, Como(Aspecto::Papel::Oculto, separador), this);
 
     led1_ = new ThhALed(this);
     led1_->setObjectName(QStringLiteral("Led1"));
@@ -180,17 +198,19 @@ void VistaPrincipal::CrearTeclados() {
     // The micro keypad floats over the board beside the selected cell.
     Aspecto micro = ConFondo(Aspecto::Fondo::Micro, Texto(11));
     micro.cajaTexto = QRect(0, 0, 54, 52);
-    ControlVista* pmicro = Crear(juego_.Ventana.PMicroTeclas, micro, tablero_);
+    ControlVista* pmicro = Crear(juego_.Ventana.PMicroTeclas, Grupo("Micro teclado", micro), tablero_);
     for (int d = 1; d <= 9; ++d) {
         const Control& tecla = juego_.Ventana.PT[static_cast<std::size_t>(d - 1)];
-        ControlVista* v = Crear(tecla, ConFondo(Aspecto::Fondo::Tecla, Texto(11)), pmicro);
+        ControlVista* v =
+            Crear(tecla, Como(Aspecto::Papel::Boton, ConFondo(Aspecto::Fondo::Tecla, Texto(11))), pmicro);
         connect(v, &ZonaPulsable::presionado, this, [this, &tecla] { Llamar([&] { puerta_.MouseDownTecla(tecla); }); });
         connect(v, &ZonaPulsable::soltado, this, [this, &tecla, d](bool clic) {
             Llamar([&] { puerta_.MouseUpTecla(tecla); });
             if (clic) Llamar([&] { puerta_.ClickMicro(d); });
         });
     }
-    ControlVista* borrar = Crear(juego_.Ventana.PTBorrar, ConFondo(Aspecto::Fondo::Tecla, Texto(10)), pmicro);
+    ControlVista* borrar = Crear(juego_.Ventana.PTBorrar,
+                                 Como(Aspecto::Papel::Boton, ConFondo(Aspecto::Fondo::Tecla, Texto(10))), pmicro);
     connect(borrar, &ZonaPulsable::presionado, this,
             [this] { Llamar([&] { puerta_.MouseDownTecla(juego_.Ventana.PTBorrar); }); });
     connect(borrar, &ZonaPulsable::soltado, this, [this](bool clic) {
@@ -201,9 +221,9 @@ void VistaPrincipal::CrearTeclados() {
     // The number pad, and the notice that takes its place over a fixed cell.
     Aspecto pad = ConFondo(Aspecto::Fondo::Teclado, Texto(14));
     pad.cajaTexto = QRect(0, 5, 322, 32);
-    ControlVista* teclado = Crear(juego_.Ventana.PTeclasNum, pad, this);
+    ControlVista* teclado = Crear(juego_.Ventana.PTeclasNum, Grupo("Teclado numérico", pad), this);
     auto tecla = [this, teclado](const Control& c, int pixeles, auto click) {
-        ControlVista* v = Crear(c, ConFondo(Aspecto::Fondo::Cara, Texto(pixeles)), teclado);
+        ControlVista* v = Crear(c, Como(Aspecto::Papel::Boton, ConFondo(Aspecto::Fondo::Cara, Texto(pixeles))), teclado);
         connect(v, &ZonaPulsable::presionado, this, [this, &c] { Llamar([&] { puerta_.MouseDownTecla(c); }); });
         connect(v, &ZonaPulsable::soltado, this, [this, &c, click](bool clic) {
             Llamar([&] { puerta_.MouseUpTecla(c); });
@@ -216,7 +236,8 @@ void VistaPrincipal::CrearTeclados() {
     tecla(juego_.Ventana.BBorrar, 14, [this] { puerta_.ClickBorrar(); });
     tecla(juego_.Ventana.BAdelante, 14, [this] { puerta_.ClickAdelante(); });
 
-    ControlVista* carga = Crear(juego_.Ventana.PTeclasCarga, ConFondo(Aspecto::Fondo::Teclado), this);
+    ControlVista* carga =
+        Crear(juego_.Ventana.PTeclasCarga, Grupo("Dato fijo", ConFondo(Aspecto::Fondo::Teclado)), this);
     Aspecto aviso = Texto(16);
     aviso.geometriaFija = QRect(0, 0, 322, 78);
     aviso.ignorarRaton = true;
@@ -227,8 +248,9 @@ void VistaPrincipal::CrearTeclados() {
 // and one action that carries its Alt letter and its desktop shortcut (both
 // reach its accelerator, so they answer exactly when it would).
 void VistaPrincipal::CrearComandos() {
-    Aspecto cara = ConFondo(Aspecto::Fondo::Cara);
-    Aspecto etiqueta = Texto(12);
+    // To a screen reader the picture and its label are one button.
+    Aspecto cara = Como(Aspecto::Papel::Boton, ConFondo(Aspecto::Fondo::Cara));
+    Aspecto etiqueta = Como(Aspecto::Papel::Oculto, Texto(12));
     etiqueta.mnemonico = true;
     etiqueta.pasarSiInactivo = true;
     for (const Comando& cmd : juego_.Comandos) {
@@ -236,6 +258,7 @@ void VistaPrincipal::CrearComandos() {
         auto* lab = new ControlVista(etiqueta, this);
         img->setObjectName(QLatin1String(cmd.Imagen->Nombre));
         lab->setObjectName(QLatin1String(cmd.Etiqueta->Nombre));
+        img->PonerPareja(lab);
         const IdComando id = cmd.Id;
         const bool doble = cmd.DobleClic;
         for (auto [v, origen] : {std::pair{img, Origen::Imagen}, std::pair{lab, Origen::Etiqueta}}) {
@@ -328,7 +351,7 @@ void VistaPrincipal::SincronizarUnaVez() {
         if (vc.vEtiqueta->Sincronizar(*vc.etiqueta) || primera_) {
             // Both parts of a command answer to the label's words.
             const QString n = vc.vEtiqueta->TextoLimpio();
-            vc.vImagen->setAccessibleName(n);
+            Nombrar(vc.vImagen, n);
         }
     }
 
@@ -344,7 +367,7 @@ void VistaPrincipal::SincronizarUnaVez() {
     if (primera_ || l.Left != ultimaLampara_.Left || l.Top != ultimaLampara_.Top) led1_->move(l.Left, l.Top);
     if (primera_ || l.Value != ultimaLampara_.Value) {
         led1_->setValue(l.Value);
-        led1_->setAccessibleName(l.Value ? QStringLiteral("Ayuda usada") : QStringLiteral("Ayuda sin usar"));
+        Nombrar(led1_, l.Value ? QStringLiteral("Ayuda usada") : QStringLiteral("Ayuda sin usar"));
     }
     if (primera_ || l.Visible != ultimaLampara_.Visible) led1_->setHidden(!l.Visible);
     ultimaLampara_ = l;
@@ -364,7 +387,61 @@ void VistaPrincipal::SincronizarUnaVez() {
     ultimoParpadeo_ = b;
 
     for (std::size_t i = 0; i < juego_.Ventana.StatusBar1.size(); ++i) estado_->PonerTexto(i, juego_.Ventana.StatusBar1[i]);
+    SincronizarLectura();
     primera_ = false;
+}
+
+// What a screen reader is told: the cell the cursor moves to (not while long
+// work moves it at every step, but where it ends), the banner when it comes
+// with a new text, the step counter with the message line, the hint bar's
+// colour and the clock in words.
+void VistaPrincipal::SincronizarLectura() {
+    const int activa = tablero::Indice(juego_.Variables.Panel_Activo);
+    if (activa != activa_) {
+        for (int c : {activa_, activa}) {
+            if (CeldaVista* celda = Celda(c)) {
+                celda->PonerActiva(c == activa);
+                QAccessible::State cambio;
+                cambio.focused = cambio.selected = true;
+                if (QAccessible::isActive()) {
+                    QAccessibleStateChangeEvent e(celda, cambio);
+                    QAccessible::updateAccessibility(&e);
+                }
+            }
+        }
+        activa_ = activa;
+    }
+    // Where long work leaves the cursor is told even when it is where it was.
+    const bool largo = juego_.Variables.Proceso_Largo;
+    if (!largo && (activa != anunciada_ || enLargo_)) {
+        Avisar(Celda(activa), QAccessible::Focus);
+        anunciada_ = activa;
+    }
+    enLargo_ = largo;
+
+    const Control& error = juego_.Ventana.PError;
+    if (error.Visible && (!bannerVisto_ || error.Caption != bannerTexto_)) Avisar(VistaDe(error), QAccessible::Alert);
+    bannerVisto_ = error.Visible;
+    bannerTexto_ = error.Caption;
+
+    // At most once a second while the steps run, and where they end.
+    const std::string& pasos = juego_.Ventana.PContador_Jug.Caption;
+    if (pasos != pasosLeidos_ && (!juego_.Variables.Proceso_Largo || !ultimaLectura_.isValid() ||
+                                  ultimaLectura_.elapsed() >= 1000)) {
+        pasosLeidos_ = pasos;
+        ultimaLectura_.start();
+        // Before any run the counter holds only zeros.
+        const bool ninguno = pasos.find_first_not_of('0') == std::string::npos;
+        Describir(mensaje_, ninguno ? QString() : QStringLiteral("Pasos: ") + QString::fromStdString(pasos));
+    }
+
+    const Control& barra = juego_.Ventana.Shape1;
+    Nombrar(pista_, barra.Color_ == Verde ? QStringLiteral("Pista: el valor es el correcto")
+                                                    : QStringLiteral("Pista"));
+    const ModeloVentana& v = juego_.Ventana;
+    Nombrar(reloj_, QStringLiteral("Reloj %1:%2:%3")
+                                  .arg(QString::fromStdString(v.LPHor.Caption), QString::fromStdString(v.LPMin.Caption),
+                                       QString::fromStdString(v.LPseg.Caption)));
 }
 
 void VistaPrincipal::MostrarCentrada() {

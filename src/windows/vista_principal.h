@@ -5,6 +5,7 @@
 // brings itself up to date from the model, touching only what changed.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -72,6 +73,7 @@ private:
     void CrearTeclados();
     void CrearAtajos();
     void SincronizarUnaVez();
+    void SincronizarLectura();
     bool Tecla(QKeyEvent* k);
     // Runs a call into the game and then brings the window up to date.
     template <typename F>
@@ -96,6 +98,15 @@ private:
     bool primera_ = true;
     bool sincronizando_ = false;
     bool pendiente_ = false;
+    // What a screen reader was last told.
+    ControlVista* mensaje_ = nullptr;
+    ControlVista* pista_ = nullptr;
+    ControlVista* reloj_ = nullptr;
+    int activa_ = -1, anunciada_ = -1;
+    bool enLargo_ = false;  // long work was running at the last pass
+    bool bannerVisto_ = false;
+    std::string bannerTexto_, pasosLeidos_;
+    QElapsedTimer ultimaLectura_;
     Lampara ultimaLampara_;
     Control ultimoParpadeo_;
     bool ultimaCubierta_ = false;

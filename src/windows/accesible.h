@@ -1,0 +1,34 @@
+// What a screen reader finds in the game's windows (through Qt's
+// accessibility, which the desktop's bus carries to Orca and the like):
+//
+//   each command one push button, its picture and its label together, named
+//   by its caption without the "&", its tooltip as description, with a press
+//   action that clicks it; the pads' keys and the dialogs' buttons likewise;
+//   the board one table of 9 rows and 9 columns whose cells say their place,
+//   their value, "fija" for a given, their candidates while the help display
+//   shows them, and which of them the cursor stands on;
+//   the error banner an alert, the message line a status bar;
+//   the labels on the buttons and the decorations nothing at all.
+//
+// The window tells the reader what changes (Avisar): the cell the cursor
+// moves to, the banner when it appears, a new message.
+#pragma once
+
+#include <QAccessible>
+
+class QObject;
+
+namespace novenario::vista {
+
+// Installs the game's accessible interfaces; once, before any window.
+void InstalarAccesibilidad();
+
+// Sends the event for that object, when a screen reader (or a test) listens.
+void Avisar(QObject* objeto, QAccessible::Event evento);
+
+// The widget's name or description for a screen reader, set only when it
+// changes: each setting is an event the reader hears.
+void Nombrar(QWidget* w, const QString& nombre);
+void Describir(QWidget* w, const QString& descripcion);
+
+}  // namespace novenario::vista
