@@ -34,6 +34,19 @@ Orden LeerOrden(const std::vector<std::string>& args) {
     return orden;
 }
 
+bool EsOpcionDeQt(const std::string& arg) {
+    static const char* const opciones[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "reverse", "session", "display", "geometry", "style", "stylesheet", "widgetcount",
+        "nograb", "dograb", "sync", "name", "title", "visual", "ncols", "cmap", "fn", "font", "bg", "background",
+        "fg", "foreground", "btn", "button", "im", "inputstyle", "qmljsdebugger"};
+    std::string nombre = arg.substr(arg.rfind('-', 1) == 1 ? 2 : 1);
+    nombre = nombre.substr(0, nombre.find('='));
+    for (const char* o : opciones)
+        if (nombre == o) return true;
+    return false;
+}
+
 std::string TextoAyuda() {
     return "Uso: novenario [FICHERO.sdk]\n"
            "\n"

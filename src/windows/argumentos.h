@@ -20,6 +20,11 @@ struct Orden {
 // options of the window system that only Qt knows.
 Orden LeerOrden(const std::vector<std::string>& args);
 
+// Whether the window system (Qt) takes that option, with or without its
+// value ("-platform", "--display"): it is no mistake of the player's before
+// Qt has taken it out.
+bool EsOpcionDeQt(const std::string& arg);
+
 // What --help and --version print (on standard output).
 std::string TextoAyuda();
 std::string TextoVersion();

@@ -20,6 +20,16 @@ int main(int argc, char** argv) {
         std::cout << TextoVersion();
         return 0;
     }
+    // A mistake that is no option of Qt's is said before Qt is asked for a
+    // display, which it may abort without.
+    if (previa.tipo == Orden::Tipo::Error) {
+        bool de_qt = false;
+        for (int i = 1; i < argc; ++i) de_qt = de_qt || (argv[i][0] == '-' && EsOpcionDeQt(argv[i]));
+        if (!de_qt) {
+            std::cerr << "novenario: " << previa.error << "\n\n" << TextoAyuda();
+            return 2;
+        }
+    }
     // Qt takes its own options (-platform, -display...) out of argv.
     QApplication app(argc, argv);
     const Orden orden = LeerOrden({argv + 1, argv + argc});

@@ -54,6 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Linea{"guion_solo", {"-"}, T::Jugar, "-", ""}),
     [](const auto& info) { return std::string(info.param.que); });
 
+// What Qt takes before the game reads its line is no mistake; anything
+// else unknown is said before Qt is asked for a display.
+TEST(LeerOrden, LasOpcionesDeQtSeDistinguenDeLasDesconocidas) {
+    for (const char* a : {"-platform", "--platform", "-display", "--style=fusion", "-reverse"})
+        EXPECT_TRUE(vista::EsOpcionDeQt(a)) << a;
+    for (const char* a : {"--raro", "-p", "--platforms", "-", "--", "-x=platform"})
+        EXPECT_FALSE(vista::EsOpcionDeQt(a)) << a;
+}
+
 TEST(LeerOrden, LaAyudaNombraLasOpcionesYLaVersionElNumero) {
     for (const char* o : {"--help", "--version", "FICHERO.sdk"}) EXPECT_NE(vista::TextoAyuda().find(o), std::string::npos);
     EXPECT_EQ(vista::TextoVersion(), "Novenario 4.0\n");
