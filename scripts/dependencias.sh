@@ -12,6 +12,8 @@ paquetes=(
   libgif-dev qt6-svg-dev
   # checking the installed tree, and building the Debian package
   desktop-file-utils appstream shared-mime-info man-db gzip dpkg-dev file
+  # reading back the booklets the companion tool prints (pdftotext, pdfinfo)
+  poppler-utils
 )
 
 faltan=()

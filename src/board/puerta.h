@@ -7,7 +7,7 @@
 //
 // A command's standard desktop shortcut (Ctrl+N, Ctrl+S ...) and its Alt
 // letter are one more way to reach its accelerator; the history keys have
-// Ctrl+Z and Ctrl+Y.
+// Ctrl+Z and Ctrl+Y, the clipboard Ctrl+V and Ctrl+C.
 #pragma once
 
 #include <array>
@@ -30,6 +30,10 @@ inline constexpr std::array<AtajoHistoria, 2> AtajosHistoria{{
     {false, {"Ctrl+Z", nullptr}},
     {true, {"Ctrl+Y", "Ctrl+Shift+Z"}},
 }};
+
+// The board to and from the clipboard.
+inline constexpr const char* AtajoPegar = "Ctrl+V";
+inline constexpr const char* AtajoCopiar = "Ctrl+C";
 
 class Puerta {
 public:
@@ -62,6 +66,15 @@ public:
     // is ignored.
     void MouseDownTecla(const Control& tecla);
     void MouseUpTecla(const Control& tecla);
+
+    // The clipboard, which the window reads and writes: a text pasted as a
+    // board, and the board as the text to copy. Both are ignored while long
+    // work runs (the board then is the search's, or a new game's solution
+    // under the cover), and the copy is "" then.
+    void Pegar(const std::string& texto) {
+        if (!juego_.Variables.Proceso_Largo) Pegar_Tablero(juego_, texto);
+    }
+    std::string Copiar() const { return juego_.Variables.Proceso_Largo ? std::string() : TextoDeTablero(juego_.Paneles); }
 
     // What runs whatever the game is doing: the timers, the close box, the
     // tooltip of the file name.

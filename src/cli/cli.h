@@ -1,6 +1,8 @@
 // The companion tool's pieces: its help texts, the texts it writes (JSON that
 // stays valid whatever bytes a file name holds), the boards and saved games
-// it takes, its command line, and its orders.
+// it takes, its command line, and its orders. None of it needs Qt; the one
+// order that paints (imprimir) hands its pages to a small library of its own
+// (windows/libro.h), and says so when the tool was built without it.
 #pragma once
 
 #include <array>
@@ -12,6 +14,7 @@
 
 #include "board/entorno_mudo.h"
 #include "board/principal.h"
+#include "savegame/tablero_texto.h"
 
 namespace novenario::cli {
 
@@ -22,36 +25,21 @@ extern const char* const kAyudaGenerar;
 extern const char* const kAyudaCandidatos;
 extern const char* const kAyudaMostrar;
 extern const char* const kAyudaImportar;
+extern const char* const kAyudaImprimir;
 
 // ---- Texts (texto.cpp) ------------------------------------------------------------
-// The length in bytes of the UTF-8 character that starts at s[i], or 0 when
-// the bytes there are not one (a byte of Latin-1 or another encoding).
-std::size_t LargoUtf8(std::string_view s, std::size_t i);
-// A text cut into its characters: UTF-8 characters whole, any other byte on
-// its own.
-std::vector<std::string_view> Caracteres(std::string_view s);
 // A JSON string. Texts of the game and file names are UTF-8 and pass as
 // they are, but a byte that is no part of a UTF-8 character (a name in
 // another encoding) is written as the Latin-1 character of that number, so
 // every line stays valid JSON. Texts read from inside a saved game are bytes
 // of any encoding: with latin1 every byte above 127 is written that way.
 std::string Json(std::string_view s, bool latin1 = false);
-// A character for a message: as it is when it is UTF-8, else its byte in hex.
-std::string Mostrable(std::string_view ch);
 
-// ---- Boards and saved games (tableros.cpp) -------------------------------------------
-// "fila 3, columna 7" of a grid position 0..80.
-std::string Lugar(std::size_t i);
-// A board argument: 81 characters in grid reading order. On error, says what
-// is wrong in the game's words.
-std::optional<std::array<char, NumCeldas>> LeeTablero(const std::string& texto, std::string& error);
-// The first digit of the board, in grid reading order, that repeats a digit
-// before it in its block, its row or its column (checked in that order, as
-// the game checks an entry), told in the game's words; "" when none does.
-std::string ReglaRota(const std::array<char, NumCeldas>& rejilla);
-// The board as a load leaves it: every digit a fixed cell, candidates
-// computed, the first free cell selected.
-void Carga(TFormPrincipal& f, const std::array<char, NumCeldas>& rejilla);
+// ---- Boards, saved games and files (tableros.cpp) -------------------------------------
+// A board argument read as the paste reads it (savegame/tablero_texto.h),
+// and checked against the rules when reglas is set. On error, says what is
+// wrong in the game's words.
+std::optional<TableroTexto> LeeTableroArgumento(const std::string& texto, bool reglas, std::string& error);
 // A saved game named on the command line rather than a board.
 bool EsPartida(const std::string& arg);
 // The saved game loaded as "Cargar partida" loads it. On failure, the message
@@ -62,12 +50,27 @@ std::string EnRejilla(const TFormPrincipal& f);
 std::string EnRejilla(const std::string& por_nombre);
 // A game started as the program starts it, past its start window.
 TFormPrincipal& Juego_Nuevo(EntornoMudo& mudo, std::optional<TFormPrincipal>& f);
+// Where an order writes its file (a saved game, a booklet): "-" is standard
+// output, and the order's line of JSON is then not written; any other name
+// is a file, written as a save writes it (a temporary file put in place once
+// complete, through a symbolic link, keeping the old file's permissions).
+// A file that cannot be written is said on standard error.
+enum class Escrito { Salida, Fichero, Fallo };
+Escrito EscribeDestino(const std::string& destino, const std::string& bytes);
+// How many solutions the board of the game has (0, 1 or 2 for two or more),
+// every value of it taken as given; a cell that holds anything but a digit
+// cannot be part of a solution.
+int CuentaSoluciones(const TFormPrincipal& f);
 
 // ---- The command line (linea.cpp) ---------------------------------------------------
+// What an option takes after it.
+enum class Toma { Numero, Nada, Texto };
+
 struct Opcion {
     const char* nombre;
     long long minimo, maximo;
-    const char* error;  // what is said when the number is missing or out of range
+    const char* error;  // what is said when the value is missing or out of range
+    Toma toma = Toma::Numero;
 };
 
 inline const Opcion kLimite{"limite", 0, 2000000000, "--limite necesita un número de pasos"};
@@ -75,15 +78,22 @@ inline const Opcion kNivel{"nivel", 1, 5, "--nivel va de 1 a 5"};
 // A billion ticks of the 10 ms timer are more than a hundred days of play.
 inline const Opcion kTics{"tics", 0, 1000000000, "--tics va de 0 a 1000000000"};
 inline const Opcion kCantidad{"cantidad", 1, 100000, "--cantidad va de 1 a 100000"};
+inline const Opcion kContar{"contar", 0, 0, "", Toma::Nada};
+inline const Opcion kPdf{"pdf", 0, 0, "--pdf necesita el nombre del fichero PDF", Toma::Texto};
+// 3 is refused after reading: a sheet holds one page, two side by side or four.
+inline const Opcion kPorPagina{"por-pagina", 1, 4, "--por-pagina es 1, 2 o 4"};
+inline const Opcion kSoluciones{"soluciones", 0, 0, "", Toma::Nada};
 
 // What the command line of an order says.
 struct Argumentos {
-    std::map<std::string, long long> valores;  // the options given, by name; the last one counts
+    std::map<std::string, long long> valores;  // the options given, by name; the last one counts (1 for a switch)
+    std::map<std::string, std::string> textos; // the options that take a text
     std::vector<std::string> resto;            // the other arguments, in order
     long long Valor(const char* nombre, long long si_no) const {
         const auto it = valores.find(nombre);
         return it == valores.end() ? si_no : it->second;
     }
+    bool Tiene(const char* nombre) const { return valores.count(nombre) || textos.count(nombre); }
 };
 
 std::optional<long long> Numero(const char* s);
@@ -105,5 +115,6 @@ int Generar(const Argumentos& a);
 int Candidatos(const Argumentos& a);
 int Mostrar(const Argumentos& a);
 int Importar(const Argumentos& a);
+int Imprimir(const Argumentos& a);
 
 }  // namespace novenario::cli

@@ -32,7 +32,8 @@ std::optional<int> Analiza(std::vector<std::string> linea, const char* ayuda, co
     argv.push_back(nullptr);
     std::vector<option> largas{{"help", no_argument, nullptr, 'h'}, {"version", no_argument, nullptr, ClaveVersion}};
     for (std::size_t i = 0; i < propias.size(); ++i)
-        largas.push_back({propias[i].nombre, required_argument, nullptr, ClavePropia + static_cast<int>(i)});
+        largas.push_back({propias[i].nombre, propias[i].toma == Toma::Nada ? no_argument : required_argument, nullptr,
+                          ClavePropia + static_cast<int>(i)});
     largas.push_back({nullptr, 0, nullptr, 0});
     const auto nombre = [&](int clave) -> std::string {
         if (clave == 'h') return "--help";
@@ -56,6 +57,15 @@ std::optional<int> Analiza(std::vector<std::string> linea, const char* ayuda, co
         }
         if (c >= ClavePropia) {
             const Opcion& o = propias[static_cast<std::size_t>(c - ClavePropia)];
+            if (o.toma == Toma::Nada) {
+                a.valores[o.nombre] = 1;
+                continue;
+            }
+            if (o.toma == Toma::Texto) {
+                if (!optarg || !*optarg) return Uso(ayuda, o.error);
+                a.textos[o.nombre] = optarg;
+                continue;
+            }
             const auto n = Numero(optarg);
             if (!n || *n < o.minimo || *n > o.maximo) return Uso(ayuda, o.error);
             a.valores[o.nombre] = *n;
@@ -65,8 +75,11 @@ std::optional<int> Analiza(std::vector<std::string> linea, const char* ayuda, co
         // an option nobody knows.
         if (c == ':' && optopt >= ClavePropia)
             return Uso(ayuda, propias[static_cast<std::size_t>(optopt - ClavePropia)].error);
-        if (optopt == 'h' || optopt == ClaveVersion)
-            return Uso(ayuda, "la opción " + nombre(optopt) + " no lleva valor");
+        const bool sin_valor = optopt == 'h' || optopt == ClaveVersion ||
+                               (optopt >= ClavePropia &&
+                                static_cast<std::size_t>(optopt - ClavePropia) < propias.size() &&
+                                propias[static_cast<std::size_t>(optopt - ClavePropia)].toma == Toma::Nada);
+        if (sin_valor) return Uso(ayuda, "la opción " + nombre(optopt) + " no lleva valor");
         const char* escrita = argv[static_cast<std::size_t>(optind - 1)];
         std::string desconocida = optopt ? std::string("-") + static_cast<char>(optopt) : std::string(escrita);
         desconocida = desconocida.substr(0, desconocida.find('='));

@@ -1,7 +1,8 @@
 // novenario-cli: the game's engine without a window. Solves boards, creates
-// new games, shows the candidates of a board, reads saved games and turns a
-// board into one, one line of JSON per result, so scripts, benchmarks and
-// golden tests can reach the engine and the saved-game format.
+// new games, shows the candidates of a board, reads saved games, turns a
+// board into one and prints boards into a booklet, one line of JSON per
+// result, so scripts, benchmarks and golden tests can reach the engine and
+// the saved-game format.
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
@@ -22,11 +23,12 @@ struct Orden {
 
 int Ejecuta(int argc, char** argv) {
     static const Orden ordenes[] = {
-        {"resolver", kAyudaResolver, {kLimite}, Resolver},
+        {"resolver", kAyudaResolver, {kLimite, kContar}, Resolver},
         {"generar", kAyudaGenerar, {kNivel, kTics, kCantidad}, Generar},
         {"candidatos", kAyudaCandidatos, {}, Candidatos},
         {"mostrar", kAyudaMostrar, {}, Mostrar},
         {"importar", kAyudaImportar, {kNivel}, Importar},
+        {"imprimir", kAyudaImprimir, {kPdf, kPorPagina, kSoluciones}, Imprimir},
     };
     Argumentos general;
     if (const auto fin = Analiza(std::vector<std::string>(argv, argv + argc), kAyudaGeneral, {}, true, general))

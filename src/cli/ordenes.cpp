@@ -15,6 +15,7 @@ namespace novenario::cli {
 
 int Resolver(const Argumentos& a) {
     const long long limite = a.Valor(kLimite.nombre, 999999);
+    const bool contar = a.Tiene(kContar.nombre);
     const std::vector<std::string>& tableros = a.resto;
     if (tableros.empty()) return Uso(kAyudaResolver, "falta el tablero");
 
@@ -32,19 +33,24 @@ int Resolver(const Argumentos& a) {
                 continue;
             }
         } else {
-            const auto rejilla = LeeTablero(tableros[t], error);
+            const auto rejilla = LeeTableroArgumento(tableros[t], false, error);
             if (!rejilla) {
                 std::cerr << "novenario-cli: tablero " << t + 1 << ": " << error << "\n";
                 estado = 2;
                 continue;
             }
-            Carga(f, *rejilla);
+            // Set up as a load sets up the saved game of its digits.
+            Cargar_Tablero(f, *rejilla, "", "");
         }
+        // Counted on the board as the engine gets it, before it runs.
+        const int soluciones = contar ? CuentaSoluciones(f) : 0;
         f.Motor.Limite_Normal = f.Motor.Limite_Pasos = static_cast<int>(limite);
         BRellena2Click(f);
         std::cout << "{\"mensaje\":" << Json(f.Motor.Mensaje_Calculo) << ",\"resultado\":"
                   << Json(f.Motor.Resultado_Calculo) << ",\"pasos\":" << f.Motor.Pasos
-                  << ",\"tablero\":" << Json(EnRejilla(f)) << "}\n";
+                  << ",\"tablero\":" << Json(EnRejilla(f));
+        if (contar) std::cout << ",\"soluciones\":" << soluciones;
+        std::cout << "}\n";
     }
     return estado;
 }
@@ -95,7 +101,7 @@ int Candidatos(const Argumentos& a) {
             return 1;
         }
     } else {
-        const auto rejilla = LeeTablero(arg, error);
+        const auto rejilla = LeeTableroArgumento(arg, false, error);
         if (!rejilla) {
             std::cerr << "novenario-cli: tablero 1: " << error << "\n";
             return 2;
@@ -160,48 +166,20 @@ int Importar(const Argumentos& a) {
     if (a.resto.size() != 2) return Uso(kAyudaImportar, "importar necesita un tablero y un fichero .sdk");
     const std::string& destino = a.resto[1];
     std::string error;
-    const auto rejilla = LeeTablero(a.resto[0], error);
-    if (rejilla) error = ReglaRota(*rejilla);
-    if (!error.empty()) {
+    const auto rejilla = LeeTableroArgumento(a.resto[0], true, error);
+    if (!rejilla) {
         std::cerr << "novenario-cli: tablero 1: " << error << "\n";
         return 2;
     }
 
-    // The solution, when "Calcula" finds one.
-    EntornoMudo mudo;
-    std::optional<TFormPrincipal> juego;
-    TFormPrincipal& f = Juego_Nuevo(mudo, juego);
-    Carga(f, *rejilla);
-    BRellena2Click(f);
-    std::string solucion;  // name order
-    bool llena = f.Motor.Resultado_Calculo.empty();
-    for (int c = 0; c < NumCeldas && llena; ++c) {
-        const std::string& v = f.Paneles[c].Caption;
-        llena = v.size() == 1 && v[0] >= '1' && v[0] <= '9';
-        solucion += v;
-    }
-    if (!llena) solucion.clear();
-
-    // The board as the game saves it: the digits fixed, the rest empty.
-    std::array<sdk::CeldaGuardada, NumCeldas> celdas{};
-    const auto& orden = tablero::OrdenRejilla();
-    for (std::size_t i = 0; i < NumCeldas; ++i) {
-        if (!(*rejilla)[i]) continue;
-        celdas[static_cast<std::size_t>(orden[i])] = {std::string(1, (*rejilla)[i]), true};
-    }
-    const std::string linea = sdk::LineaTablero(celdas, "00", "00", "00");
-    const std::string bytes = sdk::EscribePartida(sdk::LineasPartida(linea, solucion, static_cast<int>(nivel), {}));
-    // "-": the saved game is the output (checked with the rest of it at the end).
-    if (destino == "-") {
-        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return 0;
-    }
-    if (!mudo.EscribirFichero(destino, bytes)) {
-        std::cerr << "novenario-cli: Error al Salvar el Fichero \"" << destino << "\": " << mudo.ErrorEscritura
-                  << "\n";
-        return 1;
-    }
-    std::cout << "{\"fichero\":" << Json(destino) << ",\"resultado\":" << Json(f.Motor.Resultado_Calculo)
+    const Importado importado = Resuelve_Importado(*rejilla);
+    // Taken all the same, as the game's own new games may have several.
+    if (importado.Soluciones > 1) std::cerr << "novenario-cli: tablero 1: tiene más de una solución\n";
+    const std::string& solucion = importado.Solucion;
+    const std::string bytes =
+        sdk::EscribePartida(Lineas_Importadas(*rejilla, solucion, static_cast<int>(nivel)));
+    if (const Escrito e = EscribeDestino(destino, bytes); e != Escrito::Fichero) return e == Escrito::Salida ? 0 : 1;
+    std::cout << "{\"fichero\":" << Json(destino) << ",\"resultado\":" << Json(importado.Resultado)
               << ",\"solucion\":" << Json(solucion.empty() ? std::string() : EnRejilla(solucion))
               << ",\"nivel\":" << (solucion.empty() ? std::string("null") : std::to_string(nivel)) << "}\n";
     return 0;

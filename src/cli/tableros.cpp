@@ -1,75 +1,24 @@
-// The boards and saved games the companion tool takes.
+// The boards and saved games the companion tool takes, and the files it writes.
+#include <iostream>
+
 #include "board/juego.h"
 #include "candidates/candidatos.h"
 #include "cli/cli.h"
 #include "savegame/formato.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
+#include "solver/exhaustiva.h"
 
 namespace novenario::cli {
 
-std::string Lugar(std::size_t i) {
-    return "fila " + std::to_string(i / 9 + 1) + ", columna " + std::to_string(i % 9 + 1);
-}
-
-std::optional<std::array<char, NumCeldas>> LeeTablero(const std::string& texto, std::string& error) {
-    const std::vector<std::string_view> caracteres = Caracteres(texto);
-    if (caracteres.size() != NumCeldas) {
-        error = "el tablero tiene " + std::to_string(caracteres.size()) + " caracteres y debe tener 81";
+std::optional<TableroTexto> LeeTableroArgumento(const std::string& texto, bool reglas, std::string& error) {
+    auto rejilla = LeeTablero(texto, error);
+    if (!rejilla || !reglas) return rejilla;
+    if (const auto r = ReglaRota(*rejilla)) {
+        error = Explica(*r);
         return std::nullopt;
     }
-    std::array<char, NumCeldas> rejilla{};
-    for (std::size_t i = 0; i < caracteres.size(); ++i) {
-        const std::string_view ch = caracteres[i];
-        if (ch == "." || ch == "0") {
-            rejilla[i] = 0;
-        } else if (ch.size() == 1 && ch[0] >= '1' && ch[0] <= '9') {
-            rejilla[i] = ch[0];
-        } else {
-            error = "carácter no válido " + Mostrable(ch) + " en la posición " + std::to_string(i + 1) + " (" +
-                    Lugar(i) + ")";
-            return std::nullopt;
-        }
-    }
     return rejilla;
-}
-
-std::string ReglaRota(const std::array<char, NumCeldas>& rejilla) {
-    const auto& orden = tablero::OrdenRejilla();
-    for (std::size_t j = 0; j < NumCeldas; ++j) {
-        if (!rejilla[j]) continue;
-        const int cj = orden[j];
-        for (const auto& [tipo, grupo] : {std::pair{TipoGrupo::Bloque, "el bloque "},
-                                          std::pair{TipoGrupo::Horizontal, "la fila "},
-                                          std::pair{TipoGrupo::Vertical, "la columna "}}) {
-            for (std::size_t i = 0; i < j; ++i) {
-                const int ci = orden[i];
-                if (rejilla[i] != rejilla[j] || tablero::GrupoDe(tipo, ci) != tablero::GrupoDe(tipo, cj)) continue;
-                return "el " + std::string(1, rejilla[j]) + " de la casilla " + tablero::Nombre(cj) + " (" +
-                       Lugar(j) + ") se repite en " + grupo + std::to_string(tablero::GrupoDe(tipo, cj)) +
-                       ", en la casilla " + tablero::Nombre(ci) + " (" + Lugar(i) + ")";
-            }
-        }
-    }
-    return {};
-}
-
-void Carga(TFormPrincipal& f, const std::array<char, NumCeldas>& rejilla) {
-    BBorraTodoClick(f);
-    Ejecuta_Trabajo(f, "Color Blanco");
-    Ejecuta_Trabajo(f, "Libera Paneles");
-    const auto& orden = tablero::OrdenRejilla();
-    for (std::size_t i = 0; i < NumCeldas; ++i) {
-        if (!rejilla[i]) continue;
-        Celda& celda = f.Paneles[orden[i]];
-        celda.Caption = std::string(1, rejilla[i]);
-        celda.Color_ = Naranja;
-        celda.Enabled = false;
-    }
-    Disponibles(f);
-    Busca_Libre(f);
-    Paneles_Libres(f);
-    Pongo_ColorRojo(f);
 }
 
 bool EsPartida(const std::string& arg) {
@@ -113,6 +62,33 @@ TFormPrincipal& Juego_Nuevo(EntornoMudo& mudo, std::optional<TFormPrincipal>& f)
     f.emplace(mudo);
     f->FormCreate();
     return *f;
+}
+
+Escrito EscribeDestino(const std::string& destino, const std::string& bytes) {
+    // "-": the file is the output (checked with the rest of it at the end).
+    if (destino == "-") {
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return Escrito::Salida;
+    }
+    EntornoMudo mudo;
+    if (!mudo.EscribirFichero(destino, bytes)) {
+        std::cerr << "novenario-cli: Error al Salvar el Fichero \"" << destino << "\": " << mudo.ErrorEscritura
+                  << "\n";
+        return Escrito::Fallo;
+    }
+    return Escrito::Fichero;
+}
+
+int CuentaSoluciones(const TFormPrincipal& f) {
+    Rejilla digitos{};
+    const auto& orden = tablero::OrdenRejilla();
+    for (std::size_t i = 0; i < NumCeldas; ++i) {
+        const std::string& v = f.Paneles[orden[i]].Caption;
+        if (v.empty()) continue;
+        // Ten is no digit: the search finds no solution through it.
+        digitos[i] = static_cast<std::uint8_t>(v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? v[0] - '0' : 10);
+    }
+    return ContarSoluciones(digitos, 2);
 }
 
 }  // namespace novenario::cli

@@ -86,11 +86,72 @@ void Abrir_Partida(Juego& f, const std::string& nombre) {
     Cargar_Fichero(f, nombre);
 }
 
+namespace {
+
+// What every load ends with, also when the chosen file turned out not to
+// exist: the candidates, the first free cell and the maroon marks.
+void Recalcula_Tras_Cargar(Juego& f) {
+    Disponibles(f);
+    Busca_Libre(f);
+    Paneles_Libres(f);
+    Pongo_ColorRojo(f);
+    f.Ent.ProcessMessages();
+}
+
+void Apaga_Pista(Juego& f) {
+    f.Ventana.Shape1.Hide();
+    f.Variables.Pista_Activa = Bandera::N;
+}
+
+// The game of a checked reading put in place of the one in progress: the
+// board emptied, the saved cells, the clock counting on from the saved
+// time, the level, the commands that need fixed cells, the move list.
+void Instala_Partida(Juego& f, sdk::Lectura lectura, const std::string& rotulo) {
+    f.Partida.MEntrada1 = std::move(lectura.Lineas);
+    f.Ventana.PMenti.Hide();
+    BBorraTodoClick(f);
+    f.Ventana.PFichero.Caption = rotulo;
+    f.Ent.ProcessMessages();
+    Ejecuta_Trabajo(f, "Color Blanco");
+    Ejecuta_Trabajo(f, "Libera Paneles");
+    f.Partida.EPartida.clear();
+    f.Partida.ENivel_Juego.clear();
+    Ejecuta_Trabajo(f, "Cargar Partida");
+
+    // The clock counts on from the saved time: the integers of the clock
+    // labels, which the check of the whole file converted.
+    f.Variables.Horas = lectura.Juego.Horas;
+    f.Variables.Minutos = lectura.Juego.Minutos;
+    f.Variables.Segundos = lectura.Juego.Segundos;
+    f.Variables.Reloj_Activo = Bandera::S;
+
+    const std::string nivel = Trim(f.Partida.ENivel_Juego);
+    if (nivel.size() == 1 && nivel[0] >= '1' && nivel[0] <= '5') {
+        f.Variables.Nivel = nivel[0] - '0';
+        f.Ventana.LBNivel.Caption = "Nivel par&Tida " + nivel;
+        f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
+    }
+    f.Ventana.LBReloj.Caption = "&Reloj Si";
+    f.Ent.ProcessMessages();
+
+    Activa_Solucion(f, f.Partida.Hay_Fijos == Bandera::S);
+    f.Variables.LBPanel = std::move(lectura.Juego.LBPanel);
+    if (!f.Variables.LBPanel.empty()) {
+        f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
+        f.Ventana.BAtras.Enabled = true;
+    } else {
+        f.Ventana.BAtras.Enabled = false;
+        f.Ventana.BAdelante.Enabled = false;
+        f.Variables.Posicion_Lista = 0;
+    }
+    Recalcula_Tras_Cargar(f);
+}
+
+}  // namespace
+
 void Cargar_Fichero(Juego& f, const std::string& nombre) {
     if (!nombre.empty()) {
-        const bool existe = f.Ent.ExisteFichero(nombre);
-        sdk::Lectura lectura;
-        if (existe) {
+        if (f.Ent.ExisteFichero(nombre)) {
             f.Partida.MEntrada1.clear();
             std::string bytes;
             const Leido leido = f.Ent.LeerFichero(nombre, bytes, sdk::MaximoFichero);
@@ -98,59 +159,25 @@ void Cargar_Fichero(Juego& f, const std::string& nombre) {
                 f.Ent.MensajeError(sdk::MensajeNoLeido(leido, nombre), TituloAplicacion);
                 return;
             }
-            lectura = sdk::LeePartida(bytes);
+            sdk::Lectura lectura = sdk::LeePartida(bytes);
             if (!lectura.Correcta) {
                 f.Ent.MensajeError(lectura.Error, TituloAplicacion);
                 return;
             }
-            f.Partida.MEntrada1 = std::move(lectura.Lineas);
+            Instala_Partida(f, std::move(lectura), " " + nombre);
+        } else {
+            f.Ventana.PMenti.Hide();
+            Recalcula_Tras_Cargar(f);
         }
-        f.Ventana.PMenti.Hide();
-        if (existe) {
-            BBorraTodoClick(f);
-            f.Ventana.PFichero.Caption = " " + nombre;
-            f.Ent.ProcessMessages();
-            Ejecuta_Trabajo(f, "Color Blanco");
-            Ejecuta_Trabajo(f, "Libera Paneles");
-            f.Partida.EPartida.clear();
-            f.Partida.ENivel_Juego.clear();
-            Ejecuta_Trabajo(f, "Cargar Partida");
-
-            // The clock counts on from the saved time: the integers of the
-            // clock labels, which the check of the whole file converted.
-            f.Variables.Horas = lectura.Juego.Horas;
-            f.Variables.Minutos = lectura.Juego.Minutos;
-            f.Variables.Segundos = lectura.Juego.Segundos;
-            f.Variables.Reloj_Activo = Bandera::S;
-
-            const std::string nivel = Trim(f.Partida.ENivel_Juego);
-            if (nivel.size() == 1 && nivel[0] >= '1' && nivel[0] <= '5') {
-                f.Variables.Nivel = nivel[0] - '0';
-                f.Ventana.LBNivel.Caption = "Nivel par&Tida " + nivel;
-                f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
-            }
-            f.Ventana.LBReloj.Caption = "&Reloj Si";
-            f.Ent.ProcessMessages();
-
-            Activa_Solucion(f, f.Partida.Hay_Fijos == Bandera::S);
-            f.Variables.LBPanel = std::move(lectura.Juego.LBPanel);
-            if (!f.Variables.LBPanel.empty()) {
-                f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
-                f.Ventana.BAtras.Enabled = true;
-            } else {
-                f.Ventana.BAtras.Enabled = false;
-                f.Ventana.BAdelante.Enabled = false;
-                f.Variables.Posicion_Lista = 0;
-            }
-        }
-        Disponibles(f);
-        Busca_Libre(f);
-        Paneles_Libres(f);
-        Pongo_ColorRojo(f);
-        f.Ent.ProcessMessages();
     }
-    f.Ventana.Shape1.Hide();
-    f.Variables.Pista_Activa = Bandera::N;
+    Apaga_Pista(f);
+}
+
+void Cargar_Tablero(Juego& f, const TableroTexto& rejilla, const std::string& solucion, const std::string& rotulo) {
+    f.Partida.Hay_Fijos = Bandera::N;
+    f.Ventana.PError.Hide();
+    Instala_Partida(f, sdk::LeePartidaDeLineas(Lineas_Importadas(rejilla, solucion, f.Variables.Nivel)), rotulo);
+    Apaga_Pista(f);
 }
 
 void PFicheroMouseMove(Juego& f) { f.Ventana.PFichero.Hint = " " + f.Ventana.PFichero.Caption + " "; }

@@ -138,9 +138,11 @@ std::string MensajeNoLeido(Leido leido, std::string_view nombre) {
     return leido == Leido::Grande ? MensajeDemasiadoGrande(nombre) : MensajeIlegible(nombre);
 }
 
-Lectura LeePartida(std::string_view bytes) {
+Lectura LeePartida(std::string_view bytes) { return LeePartidaDeLineas(LeeLineas(bytes)); }
+
+Lectura LeePartidaDeLineas(std::vector<std::string> lineas_leidas) {
     Lectura r;
-    r.Lineas = LeeLineas(bytes);
+    r.Lineas = std::move(lineas_leidas);
     const std::vector<std::string>& lineas = r.Lineas;
     r.Juego = LeeLineaTablero(lineas.empty() ? std::string_view{} : std::string_view{lineas[0]});
     r.Juego.LBPanel = LeeMovimientos(lineas);

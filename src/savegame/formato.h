@@ -115,6 +115,9 @@ struct Lectura {
 // integers, in the order hours, minutes, seconds; the first that fails gives
 // the error. Never throws; any bytes are read.
 Lectura LeePartida(std::string_view bytes);
+// The same check of a game's lines that come from no file (a board brought
+// in from outside, made into the lines of a saved game).
+Lectura LeePartidaDeLineas(std::vector<std::string> lineas);
 
 // ---- Writing --------------------------------------------------------------
 

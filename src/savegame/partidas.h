@@ -1,13 +1,16 @@
 // What the savegame folder offers to the game: "Salvar partida" and "Cargar
 // partida" (and the work routines Salvar_Partida and Cargar_Partida of
-// TFormTrabajo, in comandos.cpp). The format itself, which needs no game, is
-// savegame/formato.h (the game's lines) and savegame/rtf.h (the RTF around
-// them).
+// TFormTrabajo, in comandos.cpp), and boards brought in from outside: the
+// paste and the companion tool's import. The format itself, which needs no
+// game, is savegame/formato.h (the game's lines) and savegame/rtf.h (the RTF
+// around them); boards as text are savegame/tablero_texto.h.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "board/estado.h"
+#include "savegame/tablero_texto.h"
 
 namespace novenario {
 
@@ -30,5 +33,34 @@ void Abrir_Partida(Juego& f, const std::string& nombre);
 // name, which the label may be too narrow for.
 void PFicheroMouseMove(Juego& f);
 void Image1MouseMove(Juego& f);
+
+// ---- Boards brought in from outside (importar.cpp; the load of a grid beside
+// the load of a file, in comandos.cpp) ----------------------------------------
+// A puzzle from a newspaper or another program comes in as a grid
+// (savegame/tablero_texto.h) and becomes a saved game of its own: its digits
+// fixed cells, the clock at 00:00:00, no moves, and its solution with the
+// level when one is found.
+
+// What is known of a grid's solutions.
+struct Importado {
+    std::string Resultado;  // how "Calcula" ended on it: "", "SS" or "ST"
+    std::string Solucion;   // 81 digits in name order, "" when it has none
+    int Soluciones = 0;     // 0, 1 or 2 (two or more), by the exhaustive search
+};
+// "Calcula" runs on the grid in a game of its own, with no window; when it
+// runs out of steps the exhaustive search gives the solution instead, so
+// every grid that has a solution gets one.
+Importado Resuelve_Importado(const TableroTexto& rejilla);
+// The lines of the saved game of that grid: the tail only with a solution.
+std::vector<std::string> Lineas_Importadas(const TableroTexto& rejilla, const std::string& solucion, int nivel);
+// The grid set up as "Cargar partida" sets up the saved game of those lines
+// (at the current level), with rotulo as the file name's caption.
+void Cargar_Tablero(Juego& f, const TableroTexto& rejilla, const std::string& solucion, const std::string& rotulo);
+// What the file name shows after a paste.
+inline constexpr const char* RotuloPegado = " Pegado del portapapeles";
+// Ctrl+V: the text on the clipboard, read as a board and set up with its
+// solution. Text that is no board, or a board whose digits break a rule,
+// changes nothing and says why on the message line in maroon.
+void Pegar_Tablero(Juego& f, const std::string& texto);
 
 }  // namespace novenario

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
-#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
@@ -154,21 +153,6 @@ QImage ImagenReporte(const Reporte& pagina, double pixeles_por_mm) {
     QPainter p(&img);
     PintarReporte(pagina, p, QRectF(0, 0, w, h));
     return img;
-}
-
-bool ImprimirReporte(const Reporte& pagina, QPrinter& impresora) {
-    // The positions are from the paper's corner, not from the printable area.
-    impresora.setFullPage(true);
-    QPainter p;
-    if (!p.begin(&impresora)) return false;
-    // Copies the printer system makes itself are asked for with the job.
-    const int copias = impresora.supportsMultipleCopies() ? 1 : std::max(1, impresora.copyCount());
-    for (int i = 0; i < copias; ++i) {
-        if (i > 0 && !impresora.newPage()) break;
-        PintarReporte(pagina, p);
-    }
-    const bool terminado = p.end();
-    return terminado && impresora.printerState() != QPrinter::Error;
 }
 
 bool EscribirPdf(const Reporte& pagina, const QString& fichero, int ppp) {

@@ -36,7 +36,8 @@ QImage ImagenReporte(const Reporte& pagina, double pixeles_por_mm);
 
 // Prints the page on a printer set up beforehand (the copies the printer
 // system cannot make itself are printed one after the other). False when
-// the printer could not be opened or failed.
+// the printer could not be opened or failed. Built with the window
+// (impresora_qt.cpp), not with the painter: printers need Qt's widgets.
 bool ImprimirReporte(const Reporte& pagina, QPrinter& impresora);
 
 // Writes the page as a one-page PDF file of the page's paper size.

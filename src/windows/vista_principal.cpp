@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -305,6 +306,23 @@ void VistaPrincipal::CrearAtajos() {
         if (ControlVista* v = VistaDe(a.Adelante ? juego_.Ventana.BAdelante : juego_.Ventana.BAtras))
             v->PonerAtajo(NombreDeTeclas(teclas));
     }
+    // The board from and to the clipboard: the window reads and writes the
+    // clipboard, the game reads and writes the board.
+    const auto atajo = [this](const char* tecla, auto&& accion) {
+        auto* a = new QAction(this);
+        a->setShortcut(QKeySequence(QString::fromLatin1(tecla)));
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        connect(a, &QAction::triggered, this, accion);
+    };
+    atajo(AtajoPegar, [this] {
+        const std::string texto = QGuiApplication::clipboard()->text().toStdString();
+        Llamar([&] { puerta_.Pegar(texto); });
+    });
+    atajo(AtajoCopiar, [this] {
+        const std::string texto = puerta_.Copiar();
+        if (!texto.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(texto));
+    });
 }
 
 CeldaVista* VistaPrincipal::Celda(int c) const {

@@ -1,6 +1,7 @@
 // Takes pictures of the window and of every dialog under the offscreen
 // platform, for a person to look at: novenario_capturas [DIR] (default /tmp).
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QTest>
@@ -108,6 +109,18 @@ int main(int argc, char** argv) {
         Clic(v.findChild<QWidget*>("LBCargar"));
     }
     Guardar(v, "novenario_cargada");
+
+    // A puzzle pasted from the clipboard in a drawn grid, and one that
+    // breaks a rule (the message line says why).
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "5 3 . | . 7 . | . . .\n6 . . | 1 9 5 | . . .\n. 9 8 | . . . | . 6 .\n------+-------+------\n"
+        "8 . . | . 6 . | . . 3\n4 . . | 8 . 3 | . . 1\n7 . . | . 2 . | . . 6\n------+-------+------\n"
+        ". 6 . | . . . | 2 8 .\n. . . | 4 1 9 | . . 5\n. . . | . 8 . | . 7 9\n"));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado");
+    QGuiApplication::clipboard()->setText(QStringLiteral("5.......5") + QString(72, QLatin1Char('.')));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado_mal");
 
     // The dialogs.
     Clic(v.findChild<QWidget*>("BSalir"));

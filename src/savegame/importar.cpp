@@ -1,0 +1,90 @@
+// Boards brought in from outside: the solution worked out as the game would
+// work it out, the saved game made of the board, and the paste.
+#include <memory>
+
+#include "board/entorno_mudo.h"
+#include "board/juego.h"
+#include "board/principal.h"
+#include "savegame/formato.h"
+#include "savegame/partidas.h"
+#include "solver/calcula.h"
+#include "solver/exhaustiva.h"
+
+namespace novenario {
+
+Importado Resuelve_Importado(const TableroTexto& rejilla) {
+    Importado r;
+    // "Calcula" in a game of its own, started as the program starts, that
+    // nobody sees: its board is the grid as a load leaves it.
+    EntornoMudo mudo;
+    const auto f = std::make_unique<TFormPrincipal>(mudo);
+    f->FormCreate();
+    Cargar_Tablero(*f, rejilla, "", "");
+    BRellena2Click(*f);
+    r.Resultado = f->Motor.Resultado_Calculo;
+    bool llena = r.Resultado.empty();
+    for (int c = 0; c < NumCeldas && llena; ++c) {
+        const std::string& v = f->Paneles[c].Caption;
+        llena = v.size() == 1 && v[0] >= '1' && v[0] <= '9';
+        r.Solucion += v;
+    }
+    if (!llena) r.Solucion.clear();
+
+    Rejilla digitos{};
+    for (std::size_t i = 0; i < NumCeldas; ++i)
+        digitos[i] = static_cast<std::uint8_t>(rejilla[i] ? rejilla[i] - '0' : 0);
+    Rejilla primera{};
+    r.Soluciones = ContarSoluciones(digitos, 2, &primera);
+    // The engine gives up on many a hard published puzzle; the exhaustive
+    // search does not.
+    if (r.Solucion.empty() && r.Soluciones > 0) {
+        r.Solucion.assign(NumCeldas, '0');
+        const auto& orden = tablero::OrdenRejilla();
+        for (std::size_t i = 0; i < NumCeldas; ++i)
+            r.Solucion[static_cast<std::size_t>(orden[i])] = static_cast<char>('0' + primera[i]);
+    }
+    return r;
+}
+
+std::vector<std::string> Lineas_Importadas(const TableroTexto& rejilla, const std::string& solucion, int nivel) {
+    std::array<sdk::CeldaGuardada, NumCeldas> celdas{};
+    const auto& orden = tablero::OrdenRejilla();
+    for (std::size_t i = 0; i < NumCeldas; ++i) {
+        if (!rejilla[i]) continue;
+        celdas[static_cast<std::size_t>(orden[i])] = {std::string(1, rejilla[i]), true};
+    }
+    return sdk::LineasPartida(sdk::LineaTablero(celdas, "00", "00", "00"), solucion, nivel, {});
+}
+
+namespace {
+
+void Avisa(Juego& f, const std::string& texto, Color color) {
+    f.Ventana.PMensaje.Caption = texto;
+    f.Ventana.PMensaje.FontColor = color;
+}
+
+}  // namespace
+
+void Pegar_Tablero(Juego& f, const std::string& texto) {
+    std::string error;
+    const auto rejilla = LeeTablero(texto, error);
+    if (!rejilla) {
+        Avisa(f, "El texto pegado no es un tablero", Granate);
+        return;
+    }
+    if (const auto r = ReglaRota(*rejilla)) {
+        Avisa(f, "El tablero pegado repite el " + std::string(1, r->Digito) + " en " + NombreGrupo(r->Tipo) + " " +
+                     std::to_string(r->Grupo),
+              Granate);
+        return;
+    }
+    const Importado importado = Resuelve_Importado(*rejilla);
+    Cargar_Tablero(f, *rejilla, importado.Solucion, RotuloPegado);
+    // The game's own new games may have several solutions too; the board is
+    // taken, and the player told.
+    if (importado.Soluciones == 0) Avisa(f, "El tablero pegado no tiene solución", Granate);
+    else if (importado.Soluciones > 1) Avisa(f, "El tablero pegado tiene más de una solución", Granate);
+    else Avisa(f, "Tablero pegado", Negro);
+}
+
+}  // namespace novenario
