@@ -49,6 +49,41 @@ void Clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().cente
 
 }  // namespace
 
+// A saved game loaded through the open dialog, a pasted puzzle, and the
+// dialogs, each pictured.
+void CargadaPegadaYDialogos(TFormPrincipal& juego, vista::VistaPrincipal& v) {
+    // A saved game loaded through the open dialog, which is pictured too.
+    {
+        auto abrir = AlAparecerModal<QFileDialog>([](QFileDialog& d) {
+            Guardar(d, "novenario_abrir");
+            d.selectFile(QStringLiteral(NOVENARIO_DATOS "/sdk/creada.sdk"));
+            QMetaObject::invokeMethod(&d, "accept");
+        });
+        Clic(v.findChild<QWidget*>("LBCargar"));
+    }
+    Guardar(v, "novenario_cargada");
+
+    // A puzzle pasted from the clipboard in a drawn grid, and one that
+    // breaks a rule (the message line says why).
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "5 3 . | . 7 . | . . .\n6 . . | 1 9 5 | . . .\n. 9 8 | . . . | . 6 .\n------+-------+------\n"
+        "8 . . | . 6 . | . . 3\n4 . . | 8 . 3 | . . 1\n7 . . | . 2 . | . . 6\n------+-------+------\n"
+        ". 6 . | . . . | 2 8 .\n. . . | 4 1 9 | . . 5\n. . . | . 8 . | . 7 9\n"));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado");
+    QGuiApplication::clipboard()->setText(QStringLiteral("5.......5") + QString(72, QLatin1Char('.')));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado_mal");
+
+    // The dialogs.
+    Clic(v.findChild<QWidget*>("BSalir"));
+    BPausa2Click(juego);
+    Muestra_FinPartida(juego);
+    BAcerca2Click(juego);
+    BAyuda2Click(juego);
+    BNivel2Click(juego);
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
@@ -99,36 +134,7 @@ int main(int argc, char** argv) {
     QTest::keyClick(&v, Qt::Key_Right);
     Guardar(v, "novenario_dato_fijo");
 
-    // A saved game loaded through the open dialog, which is pictured too.
-    {
-        auto abrir = AlAparecerModal<QFileDialog>([](QFileDialog& d) {
-            Guardar(d, "novenario_abrir");
-            d.selectFile(QStringLiteral(NOVENARIO_DATOS "/sdk/creada.sdk"));
-            QMetaObject::invokeMethod(&d, "accept");
-        });
-        Clic(v.findChild<QWidget*>("LBCargar"));
-    }
-    Guardar(v, "novenario_cargada");
-
-    // A puzzle pasted from the clipboard in a drawn grid, and one that
-    // breaks a rule (the message line says why).
-    QGuiApplication::clipboard()->setText(QStringLiteral(
-        "5 3 . | . 7 . | . . .\n6 . . | 1 9 5 | . . .\n. 9 8 | . . . | . 6 .\n------+-------+------\n"
-        "8 . . | . 6 . | . . 3\n4 . . | 8 . 3 | . . 1\n7 . . | . 2 . | . . 6\n------+-------+------\n"
-        ". 6 . | . . . | 2 8 .\n. . . | 4 1 9 | . . 5\n. . . | . 8 . | . 7 9\n"));
-    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
-    Guardar(v, "novenario_pegado");
-    QGuiApplication::clipboard()->setText(QStringLiteral("5.......5") + QString(72, QLatin1Char('.')));
-    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
-    Guardar(v, "novenario_pegado_mal");
-
-    // The dialogs.
-    Clic(v.findChild<QWidget*>("BSalir"));
-    BPausa2Click(juego);
-    Muestra_FinPartida(juego);
-    BAcerca2Click(juego);
-    BAyuda2Click(juego);
-    BNivel2Click(juego);
+    CargadaPegadaYDialogos(juego, v);
     Guardar(v, "novenario_final");
     return 0;
 }
