@@ -44,9 +44,9 @@ public:
     // The game as the window draws it.
     const TFormPrincipal& Juego() const { return juego_; }
 
-    // Commands: a click on a part, an Alt letter, a standard shortcut.
+    // Commands: a click on a part, or its accelerator (an Alt letter, a
+    // standard shortcut).
     void Ejecutar(IdComando id, Origen origen) { juego_.Ejecutar(id, origen); }
-    bool Acelerar(char letra) { return juego_.Acelerar(letra); }
     void Atajar(const AtajoHistoria& a) { a.Adelante ? juego_.ClickAdelante() : juego_.ClickAtras(); }
     void MouseDown(IdComando id) { juego_.MouseDown(id); }
     void MouseUp(IdComando id) { juego_.MouseUp(id); }

@@ -53,9 +53,32 @@ protected:
 
 // ---- Buttons ----------------------------------------------------------------
 
-class Boton : public QAccessibleWidget {
+// A widget the reader meets whole, with nothing inside it.
+class Hoja : public QAccessibleWidget {
 public:
-    explicit Boton(ControlVista* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    Hoja(QWidget* w, QAccessible::Role papel) : QAccessibleWidget(w, papel) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+};
+
+// A leaf whose press action is the click a player gives it.
+class HojaPulsable : public Hoja {
+public:
+    using Hoja::Hoja;
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& accion) override {
+        if (accion == pressAction() && Responde()) Pulsa();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+protected:
+    virtual bool Responde() const = 0;
+    virtual void Pulsa() = 0;
+};
+
+class Boton : public HojaPulsable {
+public:
+    explicit Boton(ControlVista* w) : HojaPulsable(w, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) {
@@ -71,37 +94,26 @@ public:
         s.focusable = true;
         return s;
     }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& accion) override {
-        if (accion == pressAction() && Control()->Responde()) Control()->PulsarComoBoton();
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+protected:
+    bool Responde() const override { return Control()->Responde(); }
+    void Pulsa() override { Control()->PulsarComoBoton(); }
 
 private:
     ControlVista* Control() const { return static_cast<ControlVista*>(widget()); }
-};
-
-// The texts of the window: the error banner, the message line, a label.
-class Texto : public QAccessibleWidget {
-public:
-    Texto(QWidget* w, QAccessible::Role papel) : QAccessibleWidget(w, papel) {}
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
 };
 
 // ---- The board ----------------------------------------------------------------
 
 class Tablero;
 
-class CeldaAccesible : public QAccessibleWidget, public QAccessibleTableCellInterface {
+class CeldaAccesible : public HojaPulsable, public QAccessibleTableCellInterface {
 public:
-    explicit CeldaAccesible(CeldaVista* w) : QAccessibleWidget(w, QAccessible::Cell) {}
+    explicit CeldaAccesible(CeldaVista* w) : HojaPulsable(w, QAccessible::Cell) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
+        return HojaPulsable::interface_cast(t);
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) return Vista()->Candidatos();
@@ -117,13 +129,6 @@ public:
         s.focused = s.selected = Vista()->Activa();
         return s;
     }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& accion) override {
-        if (accion == pressAction() && Vista()->isEnabled()) Vista()->Pulsar();
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     bool isSelected() const override { return Vista()->Activa(); }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -133,6 +138,10 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
+
+protected:
+    bool Responde() const override { return Vista()->isEnabled(); }
+    void Pulsa() override { Vista()->Pulsar(); }
 
 private:
     CeldaVista* Vista() const { return static_cast<CeldaVista*>(widget()); }
@@ -242,11 +251,11 @@ QAccessibleInterface* Fabrica(const QString&, QObject* o) {
     if (auto* c = qobject_cast<CeldaVista*>(o)) return new CeldaAccesible(c);
     if (auto* d = qobject_cast<DialogoModal*>(o)) return new Contenedor(d, QAccessible::Dialog);
     if (qobject_cast<ThhALed*>(o) || qobject_cast<BarraEstado*>(o))
-        return new Texto(static_cast<QWidget*>(o), QAccessible::StaticText);
+        return new Hoja(static_cast<QWidget*>(o), QAccessible::StaticText);
     if (auto* c = qobject_cast<ControlVista*>(o)) {
         if (c->Papel() == Aspecto::Papel::Boton) return new Boton(c);
         if (c->Papel() == Aspecto::Papel::Grupo) return new Contenedor(c, QAccessible::Grouping);
-        return new Texto(c, PapelDe(c->Papel()));
+        return new Hoja(c, PapelDe(c->Papel()));
     }
     return nullptr;
 }

@@ -142,14 +142,17 @@ bool ControlVista::Sincronizar(const Control& c) {
 
 QString ControlVista::TextoLimpio() const { return SinAmpersand(ultimo_.Caption); }
 
-bool ControlVista::Responde() const {
-    const auto responde = [](const QWidget* w) { return w && w->isVisible() && w->isEnabled(); };
-    return responde(this) || responde(pareja_);
-}
+namespace {
+
+bool Atiende(const QWidget* w) { return w && w->isVisible() && w->isEnabled(); }
+
+}  // namespace
+
+bool ControlVista::Responde() const { return Atiende(this) || Atiende(pareja_); }
 
 void ControlVista::PulsarComoBoton() {
-    if (isVisible() && isEnabled()) Pulsar();
-    else if (pareja_ && pareja_->isVisible() && pareja_->isEnabled()) pareja_->Pulsar();
+    if (Atiende(this)) Pulsar();
+    else if (Atiende(pareja_)) pareja_->Pulsar();
 }
 
 void ControlVista::PonerAtajo(const QString& teclas) {

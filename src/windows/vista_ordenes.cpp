@@ -8,7 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "windows/aspectos.h"
+#include "windows/estilos.h"
 #include "windows/vista_principal.h"
 
 namespace novenario::vista {

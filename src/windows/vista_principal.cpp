@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "windows/accesible.h"
-#include "windows/aspectos.h"
+#include "windows/estilos.h"
 #include "windows/arte.h"
 #include "windows/barra_estado.h"
 #include "windows/celda.h"
@@ -259,7 +259,8 @@ void VistaPrincipal::SincronizarUnaVez() {
     }
 
     // The banner's lamps, one at each end, and the cover's blinking label.
-    if (ControlVista* banner = VistaDe(juego_.Ventana.PError)) {
+    // Both are children of what they stand on: the banner, the cover.
+    if (const QWidget* banner = ledIzquierdo_->parentWidget()) {
         constexpr int margen = 6;
         const int y = (banner->height() - ledIzquierdo_->height()) / 2;
         const QPoint izquierda(margen, y), derecha(banner->width() - margen - ledDerecho_->width(), y);
@@ -277,7 +278,7 @@ void VistaPrincipal::SincronizarUnaVez() {
     const Control& b = juego_.Ventana.BlinkLabel1;
     if (primera_ || b.Caption != ultimoParpadeo_.Caption) parpadeo_->setText(QString::fromStdString(b.Caption));
     if (primera_ || b.FontColor != ultimoParpadeo_.FontColor) parpadeo_->setColor(b.FontColor);
-    if (ControlVista* tapa = VistaDe(juego_.Ventana.PNoVerProceso)) {
+    if (const QWidget* tapa = parpadeo_->parentWidget()) {
         const QRect g(0, (tapa->height() - 40) / 2, tapa->width(), 40);
         if (parpadeo_->geometry() != g) parpadeo_->setGeometry(g);
     }
@@ -323,7 +324,8 @@ void VistaPrincipal::SincronizarLectura() {
     enLargo_ = largo;
 
     const Control& error = juego_.Ventana.PError;
-    if (error.Visible && (!bannerVisto_ || error.Caption != bannerTexto_)) Avisar(VistaDe(error), QAccessible::Alert);
+    if (error.Visible && (!bannerVisto_ || error.Caption != bannerTexto_))
+        Avisar(ledIzquierdo_->parentWidget(), QAccessible::Alert);
     bannerVisto_ = error.Visible;
     bannerTexto_ = error.Caption;
 
