@@ -7,7 +7,7 @@
 #include "savegame/formato.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
-#include "solver/exhaustiva.h"
+#include "exhaustiva/exhaustiva.h"
 
 namespace novenario::cli {
 

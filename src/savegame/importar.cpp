@@ -8,7 +8,7 @@
 #include "savegame/formato.h"
 #include "savegame/partidas.h"
 #include "solver/calcula.h"
-#include "solver/exhaustiva.h"
+#include "exhaustiva/exhaustiva.h"
 
 namespace novenario {
 

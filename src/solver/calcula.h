@@ -1,7 +1,7 @@
 // What the solver folder offers to the game: "Calcula" and the commands
 // around it. The engine itself is solver/busqueda.h (the step-counted search),
 // its pace on screen solver/ritmo.h, and an exhaustive search that can count
-// solutions solver/exhaustiva.h.
+// solutions exhaustiva/exhaustiva.h.
 #pragma once
 
 #include "board/estado.h"

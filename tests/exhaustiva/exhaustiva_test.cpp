@@ -6,7 +6,7 @@
 #include <string>
 
 #include "solver/busqueda.h"
-#include "solver/exhaustiva.h"
+#include "exhaustiva/exhaustiva.h"
 #include "solver/tableros_prueba.h"
 
 namespace novenario::prueba {

@@ -1,4 +1,4 @@
-#include "solver/exhaustiva.h"
+#include "exhaustiva/exhaustiva.h"
 
 #include <bit>
 
