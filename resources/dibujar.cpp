@@ -2,315 +2,72 @@
 // the two animations of ApliGraf (the start window's block filling itself
 // in, the maker's emblem with a glint passing over it) and the desktop icon
 // (SVG and PNG at every size), all with the game's own drawing routines, so
-// they look like the still pictures the windows draw.
-//
-//   novenario_dibujar DIR              writes DIR/ApliGraf/*.gif, DIR/iconos/*
-//   novenario_dibujar --comprobar DIR  says whether the files in DIR are
-//                                      exactly what it draws (exit 1 if not)
+// they look like the still pictures the windows draw (dibujos.h).
 //
 // Everything comes out the same on every run: no clock, no random source.
-#include <gif_lib.h>
-
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QSvgGenerator>
-#include <algorithm>
-#include <climits>
 #include <cstdio>
-#include <cstring>
-#include <map>
-#include <vector>
 
+#include "dibujos.h"
 #include "windows/aplicacion.h"
-#include "windows/arte.h"
 
 using namespace novenario;
-using namespace novenario::vista;
 
 namespace {
 
-struct Fotograma {
-    QImage imagen;
-    int centesimas;  // how long it stays
-};
-
-// ---- GIF: one palette for all frames, then each frame as the rectangle in
-// which it differs from the one before (the rest stays on screen).
-
-int Escribir(GifFileType* gif, const GifByteType* datos, int n) {
-    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(datos), n);
-    return n;
-}
-
-// The quantizer gives every box of colours their average, so a flat white
-// would come out a shade of grey: each colour that covers a good part of the
-// pictures takes the palette entry nearest to it exactly, then every pixel
-// takes the entry nearest to its own colour.
-void Afinar(std::vector<GifColorType>& paleta, const std::vector<GifByteType>& rojo,
-            const std::vector<GifByteType>& verde, const std::vector<GifByteType>& azul,
-            std::vector<GifByteType>& indices) {
-    const auto color = [&](std::size_t i) { return qRgb(rojo[i], verde[i], azul[i]); };
-    std::map<QRgb, std::size_t> cuenta;
-    for (std::size_t i = 0; i < indices.size(); ++i) ++cuenta[color(i)];
-    std::vector<std::pair<std::size_t, QRgb>> frecuentes;
-    for (const auto& [c, veces] : cuenta)
-        if (veces * 200 >= indices.size()) frecuentes.push_back({veces, c});
-    std::sort(frecuentes.rbegin(), frecuentes.rend());
-    const auto distancia = [](const GifColorType& e, QRgb c) {
-        const int dr = e.Red - qRed(c), dg = e.Green - qGreen(c), db = e.Blue - qBlue(c);
-        return dr * dr + dg * dg + db * db;
-    };
-    const auto cercana = [&](QRgb c, const std::vector<bool>* libres) {
-        std::size_t mejor = 0;
-        int menor = INT_MAX;
-        for (std::size_t e = 0; e < paleta.size(); ++e) {
-            if (libres && !(*libres)[e]) continue;
-            const int d = distancia(paleta[e], c);
-            if (d < menor) menor = d, mejor = e;
-        }
-        return mejor;
-    };
-    std::vector<bool> libres(paleta.size(), true);
-    for (const auto& f : frecuentes) {
-        const std::size_t e = cercana(f.second, &libres);
-        paleta[e] = {static_cast<GifByteType>(qRed(f.second)), static_cast<GifByteType>(qGreen(f.second)),
-                     static_cast<GifByteType>(qBlue(f.second))};
-        libres[e] = false;
-    }
-    std::map<QRgb, GifByteType> elegida;
-    for (std::size_t i = 0; i < indices.size(); ++i) {
-        const QRgb c = color(i);
-        auto it = elegida.find(c);
-        if (it == elegida.end()) it = elegida.emplace(c, static_cast<GifByteType>(cercana(c, nullptr))).first;
-        indices[i] = it->second;
-    }
-}
-
-QByteArray Gif(const std::vector<Fotograma>& fotogramas) {
-    if (fotogramas.empty()) return {};
-    const int w = fotogramas.front().imagen.width(), h = fotogramas.front().imagen.height();
-    const std::size_t n = fotogramas.size(), px = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-    std::vector<GifByteType> rojo(px * n), verde(px * n), azul(px * n), indices(px * n);
-    for (std::size_t f = 0; f < n; ++f) {
-        const QImage img = fotogramas[f].imagen.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const QRgb c = img.pixel(x, y);
-                const std::size_t i = f * px + static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
-                rojo[i] = static_cast<GifByteType>(qRed(c));
-                verde[i] = static_cast<GifByteType>(qGreen(c));
-                azul[i] = static_cast<GifByteType>(qBlue(c));
-            }
-    }
-    int colores = 256;
-    std::vector<GifColorType> paleta(256);
-    if (GifQuantizeBuffer(static_cast<unsigned>(w), static_cast<unsigned>(h * static_cast<int>(n)), &colores,
-                          rojo.data(), verde.data(), azul.data(), indices.data(), paleta.data()) != GIF_OK)
-        return {};
-    Afinar(paleta, rojo, verde, azul, indices);
-    QByteArray salida;
-    int error = 0;
-    GifFileType* gif = EGifOpen(&salida, Escribir, &error);
-    if (!gif) return {};
-    EGifSetGifVersion(gif, true);
-    ColorMapObject* mapa = GifMakeMapObject(256, paleta.data());
-    bool bien = mapa && EGifPutScreenDesc(gif, w, h, 8, 0, mapa) == GIF_OK;
-    // Looping for ever (NETSCAPE2.0, repeat count 0).
-    static const GifByteType netscape[] = "NETSCAPE2.0";
-    static const GifByteType bucle[] = {1, 0, 0};
-    bien = bien && EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
-           EGifPutExtensionBlock(gif, 11, netscape) == GIF_OK && EGifPutExtensionBlock(gif, 3, bucle) == GIF_OK &&
-           EGifPutExtensionTrailer(gif) == GIF_OK;
-    for (std::size_t f = 0; f < n && bien; ++f) {
-        const GifByteType* actual = indices.data() + f * px;
-        int x0 = 0, y0 = 0, x1 = w - 1, y1 = h - 1;
-        if (f > 0) {
-            const GifByteType* antes = actual - px;
-            x0 = w, y0 = h, x1 = -1, y1 = -1;
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    if (actual[y * w + x] != antes[y * w + x]) {
-                        x0 = std::min(x0, x), x1 = std::max(x1, x);
-                        y0 = std::min(y0, y), y1 = std::max(y1, y);
-                    }
-            if (x1 < 0) x0 = y0 = x1 = y1 = 0;  // the same picture held longer: one pixel
-        }
-        GraphicsControlBlock control{};
-        control.DisposalMode = DISPOSE_DO_NOT;
-        control.DelayTime = fotogramas[f].centesimas;
-        control.TransparentColor = NO_TRANSPARENT_COLOR;
-        GifByteType extension[4];
-        EGifGCBToExtension(&control, extension);
-        bien = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_OK &&
-               EGifPutImageDesc(gif, x0, y0, x1 - x0 + 1, y1 - y0 + 1, false, nullptr) == GIF_OK;
-        for (int y = y0; y <= y1 && bien; ++y)
-            bien = EGifPutLine(gif, const_cast<GifByteType*>(actual + y * w + x0), x1 - x0 + 1) == GIF_OK;
-    }
-    GifFreeMapObject(mapa);
-    if (EGifCloseFile(gif, &error) != GIF_OK || !bien) return {};
-    return salida;
-}
-
-// ---- The start window: a block of the board filling itself in. Four
-// givens; the player's five digits go in one by one, the easiest first, and
-// the possible digits of the cells still empty shrink as they do. The block
-// then lights up twice, and it begins again.
-
-constexpr char Solucion[] = "732598461";
-constexpr bool Dadas[9] = {true, false, true, false, false, false, true, false, true};
-// Digits that the rows and columns around the block (not drawn) already take.
-const char* const Fuera[9] = {"", "69", "", "38", "56", "39", "", "58", ""};
-
-BloqueInicio Bloque(const std::vector<int>& puestas, int seleccionada, QColor marco = {}) {
-    const auto llena = [&](int i) { return Dadas[i] || std::count(puestas.begin(), puestas.end(), i) > 0; };
-    QString en_bloque;
-    for (int i = 0; i < 9; ++i)
-        if (llena(i)) en_bloque += QLatin1Char(Solucion[i]);
-    BloqueInicio b;
-    for (int i = 0; i < 9; ++i) {
-        BloqueInicio::Celda& c = b.celdas[static_cast<std::size_t>(i)];
-        c.fija = Dadas[i];
-        if (llena(i)) {
-            c.valor = Solucion[i];
-            continue;
-        }
-        for (char d = '1'; d <= '9'; ++d) {
-            const bool tomado = en_bloque.contains(QLatin1Char(d)) || std::strchr(Fuera[i], d);
-            (tomado ? c.tomados : c.posibles) += QLatin1Char(d);
-        }
-    }
-    b.seleccionada = seleccionada;
-    b.marco = marco;
-    return b;
-}
-
-std::vector<Fotograma> AnimacionInicio() {
-    const QSize tam(112, 119);
-    const QColor oro(250, 208, 60);
-    std::vector<Fotograma> f;
-    std::vector<int> puestas;
-    f.push_back({PintarInicio(tam, Bloque(puestas, -1)), 60});
-    for (int celda : {4, 1, 7, 3, 5}) {
-        f.push_back({PintarInicio(tam, Bloque(puestas, celda)), 30});
-        puestas.push_back(celda);
-        f.push_back({PintarInicio(tam, Bloque(puestas, celda)), 45});
-    }
-    f.push_back({PintarInicio(tam, Bloque(puestas, -1, oro)), 30});
-    f.push_back({PintarInicio(tam, Bloque(puestas, -1)), 25});
-    f.push_back({PintarInicio(tam, Bloque(puestas, -1, oro)), 30});
-    f.push_back({PintarInicio(tam, Bloque(puestas, -1)), 120});
-    return f;
-}
-
-// ---- The about box: the maker's emblem, on its tan panel, with a soft
-// glint crossing it now and then.
-
-QImage EmblemaConBrillo(QSize tam, double donde) {
-    QImage img(tam, QImage::Format_RGB32);
-    img.fill(AColor(Tostado));
-    QPainter p(&img);
-    PintarEmblema(p, tam);
-    if (donde < 0) return img;
-    QPainterPath marco;
-    marco.addRoundedRect(QRectF(0.5, 0.5, tam.width() - 1, tam.height() - 1), 4, 4);
-    p.setClipPath(marco);
-    // A band across the diagonal, brightest in its middle.
-    const double ancho = tam.width() * 0.35;
-    const double x = -ancho + donde * (tam.width() + 2 * ancho);
-    QLinearGradient brillo(x - ancho / 2, 0, x + ancho / 2, ancho * 0.6);
-    brillo.setColorAt(0, QColor(255, 255, 255, 0));
-    brillo.setColorAt(0.5, QColor(255, 250, 235, 120));
-    brillo.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(img.rect(), brillo);
-    return img;
-}
-
-std::vector<Fotograma> AnimacionLogo() {
-    const QSize tam(121, 89);
-    std::vector<Fotograma> f;
-    f.push_back({EmblemaConBrillo(tam, -1), 150});
-    constexpr int pasos = 12;
-    for (int i = 0; i <= pasos; ++i) f.push_back({EmblemaConBrillo(tam, static_cast<double>(i) / pasos), 6});
-    return f;
-}
-
-// ---- The icon.
-
-QByteArray Png(const QImage& img) {
-    QByteArray b;
-    QBuffer buffer(&b);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "PNG");
-    return b;
-}
-
-QByteArray Svg() {
-    QByteArray b;
-    QBuffer buffer(&b);
-    buffer.open(QIODevice::WriteOnly);
-    constexpr int lado = 256;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(lado, lado));
-    svg.setViewBox(QRect(0, 0, lado, lado));
-    svg.setTitle(QStringLiteral("Novenario"));
-    svg.setDescription(QStringLiteral("El emblema de Novenario: nueve casillas sobre un marco de madera"));
-    QPainter p(&svg);
-    ComoEmblema como;
-    como.margen = lado / 12.0;
-    como.trazos = true;
-    PintarEmblema(p, QSize(lado, lado), como);
-    p.end();
-    return b;
-}
-
-std::map<QString, QByteArray> Dibujos() {
-    std::map<QString, QByteArray> d;
-    d[QStringLiteral("ApliGraf/NovenarioIni.gif")] = Gif(AnimacionInicio());
-    d[QStringLiteral("ApliGraf/LogoOrvalia.gif")] = Gif(AnimacionLogo());
-    d[QStringLiteral("iconos/novenario.svg")] = Svg();
-    for (int lado : TamanosIcono) d[QStringLiteral("iconos/novenario-%1.png").arg(lado)] = Png(DibujoIcono(lado));
-    return d;
-}
+constexpr char Uso[] =
+    "usage: novenario_dibujar DIR              writes DIR/ApliGraf/*.gif and DIR/iconos/*\n"
+    "       novenario_dibujar --comprobar DIR  says whether the pictures kept in DIR are\n"
+    "                                          what it draws (exit 1 if not)\n"
+    "       novenario_dibujar --help           this text\n"
+    "A kept picture counts as drawn when it is the same picture: PNG pixels within\n"
+    "a few levels, GIFs with the same size, frames, delays and (within what their\n"
+    "palette loses) pixels, the SVG rendering the same; never byte for byte, since\n"
+    "another build of the image libraries encodes and rasterises a level apart.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    PrepararAplicacion();
+    vista::PrepararAplicacion();
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        std::fputs(Uso, stdout);
+        return 0;
+    }
     const bool comprobar = !args.isEmpty() && args.first() == QLatin1String("--comprobar");
-    if (args.size() != (comprobar ? 2 : 1)) {
-        std::fprintf(stderr, "usage: novenario_dibujar [--comprobar] DIR\n");
+    // A folder is never a word that starts with "-": a mistyped option is
+    // not written into.
+    if (args.size() != (comprobar ? 2 : 1) || args.last().startsWith(QLatin1Char('-'))) {
+        std::fputs(Uso, stderr);
         return 2;
     }
     const QDir dir(args.last());
     int mal = 0;
-    for (const auto& [nombre, bytes] : Dibujos()) {
+    for (const auto& [nombre, dibujo] : dibujos::Dibujos()) {
         const QString ruta = dir.filePath(nombre);
-        if (bytes.isEmpty()) {
+        if (dibujo.bytes.isEmpty()) {
             std::fprintf(stderr, "%s: could not be drawn\n", qPrintable(nombre));
             ++mal;
             continue;
         }
         QFile f(ruta);
         if (comprobar) {
-            if (!f.open(QIODevice::ReadOnly) || f.readAll() != bytes) {
-                std::fprintf(stderr, "%s is not what novenario_dibujar draws now: run novenario_dibujar %s\n",
-                             qPrintable(ruta), qPrintable(QDir::toNativeSeparators(dir.path())));
+            const QString porque = !f.open(QIODevice::ReadOnly) ? QStringLiteral("cannot be read")
+                                                                : dibujos::Diferencia(nombre, f.readAll(), dibujo);
+            if (!porque.isEmpty()) {
+                std::fprintf(stderr, "%s is not what novenario_dibujar draws now (%s): run novenario_dibujar %s\n",
+                             qPrintable(ruta), qPrintable(porque), qPrintable(QDir::toNativeSeparators(dir.path())));
                 ++mal;
             }
             continue;
         }
         QDir().mkpath(QFileInfo(ruta).path());
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        if (!f.open(QIODevice::WriteOnly) || f.write(dibujo.bytes) != dibujo.bytes.size()) {
             std::fprintf(stderr, "%s: could not be written\n", qPrintable(ruta));
             ++mal;
         } else {

@@ -44,9 +44,23 @@ QString HoraDe(const QTime& hora) { return hora.toString(QStringLiteral("HH:mm:s
 EntornoQt::EntornoQt() { reloj_.start(); }
 EntornoQt::~EntornoQt() = default;
 
+// An entry (a key, a click) pumps a few times on its way: after the key
+// handler, after the candidate pass, after the end-of-game check. A key
+// typed meanwhile must wait for the entry to finish, or its handler would
+// run in the middle of the first one's (a digit overwritten by the one
+// typed before it, a move list out of order); so outside long work a pump
+// repaints and runs timers but leaves the player's input queued for the
+// next turn of the event loop. Long work ("Calcula", "Nueva partida")
+// takes input as it goes: "Pausa" and "Cancelar" must get through, and the
+// game's guards keep every other command from the board.
+QEventLoop::ProcessEventsFlags EntornoQt::QueSeAtiende() const {
+    const bool largo = vista_ && vista_->Juego().Variables.Proceso_Largo;
+    return largo || !vista_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+}
+
 void EntornoQt::ProcessMessages() {
     if (vista_) vista_->Sincronizar();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QueSeAtiende());
     ultimoBombeo_.start();
 }
 
@@ -66,7 +80,7 @@ void EntornoQt::EsperarHasta(long long momento) {
         QTimer::singleShot(std::chrono::milliseconds(falta), Qt::PreciseTimer, &espera, &QEventLoop::quit);
         espera.exec();
     } else {
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QueSeAtiende());
     }
     ultimoBombeo_.start();
 }

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QString>
 #include <QTime>
 #include <QWidget>
@@ -59,6 +60,9 @@ public:
     static constexpr int PeriodoBombeo = 15;
 
 private:
+    // What a pump delivers: everything during long work, no player input
+    // outside it.
+    QEventLoop::ProcessEventsFlags QueSeAtiende() const;
     std::string Fichero(const DialogoFichero& d, bool salvar);
 
     VistaPrincipal* vista_ = nullptr;

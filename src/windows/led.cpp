@@ -26,8 +26,16 @@ void ThhALed::Construir() {
     update();
 }
 
+bool ThhALed::ALaVista() const {
+    // A lamp on its own blinks until it is hidden (it need not be shown to
+    // be drawn). A lamp in a window blinks while it is on screen; one whose
+    // window is not shown yet waits for the show event that brings it up.
+    if (isWindow()) return !(isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide));
+    return isVisible();
+}
+
 void ThhALed::ArrancarOParar() {
-    if (value_ && blink_) {
+    if (value_ && blink_ && ALaVista()) {
         if (!timer_) {
             timer_ = std::make_unique<QTimer>();
             connect(timer_.get(), &QTimer::timeout, this, &ThhALed::Paso);
@@ -40,6 +48,15 @@ void ThhALed::ArrancarOParar() {
 }
 
 void ThhALed::Paso() {
+    // Its panel or window hidden in a way that sent the lamp no event: it
+    // stops here, and its next show starts it again.
+    if (!ALaVista()) {
+        timer_->stop();
+        timer_.release()->deleteLater();  // it is the sender of this tick
+        encendidaVisible_ = value_;
+        update();
+        return;
+    }
     encendidaVisible_ = !encendidaVisible_;
     update();
     emit OnTimer();
@@ -100,6 +117,18 @@ void ThhALed::enterEvent(QEnterEvent* e) {
 void ThhALed::leaveEvent(QEvent* e) {
     QWidget::leaveEvent(e);
     emit OnMouseLeave();
+}
+
+// Shown or hidden, with its panel or its window: the timer follows.
+void ThhALed::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    ArrancarOParar();
+}
+
+void ThhALed::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    encendidaVisible_ = value_;
+    ArrancarOParar();
 }
 
 }  // namespace novenario::vista

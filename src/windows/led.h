@@ -2,7 +2,9 @@
 // picture of its style by flood-filling the lime lamp area with the lit or
 // the dark colour (and, without its own border, the silver surround with the
 // border colour, so that it blends into its parent). Lit and blinking, it
-// swaps the two pictures every Interval milliseconds.
+// swaps the two pictures every Interval milliseconds, while it can be seen:
+// a lamp hidden with its panel (the error banner between two errors) has
+// no timer, so an idle game sleeps.
 #pragma once
 
 #include <QImage>
@@ -40,6 +42,7 @@ public:
 
     // The picture on show (lit or dark), for tests and for painting.
     const QImage& ImagenVisible() const { return encendidaVisible_ ? encendida_ : apagada_; }
+    // Whether its blinking timer runs.
     bool Parpadeando() const { return timer_ != nullptr; }
 
 signals:
@@ -51,10 +54,15 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
+    void showEvent(QShowEvent*) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
     void Construir();
     void ArrancarOParar();
+    // Where its blinking can be seen: on screen in its window, or a lamp on
+    // its own not hidden.
+    bool ALaVista() const;
     void Paso();
 
     bool value_ = false;

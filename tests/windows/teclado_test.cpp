@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include "ayudas.h"
 #include "windows/celda.h"
@@ -164,6 +166,97 @@ TEST(UnaPuerta, LasTeclasDuranteCalculaNoTocanNada) {
     EXPECT_TRUE(molestado.final == solo.final);
     EXPECT_EQ(molestado.mensaje, solo.mensaje);
     EXPECT_EQ(molestado.contador, solo.contador);
+}
+
+// ---------------------------------------------------------------------------
+// Typed faster than the game answers: one entry finishes before the next
+
+// A key and a click as the desktop queues them for a player who types with
+// no delay: waiting in the window system's queue, not yet handled.
+using Cola = QWindowSystemInterface::AsynchronousDelivery;
+
+void TeclaEnCola(vista::Aplicacion& app, const Pulsacion& p) {
+    QWindow* w = app.Vista().windowHandle();
+    const QString texto = QString::fromLatin1(p.texto);
+    QWindowSystemInterface::handleKeyEvent<Cola>(w, QEvent::KeyPress, p.tecla, p.modificadores, texto);
+    QWindowSystemInterface::handleKeyEvent<Cola>(w, QEvent::KeyRelease, p.tecla, p.modificadores, texto);
+}
+
+void ClicEnCola(vista::Aplicacion& app, const char* nombre) {
+    QWidget* celda = app.Vista().Celda(tablero::Indice(nombre));
+    const QPoint centro = celda->rect().center();
+    const QPointF local = celda->mapTo(&app.Vista(), centro), global = celda->mapToGlobal(centro);
+    QWindow* w = app.Vista().windowHandle();
+    QWindowSystemInterface::handleMouseEvent<Cola>(w, local, global, Qt::LeftButton, Qt::LeftButton,
+                                                   QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<Cola>(w, local, global, Qt::NoButton, Qt::LeftButton,
+                                                   QEvent::MouseButtonRelease);
+}
+
+struct Rafaga {
+    const char* nombre;
+    std::vector<Pulsacion> teclas;  // typed into P1_1, on the empty board
+    const char* clic;               // the cell clicked right after them
+};
+
+void PrintTo(const Rafaga& r, std::ostream* os) { *os << r.nombre; }
+
+// The keys and the click one at a time, each handled before the next is
+// sent; or all queued at once and the event loop left to take them.
+Foto Teclear(const Rafaga& r, bool de_golpe) {
+    auto app = ArrancarAceptando();
+    ClicCelda(*app, "P1_1");
+    for (const Pulsacion& p : r.teclas) {
+        if (de_golpe) TeclaEnCola(*app, p);
+        else Pulsar(*app, p);
+    }
+    if (de_golpe) {
+        ClicEnCola(*app, r.clic);
+        for (int i = 0; i < 1000 && QWindowSystemInterface::windowSystemEventsQueued() > 0; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(QWindowSystemInterface::windowSystemEventsQueued(), 0);
+        QCoreApplication::processEvents();
+    } else {
+        ClicCelda(*app, r.clic);
+    }
+    return Fotografiar(Juego(*app));
+}
+
+class DeGolpe : public testing::TestWithParam<Rafaga> {};
+
+// Queued keys end as the same keys typed slowly: the last digit typed
+// stays, the move list is in the order typed, the click comes last.
+TEST_P(DeGolpe, LasTeclasEnColaHacenLoQueUnaAUna) {
+    const Foto despacio = Teclear(GetParam(), false);
+    const Foto deprisa = Teclear(GetParam(), true);
+    EXPECT_EQ(deprisa.tablero, despacio.tablero);
+    EXPECT_EQ(deprisa.movimientos, despacio.movimientos);
+    EXPECT_EQ(deprisa.mensaje, despacio.mensaje);
+    EXPECT_EQ(deprisa.activa, despacio.activa);
+    EXPECT_EQ(deprisa.banner, despacio.banner);
+    EXPECT_EQ(deprisa.activa, GetParam().clic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Teclado, DeGolpe,
+    testing::Values(Rafaga{"cuatro cifras", {{Qt::Key_1, "1"}, {Qt::Key_2, "2"}, {Qt::Key_3, "3"}, {Qt::Key_4, "4"}}, "P5_5"},
+                    Rafaga{"cifra, flecha y la misma cifra",
+                           {{Qt::Key_5, "5"}, {Qt::Key_Right, ""}, {Qt::Key_5, "5"}, {Qt::Key_Right, ""}, {Qt::Key_6, "6"}},
+                           "P9_9"},
+                    Rafaga{"cifra, borrar, deshacer",
+                           {{Qt::Key_7, "7"}, {Qt::Key_Delete, "\x7f"}, {Qt::Key_8, "8"}, {Qt::Key_Z, "", Qt::ControlModifier},
+                            {Qt::Key_9, "9"}},
+                           "P2_1"}));
+
+// What the player of "1234" sees: the 4 in the cell, four entries in order.
+TEST(DeGolpe, CuatroCifrasSeguidasDejanLaUltima) {
+    const Foto f = Teclear(Rafaga{"", {{Qt::Key_1, "1"}, {Qt::Key_2, "2"}, {Qt::Key_3, "3"}, {Qt::Key_4, "4"}}, "P5_5"}, true);
+    EXPECT_EQ(f.tablero[static_cast<std::size_t>(tablero::Indice("P1_1"))], "4");
+    std::vector<std::string> cifras;
+    for (const std::string& m : f.movimientos)
+        if (m != "P1_1--B") cifras.push_back(m);
+    EXPECT_EQ(cifras, (std::vector<std::string>{"P1_1--1", "P1_1--2", "P1_1--3", "P1_1--4"}));
+    EXPECT_EQ(f.activa, "P5_5");
 }
 
 // ---------------------------------------------------------------------------
