@@ -4,7 +4,9 @@
 // data (print/reporte.h); painting them into a PDF file is the one thing
 // here that needs Qt, and the small library that does it is there only when
 // the tool was built with the window.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 
@@ -21,7 +23,9 @@ namespace {
 
 // The outside world of a booklet's game: the print dialog is accepted at
 // once and the page the game prints is kept; the date and the time are the
-// machine's, as the status bar shows them (the long date in Spanish).
+// machine's, as the status bar shows them (the long date in Spanish), or,
+// for a booklet made again byte for byte, those of SOURCE_DATE_EPOCH (in
+// UTC, as reproducible builds read it).
 class EntornoLibro : public EntornoMudo {
 public:
     std::string FechaLarga() override {
@@ -47,8 +51,17 @@ public:
 
 private:
     static std::tm Ahora() {
-        const std::time_t ahora = std::time(nullptr);
         std::tm t{};
+        if (const char* fijo = std::getenv("SOURCE_DATE_EPOCH"); fijo && *fijo) {
+            char* fin = nullptr;
+            errno = 0;
+            const long long segundos = std::strtoll(fijo, &fin, 10);
+            if (errno == 0 && *fin == '\0' && segundos >= 0 && segundos <= 253402300799LL) {  // to year 9999
+                const std::time_t momento = static_cast<std::time_t>(segundos);
+                if (gmtime_r(&momento, &t)) return t;
+            }
+        }
+        const std::time_t ahora = std::time(nullptr);
         localtime_r(&ahora, &t);
         return t;
     }
