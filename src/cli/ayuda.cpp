@@ -27,7 +27,7 @@ extern const char* const kAyudaGeneral =
     "argumento.\n";
 
 extern const char* const kAyudaResolver =
-    "Uso: novenario-cli resolver [--limite N] [--contar] TABLERO|FICHERO.sdk...\n"
+    "Uso: novenario-cli resolver [--limite N] [--contar] (TABLERO|FICHERO.sdk|-)...\n"
     "\n"
     "Carga cada tablero (sus cifras como casillas fijas), calcula los candidatos\n"
     "y ejecuta lo mismo que \"Calcula\": la fase lógica y la búsqueda, con un\n"
@@ -37,6 +37,10 @@ extern const char* const kAyudaResolver =
     "Con --contar añade soluciones: cuántas tiene el tablero tal como se cargó\n"
     "(0, 1, o 2 si tiene dos o más), halladas por una búsqueda exhaustiva que\n"
     "no es la de \"Calcula\" y no tiene límite de pasos.\n"
+    "Con \"-\" los tableros se leen de la entrada estándar, uno por línea; valen\n"
+    "también las líneas JSON de \"generar\" (se toma su tablero). Una línea de\n"
+    "más de 64 KiB, o más de 64 MiB en total, no se leen: se dice y el programa\n"
+    "termina con estado 2 sin resolver ninguno.\n"
     "Un tablero mal escrito se explica en la salida de errores, los demás se\n"
     "procesan igual y el programa termina con estado 2; una partida que no se\n"
     "puede cargar, igual, con estado 1.\n";
@@ -100,7 +104,8 @@ extern const char* const kAyudaImprimir =
     "fijas y la solución que le daría \"importar\"; una partida guardada sale\n"
     "como la deja \"Cargar partida\", con la solución que guarda. Con \"-\" los\n"
     "tableros se leen de la entrada estándar, uno por línea; valen también las\n"
-    "líneas JSON de \"generar\" (se toma su tablero).\n"
+    "líneas JSON de \"generar\" (se toma su tablero); una línea de más de\n"
+    "64 KiB, o más de 64 MiB en total, no se leen, y se dice.\n"
     "Escribe una línea JSON: fichero, tableros y hojas; con --pdf - el PDF va a\n"
     "la salida estándar y la línea JSON no se escribe. Si un tablero está mal\n"
     "escrito o sus cifras repiten un número en un grupo, se explica en la salida\n"

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <string>
@@ -108,6 +109,51 @@ int Uso(const char* ayuda, const std::string& error);
 // error with the usage).
 std::optional<int> Analiza(std::vector<std::string> linea, const char* ayuda, const std::vector<Opcion>& propias,
                            bool antes_de_orden, Argumentos& a);
+
+// ---- Boards from standard input (entrada.cpp) ------------------------------------------
+// Every order that takes "-" among its boards reads standard input here and
+// only here: one board a line, written as on the command line, or a JSON line
+// of generar (its "tablero" is taken); blank lines and comments ("#" to the
+// end of the line) are no board. The reading is bounded: a line longer than
+// a board can be, or more input than any list of boards, stops it with a
+// message (endless input such as /dev/zero ends at once).
+inline constexpr std::size_t MaximoLineaEntrada = MaximoTextoTablero;       // 64 KiB
+inline constexpr std::size_t MaximoEntrada = std::size_t{64} << 20;          // 64 MiB
+
+// A board an order works on, from its command line or from standard input.
+struct Fuente {
+    std::string texto;      // the board's text, or the saved game's path
+    bool partida = false;   // texto names a saved game (".sdk")
+    std::size_t linea = 0;  // its line of standard input, from 1; 0 for an argument
+    std::string error;      // why its line gave no board (a JSON line without "tablero")
+    // "tablero 3", or "tablero 3 (línea 5 de la entrada estándar)", for messages.
+    std::string Nombre(std::size_t numero) const;
+};
+
+// What reading standard input came to.
+struct LecturaEntrada {
+    std::string error;         // why the input was refused as a whole ("" when it was read)
+    std::size_t lineas = 0;    // lines read
+    std::size_t tableros = 0;  // lines that held anything but blanks and comments
+};
+
+// Appends the boards of the input, one a line, to fuentes. Reading stops at a
+// line longer than max_linea bytes, past max_total bytes in all, or at a
+// read error, with the error said in the game's Spanish.
+LecturaEntrada LeeTablerosEntrada(std::istream& entrada, std::vector<Fuente>& fuentes,
+                                  std::size_t max_linea = MaximoLineaEntrada, std::size_t max_total = MaximoEntrada);
+
+// The boards an order's arguments name, in order: a saved game (".sdk"), any
+// other a board's text, and "-" the boards of standard input
+// (LeeTablerosEntrada on std::cin). Returns the exit status when the order is
+// not to run, said on standard error: 2 when standard input was refused, and
+// 2 with the usage (ayuda) when there is no board at all ("falta el tablero",
+// or why standard input held none).
+std::optional<int> FuentesDeArgumentos(const Argumentos& a, const char* ayuda, std::vector<Fuente>& fuentes);
+
+// The board of a fuente that is no saved game, as LeeTableroArgumento reads
+// it; a line of standard input that held no board gives its error.
+std::optional<TableroTexto> LeeFuente(const Fuente& fuente, bool reglas, std::string& error);
 
 // ---- The orders (ordenes.cpp) ---------------------------------------------------------
 int Resolver(const Argumentos& a);

@@ -67,39 +67,6 @@ private:
     }
 };
 
-// A board to print: a board's text, or the path of a saved game.
-struct Fuente {
-    std::string texto;
-    bool partida = false;
-    std::string error;  // why a line of standard input gave no board
-};
-
-// The value of "campo" in a JSON line of generar: a plain string, as a
-// board is.
-std::optional<std::string> CampoJson(std::string_view linea, std::string_view campo) {
-    const std::string clave = "\"" + std::string(campo) + "\":\"";
-    const std::size_t i = linea.find(clave);
-    if (i == std::string_view::npos) return std::nullopt;
-    const std::size_t desde = i + clave.size(), hasta = linea.find('"', desde);
-    if (hasta == std::string_view::npos) return std::nullopt;
-    return std::string(linea.substr(desde, hasta - desde));
-}
-
-// Standard input, one board a line; blank lines and comments are no board.
-void LeeEntrada(std::istream& entrada, std::vector<Fuente>& fuentes) {
-    std::string linea;
-    while (std::getline(entrada, linea)) {
-        const std::string limpia = Trim(linea.substr(0, linea.find('#')));
-        if (limpia.empty()) continue;
-        if (limpia.front() != '{') {
-            fuentes.push_back({limpia, false, ""});
-            continue;
-        }
-        if (const auto tablero = CampoJson(limpia, "tablero")) fuentes.push_back({*tablero, false, ""});
-        else fuentes.push_back({"", false, "la línea JSON no tiene \"tablero\""});
-    }
-}
-
 // "Tablero 3" between the title and the board, so a solution is found by
 // its number.
 void Numera(Reporte& pagina, const std::string& texto) {
@@ -117,8 +84,8 @@ void Numera(Reporte& pagina, const std::string& texto) {
     pagina.Agregar(std::move(e));
 }
 
-void Avisa(std::size_t tablero, const std::string& texto) {
-    std::cerr << "novenario-cli: tablero " << tablero << ": " << texto << "\n";
+void Avisa(const Fuente& fuente, std::size_t numero, const std::string& texto) {
+    std::cerr << "novenario-cli: " << fuente.Nombre(numero) << ": " << texto << "\n";
 }
 
 // The painter of the booklet comes with the window; a tool built without it
@@ -148,36 +115,32 @@ int Imprimir(const Argumentos& a) {
     if (a.resto.empty()) return Uso(kAyudaImprimir, "imprimir necesita al menos un tablero");
 
     std::vector<Fuente> fuentes;
-    for (const std::string& arg : a.resto) {
-        if (arg == "-") LeeEntrada(std::cin, fuentes);
-        else fuentes.push_back({arg, EsPartida(arg), ""});
-    }
-    if (fuentes.empty()) return Uso(kAyudaImprimir, "la entrada estándar no tiene ningún tablero");
+    if (const auto fin = FuentesDeArgumentos(a, kAyudaImprimir, fuentes)) return *fin;
 
     int estado = 0;
     for (std::size_t t = 0; t < fuentes.size(); ++t) {
         const Fuente& fuente = fuentes[t];
         const std::size_t numero = t + 1;
-        std::string error = fuente.error;
+        std::string error;
         bool varias = false;  // several solutions: the one printed is one of them
         EntornoLibro mudo;
         std::optional<TFormPrincipal> juego;
         TFormPrincipal& f = Juego_Nuevo(mudo, juego);
         if (fuente.partida) {
             if (!CargaPartida(f, mudo, fuente.texto, error)) {
-                Avisa(numero, error);
+                Avisa(fuente, numero, error);
                 estado = std::max(estado, 1);
                 continue;
             }
         } else {
-            const auto rejilla = error.empty() ? LeeTableroArgumento(fuente.texto, true, error) : std::nullopt;
+            const auto rejilla = LeeFuente(fuente, true, error);
             if (!rejilla) {
-                Avisa(numero, error);
+                Avisa(fuente, numero, error);
                 estado = 2;
                 continue;
             }
             const Importado importado = Resuelve_Importado(*rejilla);
-            if (importado.Soluciones == 0) Avisa(numero, "no tiene solución");
+            if (importado.Soluciones == 0) Avisa(fuente, numero, "no tiene solución");
             varias = importado.Soluciones > 1;
             Cargar_Tablero(f, *rejilla, importado.Solucion, "");
         }
@@ -191,7 +154,7 @@ int Imprimir(const Argumentos& a) {
         libro.Tableros.push_back(std::move(mudo.Paginas.back()));
         Numera(libro.Tableros.back(), "Tablero " + std::to_string(numero));
         if (!soluciones) continue;
-        if (fuente.partida && Trim(f.Partida.EPartida).empty()) Avisa(numero, "la partida no guarda su solución");
+        if (fuente.partida && Trim(f.Partida.EPartida).empty()) Avisa(fuente, numero, "la partida no guarda su solución");
         BSolucion2Click(f);
         BImprimir2Click(f);
         libro.Soluciones.push_back(std::move(mudo.Paginas.back()));

@@ -16,26 +16,27 @@ namespace novenario::cli {
 int Resolver(const Argumentos& a) {
     const long long limite = a.Valor(kLimite.nombre, 999999);
     const bool contar = a.Tiene(kContar.nombre);
-    const std::vector<std::string>& tableros = a.resto;
-    if (tableros.empty()) return Uso(kAyudaResolver, "falta el tablero");
+    std::vector<Fuente> tableros;
+    if (const auto fin = FuentesDeArgumentos(a, kAyudaResolver, tableros)) return *fin;
 
     int estado = 0;
     EntornoMudo mudo;
     std::optional<TFormPrincipal> juego;
     // An output that cannot be written is said at the end; no use working on.
     for (std::size_t t = 0; t < tableros.size() && std::cout; ++t) {
+        const Fuente& fuente = tableros[t];
         std::string error;
         TFormPrincipal& f = Juego_Nuevo(mudo, juego);
-        if (EsPartida(tableros[t])) {
-            if (!CargaPartida(f, mudo, tableros[t], error)) {
-                std::cerr << "novenario-cli: tablero " << t + 1 << ": " << error << "\n";
+        if (fuente.partida) {
+            if (!CargaPartida(f, mudo, fuente.texto, error)) {
+                std::cerr << "novenario-cli: " << fuente.Nombre(t + 1) << ": " << error << "\n";
                 estado = std::max(estado, 1);
                 continue;
             }
         } else {
-            const auto rejilla = LeeTableroArgumento(tableros[t], false, error);
+            const auto rejilla = LeeFuente(fuente, false, error);
             if (!rejilla) {
-                std::cerr << "novenario-cli: tablero " << t + 1 << ": " << error << "\n";
+                std::cerr << "novenario-cli: " << fuente.Nombre(t + 1) << ": " << error << "\n";
                 estado = 2;
                 continue;
             }

@@ -69,7 +69,9 @@ void Pegar_Tablero(Juego& f, const std::string& texto) {
     std::string error;
     const auto rejilla = LeeTablero(texto, error);
     if (!rejilla) {
-        Avisa(f, "El texto pegado no es un tablero", Granate);
+        // The player is told why, in the reader's words, so a grid copied
+        // with a cell too few can be mended where it came from.
+        Avisa(f, "El texto pegado no es un tablero: " + error, Granate);
         return;
     }
     if (const auto r = ReglaRota(*rejilla)) {

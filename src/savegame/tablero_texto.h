@@ -17,7 +17,12 @@
 //
 // The shapes this reads, then: 81 cell characters in one line; nine lines
 // of nine; any of them with separators between the cells and rules between
-// the rows, with blank lines and comments around them.
+// the rows, with blank lines and comments around them. And a grid of nine
+// rows drawn with a blank for an empty cell ("| 5 3   |   7   |       |",
+// box drawing, nine lines of nine with blanks, a spreadsheet's rows with a
+// tab between cells): its cells are found by the columns they stand in,
+// which must line up, and a column with no digit in any row must be placed
+// beyond doubt by the drawing (the "|" around it, or even spacing).
 #pragma once
 
 #include <array>
@@ -55,7 +60,9 @@ std::string LugarEnRejilla(std::size_t i);
 // The grid a text holds, or nullopt with what is wrong in error, in the
 // game's words ("el tablero tiene 80 caracteres y debe tener 81", "carácter
 // no válido 'x' en la posición 5 (fila 1, columna 5)"). When the text has
-// exactly nine lines of cells, each must have nine.
+// exactly nine lines of cells, each must have nine. A text read by counting
+// its cells is always read that way; the columns of a grid with blanks are
+// looked at only when counting finds no board.
 std::optional<TableroTexto> LeeTablero(std::string_view texto, std::string& error);
 
 // ---- The rules -------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "windows/pulsable.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -192,11 +193,24 @@ void ControlVista::paintEvent(QPaintEvent*) {
     }
     if (a_.relieve != Aspecto::Relieve::Ninguno) DibujarRelieve(p, r, a_.relieve == Aspecto::Relieve::Alto);
     if (ultimo_.Caption.empty()) return;
-    const int px = (a_.tamanoDelModelo && ultimo_.FontSize > 0) ? PixelesDePuntos(ultimo_.FontSize) : a_.pixeles;
-    p.setFont(Fuente(a_.familia, px, a_.negrita));
-    const int banderas = a_.alineacion | (a_.mnemonico ? Qt::TextShowMnemonic : 0) | Qt::TextSingleLine;
+    int px = (a_.tamanoDelModelo && ultimo_.FontSize > 0) ? PixelesDePuntos(ultimo_.FontSize) : a_.pixeles;
+    int banderas = a_.alineacion | (a_.mnemonico ? Qt::TextShowMnemonic : 0) | Qt::TextSingleLine;
     const QString texto = QString::fromStdString(ultimo_.Caption);
     const QRect caja = a_.cajaTexto.isValid() ? a_.cajaTexto : r.adjusted(2, 0, -2, 0);
+    if (a_.encoger) {
+        // A long message (why a paste is no board) is read whole: smaller
+        // letters first, then two lines, rather than both ends cut off.
+        constexpr int MinimoUnaLinea = 10, DosLineas = 8;
+        const auto ancho = [&](int tam) {
+            return QFontMetrics(Fuente(a_.familia, tam, a_.negrita)).horizontalAdvance(texto);
+        };
+        while (px > MinimoUnaLinea && ancho(px) > caja.width()) --px;
+        if (ancho(px) > caja.width()) {
+            px = DosLineas;
+            banderas = (banderas & ~Qt::TextSingleLine) | Qt::TextWordWrap;
+        }
+    }
+    p.setFont(Fuente(a_.familia, px, a_.negrita));
     if (activo) {
         p.setPen(AColor(ultimo_.FontColor));
         p.drawText(caja, banderas, texto);

@@ -72,6 +72,7 @@ struct Aspecto {
     bool pasarSiInactivo = false;  // disabled, the mouse reaches what lies below
     QRect geometriaFija;           // used when the model gives the control no size
     QRect cajaTexto;               // where the caption goes, when not the whole control
+    bool encoger = false;          // a caption too wide for one line is drawn smaller, then on two
     const char* nombre = nullptr;  // a group's name for a screen reader; its caption is then its description
 };
 

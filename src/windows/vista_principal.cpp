@@ -39,7 +39,9 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     CrearFranja();
     CrearTablero();
     // The message line and the hint bar under it.
-    mensaje_ = Crear(juego_.Ventana.PMensaje, Como(Aspecto::Papel::Estado, Texto(13)), this);
+    Aspecto linea_mensajes = Como(Aspecto::Papel::Estado, Texto(13));
+    linea_mensajes.encoger = true;
+    mensaje_ = Crear(juego_.Ventana.PMensaje, linea_mensajes, this);
     Aspecto barra = ConFondo(Aspecto::Fondo::Barra);
     barra.ignorarRaton = true;
     pista_ = Crear(juego_.Ventana.Shape1, barra, this);

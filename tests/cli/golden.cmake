@@ -7,7 +7,8 @@
 #   show @SALIDA@ in place of that path.
 # The arguments are UTF-8; @NO_UTF8@ stands for the byte 0xE9 ("é" in
 # Latin-1), which is no UTF-8 text at all. With NAME.in the tool reads that
-# file on its standard input.
+# file on its standard input; with NAME.cero it reads /dev/zero, zero bytes
+# without end.
 # A booklet written to @SALIDA@.pdf is read back with poppler-utils: with
 # NAME.pdfinfo its page count and the size of every page must be those
 # kept there, with NAME.txt the text of its first page (the footer's time
@@ -28,6 +29,9 @@ endif()
 set(entrada /dev/null)
 if(EXISTS "${CASO}.in")
   set(entrada "${CASO}.in")
+endif()
+if(EXISTS "${CASO}.cero")
+  set(entrada /dev/zero)
 endif()
 if(EXISTS "${CASO}.lleno")
   execute_process(COMMAND "${CLI}" ${argumentos}

@@ -91,9 +91,18 @@ TEST_P(PegarRechazado, NoCambiaNadaYDiceElMotivoEnGranate) {
 
 INSTANTIATE_TEST_SUITE_P(
     Textos, PegarRechazado,
-    testing::Values(Rechazo{"vacio", "", "El texto pegado no es un tablero"},
-                    Rechazo{"palabras", "Hola, ¿qué tal?", "El texto pegado no es un tablero"},
-                    Rechazo{"una_fila_de_menos", "53..7....\n6..195...\n.98....6.\n", "El texto pegado no es un tablero"},
+    testing::Values(Rechazo{"vacio", "", "El texto pegado no es un tablero: el tablero tiene 0 caracteres y debe tener 81"},
+                    Rechazo{"palabras", "Hola, ¿qué tal?",
+                            "El texto pegado no es un tablero: carácter no válido 'H' en la línea 1, posición 1"},
+                    Rechazo{"una_fila_de_menos", "53..7....\n6..195...\n.98....6.\n",
+                            "El texto pegado no es un tablero: el tablero tiene 27 casillas y debe tener 81"},
+                    Rechazo{"fila_corta",
+                            "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n7...2...6\n.6....28.\n...419..5\n"
+                            "....8.79\n",
+                            "El texto pegado no es un tablero: la fila 9 del tablero tiene 8 casillas y debe tener 9"},
+                    Rechazo{"columnas_desalineadas",
+                            "53  7\n6  195\n 98    6\n8   6   3\n4  8 3  1\n7   2   6\n 6    28\n   419  5\n     8  79\n",
+                            "El texto pegado no es un tablero: sus casillas no se alinean en 9 columnas, sino en 10"},
                     Rechazo{"bloque", "55" + std::string(79, '.'), "El tablero pegado repite el 5 en Bloque 1"},
                     Rechazo{"fila", "5.......5" + std::string(72, '.'), "El tablero pegado repite el 5 en Horizontal 1"},
                     Rechazo{"columna", "...7" + std::string(71, '.') + "7.....",

@@ -53,6 +53,55 @@ std::string Como(std::string s, char vacia) {
     return s;
 }
 
+// The classic puzzle with the given columns (1..9) emptied.
+std::string SinColumnas(std::initializer_list<std::size_t> columnas) {
+    std::string r = Clasico();
+    for (std::size_t c : columnas)
+        for (std::size_t f = 0; f < 9; ++f) r[f * 9 + c - 1] = '.';
+    return r;
+}
+
+// A grid drawn with a blank for every empty cell: each cell "celda" wide
+// (the digit in the middle), "barra" between blocks (or between every two
+// cells when entre_celdas) and around them, "regla" between bands and
+// above and below.
+std::string ConBlancos(const std::string& rejilla, const std::string& barra, const std::string& regla,
+                       bool entre_celdas = false) {
+    std::string r = regla.empty() ? "" : regla + "\n";
+    for (std::size_t f = 0; f < 9; ++f) {
+        std::string linea = barra;
+        for (std::size_t c = 0; c < 9; ++c) {
+            const char d = rejilla[f * 9 + c];
+            linea += std::string(" ") + (d == '.' ? ' ' : d);
+            if (entre_celdas) linea += " " + barra;
+            else if (c % 3 == 2) linea += " " + barra;
+        }
+        r += linea + "\n";
+        if (f % 3 == 2 && !regla.empty()) r += regla + "\n";
+    }
+    return r;
+}
+
+// Nine lines of nine, a blank for an empty cell, trailing blanks cut (as
+// editors and web pages leave them); "entre" between two cells.
+std::string NueveConBlancos(const std::string& rejilla, const std::string& entre = "") {
+    std::string r;
+    for (std::size_t f = 0; f < 9; ++f) {
+        std::string linea;
+        for (std::size_t c = 0; c < 9; ++c) {
+            if (c) linea += entre;
+            linea += rejilla[f * 9 + c] == '.' ? ' ' : rejilla[f * 9 + c];
+        }
+        while (!linea.empty() && linea.back() == ' ') linea.pop_back();
+        r += linea + "\n";
+    }
+    return r;
+}
+
+const std::string kRegla = "+-------+-------+-------+";
+const std::string kVertical = "\xE2\x94\x82";  // │
+const std::string kCaja = "\xE2\x94\x9C\xE2\x94\x80\xE2\x94\x80\xE2\x94\x80\xE2\x94\xBC";  // ├───┼
+
 struct Caso {
     const char* nombre;
     std::string texto;
@@ -125,6 +174,29 @@ INSTANTIATE_TEST_SUITE_P(
              }(),
              Clasico().substr(0, 36) + "........." + Clasico().substr(45), ""},
         Caso{"vacio", std::string(81, '.'), std::string(81, '.'), ""},
+        // Grids with a blank for an empty cell, read by their columns.
+        Caso{"blancos_entre_rayas", ConBlancos(Clasico(), "|", kRegla), Clasico(), ""},
+        Caso{"blancos_entre_rayas_sin_una_columna", ConBlancos(SinColumnas({3}), "|", kRegla), SinColumnas({3}), ""},
+        Caso{"blancos_bloque_sin_cifras", ConBlancos(SinColumnas({4, 5, 6}), "|", kRegla), SinColumnas({4, 5, 6}), ""},
+        Caso{"blancos_en_caja", ConBlancos(SinColumnas({7}), kVertical, kCaja), SinColumnas({7}), ""},
+        Caso{"blancos_celda_a_celda", ConBlancos(SinColumnas({3, 9}), kVertical, "", true), SinColumnas({3, 9}), ""},
+        Caso{"nueve_de_nueve_con_blancos", NueveConBlancos(Clasico()), Clasico(), ""},
+        Caso{"nueve_con_blancos_sin_la_ultima", NueveConBlancos(SinColumnas({9})), SinColumnas({9}), ""},
+        Caso{"nueve_con_blancos_espaciados", NueveConBlancos(SinColumnas({3}), " "), SinColumnas({3}), ""},
+        Caso{"espaciados_sin_tres_columnas", NueveConBlancos(SinColumnas({2, 5, 8}), " "), SinColumnas({2, 5, 8}), ""},
+        Caso{"hoja_de_calculo", NueveConBlancos(SinColumnas({7}), "\t"), SinColumnas({7}), ""},
+        Caso{"fila_vacia_en_blanco",
+             [] {
+                 std::string r = NueveConBlancos(Clasico());
+                 const std::size_t i = r.find("4  8 3  1");
+                 return r.replace(i, 9, "");
+             }(),
+             Clasico().substr(0, 36) + "........." + Clasico().substr(45), ""},
+        Caso{"fila_vacia_entre_rayas",
+             ConBlancos(Clasico().substr(0, 36) + "........." + Clasico().substr(45), "|", kRegla),
+             Clasico().substr(0, 36) + "........." + Clasico().substr(45), ""},
+        Caso{"con_comentario_y_titulo_comentado", "# Diario\n" + ConBlancos(Clasico(), "|", kRegla) + "# fin\n",
+             Clasico(), ""},
         // What is no board.
         Caso{"portapapeles_vacio", "", "", "tiene 0 caracteres"},
         Caso{"solo_blancos", " \n\t\n", "", "tiene 0 casillas"},
@@ -138,6 +210,24 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"fila_corta", Filas("\n", [](const std::string& f) { return f == kFilas[2] ? f.substr(1) : f; }), "",
              "la fila 3 del tablero tiene 8 casillas y debe tener 9"},
         Caso{"dos_tableros", Clasico() + "\n" + Clasico(), "", "tiene 162 casillas"},
+        // Grids with blanks whose columns cannot be told.
+        Caso{"blancos_fila_corrida",
+             [] {
+                 std::string r = NueveConBlancos(Clasico());
+                 return r.replace(r.find("8   6   3"), 0, " ");
+             }(),
+             "", "sus casillas no se alinean en 9 columnas, sino en 10"},
+        Caso{"blancos_cifra_en_la_raya",
+             [] {
+                 std::string r = ConBlancos(Clasico(), "|", kRegla);
+                 const std::size_t i = r.find("| 8     |");
+                 return r.replace(i, 9, "8       |");
+             }(),
+             "", "sus casillas no se alinean: la fila 4 tiene una donde otra fila tiene una raya"},
+        Caso{"blancos_sin_la_primera_ni_la_ultima", NueveConBlancos(SinColumnas({1, 9})), "",
+             "tiene columnas sin ninguna cifra y no se ve cuáles son"},
+        Caso{"blancos_espaciados_sin_extremos", NueveConBlancos(SinColumnas({1, 9}), " "), "",
+             "tiene columnas sin ninguna cifra y no se ve cuáles son"},
         Caso{"texto_enorme", std::string(MaximoTextoTablero + 1, '.'), "", "demasiado largo"},
         Caso{"bytes_sueltos", Clasico().substr(0, 80) + "\xE9", "", "carácter no válido \\xE9 en la posición 81"}),
     [](const testing::TestParamInfo<Caso>& i) { return std::string(i.param.nombre); });

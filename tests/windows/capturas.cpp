@@ -74,6 +74,23 @@ void CargadaPegadaYDialogos(TFormPrincipal& juego, vista::VistaPrincipal& v) {
     QGuiApplication::clipboard()->setText(QStringLiteral("5.......5") + QString(72, QLatin1Char('.')));
     QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
     Guardar(v, "novenario_pegado_mal");
+    // Text that is no board, its reason in the message line; then a grid
+    // with blanks for its empty cells.
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n7...2...6\n.6....28.\n...419..5\n....8.79\n"));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado_no_tablero");
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "| 5 3   |   7   |       |\n| 6     | 1 9 5 |       |\n|   9 8 |       |   6   |\n"
+        "| 8     |   6   |     3 |\n| 4     | 8   3 |     1 |\n| 7     |   2   |     6 |\n"
+        "|   6   |       | 2 8   |\n|       | 4 1 9 |     5 |\n|       |   8   |   7 9 |\n"));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado_con_blancos");
+    // A long reason takes two lines.
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "53  7\n6  195\n 98    6\n8   6   3\n4  8 3  1\n7   2   6\n 6    28\n   419  5\n     8  79\n"));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    Guardar(v, "novenario_pegado_desalineado");
 
     // The dialogs.
     Clic(v.findChild<QWidget*>("BSalir"));
