@@ -49,6 +49,7 @@ void FormClose(Juego& f) {
     };
     f.Ent.MostrarModal(cerrar);
     if (f.Variables.Respuesta_Salir == Bandera::S) {
+        if (f.Antes_De_Terminar) f.Antes_De_Terminar();
         f.Ent.Terminar(1);
         return;
     }

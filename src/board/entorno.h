@@ -101,7 +101,10 @@ public:
     }
     // Show the form modally; returns once it is closed.
     virtual void MostrarModal(FormaModal& forma) = 0;
-    // End the process at once with that exit code.
+    // Ask the program to end with that exit code. The window's event loop
+    // ends once the handler that asked has returned (and any long work has
+    // unwound), so the game can keep its state and the windows close in
+    // order; a caller goes on as if the program were already ending.
     virtual void Terminar(int codigo) = 0;
     // The current date as "martes, 8 de diciembre de 2026" and the time.
     virtual std::string FechaLarga() = 0;
@@ -123,6 +126,15 @@ public:
         return Leido::Ilegible;
     }
     virtual bool EscribirFichero(const std::string&, const std::string&) { return false; }
+    // Removes a plain file; whether it could.
+    virtual bool BorrarFichero(const std::string&) { return false; }
+    // The file that keeps the game in progress from one run to the next
+    // ("" when there is nowhere to keep it). With crear its folder is made
+    // first, for a write.
+    virtual std::string FicheroUltima(bool crear) {
+        (void)crear;
+        return {};
+    }
     // Ask the system to open a web address with its default program (the
     // browser). Whether it could is not the game's business.
     virtual void AbrirDireccion(const std::string& direccion) { (void)direccion; }

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -185,6 +186,18 @@ struct VariablesPartida {
     std::string ESalvarPartida;         // the board line being written or read
     std::vector<std::string> MSalida1, MEntrada1;  // the lines to and from the file
     Bandera Hay_Fijos = Bandera::Nada;  // the file being loaded has fixed cells
+    // The game as it stood when long work began ("Calcula", "Nueva partida"):
+    // while that work runs the board is the search's, or a new game's under
+    // the cover, so this is the game kept should the program end meanwhile.
+    struct Foto {
+        bool Hay = false;
+        Tablero Paneles;
+        std::string LPHor, LPMin, LPseg, EPartida;
+        int Nivel = 0;
+        std::vector<std::string> LBPanel;
+    } Antes_Del_Proceso;
+    // The game in progress has been kept on the way out (the exit confirmed).
+    bool Ultima_Guardada = false;
 };
 
 struct Juego {
@@ -198,6 +211,9 @@ struct Juego {
     VariablesMotor Motor;
     VariablesPartida Partida;
     Entorno& Ent;
+    // What the confirmed exit does before the program is told to end (the
+    // main window keeps the game in progress there).
+    std::function<void()> Antes_De_Terminar;
 };
 
 // Blanks (and other characters below the space) removed at both ends.

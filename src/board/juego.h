@@ -155,6 +155,9 @@ const std::vector<std::string>& Texto_Ayuda();
 // ---- Every command off and on around long work (ventana.cpp) ------------------
 // The window model only: the list Ventana.Teclas_Largas, in its order.
 void Teclas_EnableNO(Juego& f);
+// Long work begins (Proceso_Largo): the game as it stood is remembered in
+// Partida.Antes_Del_Proceso, unless long work is running already.
+void Empieza_Proceso_Largo(Juego& f);
 void Teclas_EnableSI(Juego& f);
 // "Pausa" and "Cancelar", which answer only while "Calcula" runs.
 void Pausa_Y_Cancelar(Juego& f, bool activos);

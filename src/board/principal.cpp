@@ -14,6 +14,14 @@ namespace novenario {
 TFormPrincipal::TFormPrincipal(Entorno& entorno) : Juego(entorno) {
     Motor.Inicio_Timer01 = Ent.Milisegundos();
     Enlazar_Comandos();
+    // The confirmed exit keeps the game in progress; a run of "Calcula" under
+    // way unwinds as "Cancelar" makes it, so that the program can end (a new
+    // game being made is done in a moment).
+    Antes_De_Terminar = [this] {
+        Guarda_Ultima(*this);
+        Partida.Ultima_Guardada = true;
+        if (Variables.Proceso_Largo && Motor.Creando_Partida != Bandera::S) BPararProceso2Click(*this);
+    };
 }
 
 // The one table of the commands: which controls make each one, its handler,

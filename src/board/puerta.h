@@ -80,6 +80,10 @@ public:
     // tooltip of the file name.
     void Timer02Timer() { novenario::Timer02Timer(juego_); }
     void FormClose() { novenario::FormClose(juego_); }
+    // The program's end by any road but the exit confirmation keeps the game
+    // in progress; the desktop's session closing keeps it as it is then.
+    void AlTerminar() { Guarda_Ultima_Al_Terminar(juego_); }
+    void GuardarSesion() { Guarda_Ultima(juego_); }
     void PFicheroMouseMove() { novenario::PFicheroMouseMove(juego_); }
     void Image1MouseMove() { novenario::Image1MouseMove(juego_); }
 

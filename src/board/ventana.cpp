@@ -200,6 +200,20 @@ void Teclas_EnableNO(Juego& f) {
     for (Control* c : f.Ventana.Teclas_Largas) c->Enabled = false;
 }
 
+void Empieza_Proceso_Largo(Juego& f) {
+    if (f.Variables.Proceso_Largo) return;
+    VariablesPartida::Foto& foto = f.Partida.Antes_Del_Proceso;
+    foto.Hay = true;
+    foto.Paneles = f.Paneles;
+    foto.LPHor = f.Ventana.LPHor.Caption;
+    foto.LPMin = f.Ventana.LPMin.Caption;
+    foto.LPseg = f.Ventana.LPseg.Caption;
+    foto.EPartida = f.Partida.EPartida;
+    foto.Nivel = f.Variables.Nivel;
+    foto.LBPanel = f.Variables.LBPanel;
+    f.Variables.Proceso_Largo = true;
+}
+
 void Teclas_EnableSI(Juego& f) {
     for (Control* c : f.Ventana.Teclas_Largas) c->Enabled = true;
 }

@@ -27,4 +27,13 @@ void BPistaClick(Juego& f);
 // (Partida.EPartida).
 void Indica_Dato(Juego& f);
 
+// The digit the view lights wherever else it stands on the board: that of
+// the selected cell (Panel_Activo), 1 to 9; 0 when that cell is empty or long
+// work has the board. Only the view's drawing follows it: no cell's colour
+// changes.
+int Digito_Iluminado(const Juego& f);
+// Whether cell c (0..80) is lit: another cell than the selected one,
+// holding that digit.
+bool Celda_Iluminada(const Juego& f, int c);
+
 }  // namespace novenario

@@ -173,6 +173,13 @@ void Cargar_Fichero(Juego& f, const std::string& nombre) {
     Apaga_Pista(f);
 }
 
+void Instala_Lectura(Juego& f, sdk::Lectura lectura, const std::string& rotulo) {
+    f.Partida.Hay_Fijos = Bandera::N;
+    f.Ventana.PError.Hide();
+    Instala_Partida(f, std::move(lectura), rotulo);
+    Apaga_Pista(f);
+}
+
 void Cargar_Tablero(Juego& f, const TableroTexto& rejilla, const std::string& solucion, const std::string& rotulo) {
     f.Partida.Hay_Fijos = Bandera::N;
     f.Ventana.PError.Hide();

@@ -24,11 +24,45 @@ void BCargar2Click(Juego& f);
 // cancelled): the whole file is read and checked before anything changes; a
 // file that cannot be read leaves the game as it was.
 void Cargar_Fichero(Juego& f, const std::string& nombre);
+namespace sdk {
+struct Lectura;
+}
+// A checked reading installed as "Cargar partida" installs it, with rotulo
+// as the file name's caption.
+void Instala_Lectura(Juego& f, sdk::Lectura lectura, const std::string& rotulo);
 // A saved game named from outside the window (the program's command line, a
 // file manager): loaded as "Cargar partida" loads a chosen file; one that is
 // not there is said as one that cannot be read, since no dialog has made sure
 // of it.
 void Abrir_Partida(Juego& f, const std::string& nombre);
+// ---- The last game (ultima.cpp) -----------------------------------------
+// The game in progress outlives the program: the way out keeps it in a file
+// of its own (Entorno::FicheroUltima), written as "Guardar partida" writes,
+// and the next start loads it as "Cargar partida" would. A finished game
+// (every cell holds a value) or an empty board is not worth keeping.
+
+// The file under the folder for a program's state: $XDG_STATE_HOME (when it
+// is an absolute path), else $HOME/.local/state; "" when neither is known.
+std::string Ruta_Ultima(const char* xdg_state_home, const char* home);
+inline constexpr const char* RotuloUltima = " Partida anterior";
+inline constexpr const char* MensajeUltima = "Partida anterior recuperada";
+// The lines a save of the game would write, from no other state than the
+// game's; during long work, those of the game as it stood before.
+std::vector<std::string> Lineas_Ultima(const Juego& f);
+// Whether a board line holds a game worth keeping: some cell, not all.
+bool Merece_Guardarse(const std::string& linea_tablero);
+// The way out: keeps the game in progress, or, when it is not worth keeping,
+// removes a kept game left from before (a file that is no saved game stays).
+// Nothing is said: a failure leaves the old file and shows nothing.
+void Guarda_Ultima(Juego& f);
+// The program ends without the exit confirmation having kept the game.
+void Guarda_Ultima_Al_Terminar(Juego& f);
+// At start: the kept game loaded as "Cargar partida" loads a file, with
+// RotuloUltima as the file's caption and MensajeUltima on the message line.
+// A missing, unreadable, damaged or foreign file, or a game not worth
+// keeping, is ignored and left where it is. Whether a game was loaded.
+bool Recupera_Ultima(Juego& f);
+
 // The mouse over the file name or its picture: the tooltip shows the whole
 // name, which the label may be too narrow for.
 void PFicheroMouseMove(Juego& f);

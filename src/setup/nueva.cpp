@@ -109,7 +109,7 @@ void Repetido_Posicion(Juego& f) { Ofrece(f, f.Motor.PPosicion, f.Motor.RBienPos
 void Repetido_Borrar(Juego& f) { Ofrece(f, f.Motor.PBorro, f.Motor.RBorroPaneles, 2); }
 
 void BNuevaPartida2Click(Juego& f) {
-    f.Variables.Proceso_Largo = true;
+    Empieza_Proceso_Largo(f);
     f.Ent.ProcessMessages();
     f.Ventana.PError.Hide();
     f.Ventana.LTeclasCarga.Caption.clear();

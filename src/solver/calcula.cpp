@@ -236,7 +236,7 @@ void Termina_Calculo(Juego& f, bool creando) {
 
 void BRellena2Click(Juego& f) {
     const bool creando = f.Motor.Creando_Partida == Bandera::S;
-    f.Variables.Proceso_Largo = true;
+    Empieza_Proceso_Largo(f);
     Empieza_Calculo(f, creando);
     Busca(f);
     Termina_Calculo(f, creando);

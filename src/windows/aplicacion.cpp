@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QSessionManager>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -42,10 +44,24 @@ void PrepararAplicacion() {
 
 Aplicacion::Aplicacion() : juego_(entorno_), puerta_(juego_), vista_(puerta_) { entorno_.PonerVista(&vista_); }
 
-bool Aplicacion::Arrancar() {
+bool Aplicacion::Arrancar(bool recuperar) {
     if (!juego_.FormCreate()) return false;
+    if (recuperar) Recupera_Ultima(juego_);
     vista_.MostrarCentrada();
+    // Whatever ends the event loop keeps the game (once: not again after the
+    // exit confirmation did); a session that closes keeps it as it is, and
+    // may yet be cancelled and the game go on.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &vista_, [this] { puerta_.AlTerminar(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &vista_,
+                     [this](QSessionManager&) { puerta_.GuardarSesion(); });
     return true;
+}
+
+int Aplicacion::Ejecutar(const Orden& orden) {
+    if (!Arrancar(!orden.nueva && orden.fichero.empty())) return CodigoSalida();
+    if (!orden.fichero.empty())
+        QTimer::singleShot(0, &vista_, [this, f = QString::fromLocal8Bit(orden.fichero)] { AbrirPartida(f); });
+    return QApplication::exec();
 }
 
 void Aplicacion::AbrirPartida(const QString& argumento) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "board/puerta.h"
+#include "windows/argumentos.h"
 #include "windows/entorno_qt.h"
 #include "windows/vista_principal.h"
 
@@ -14,9 +15,19 @@ namespace novenario::vista {
 class Aplicacion {
 public:
     Aplicacion();
-    // Runs the game's start (the start window first). False when the player
-    // cancelled it: the process has then been told to end.
-    bool Arrancar();
+    // Runs the game's start (the start window first) and, with recuperar,
+    // brings back the game left unfinished at the last exit. False when the
+    // player cancelled the start window: the program has then been told to
+    // end (CodigoSalida). Once started, the way out keeps the game in
+    // progress: the exit confirmation does it itself; the end of the event
+    // loop by any other road, or the desktop's session closing, too.
+    bool Arrancar(bool recuperar = false);
+    // The whole run as the program makes it: the start, with the last game
+    // unless the order names a file or says --nueva; the file named; the
+    // event loop. Returns the exit code.
+    int Ejecutar(const Orden& orden);
+    // The code the game asked to end with, -1 while it has not.
+    int CodigoSalida() const { return entorno_.CodigoSalida(); }
     // Loads a saved game named on the command line, once the main window
     // is up: a path, relative to the current folder or not, or a file:// URL.
     void AbrirPartida(const QString& argumento);

@@ -16,6 +16,8 @@ Orden LeerOrden(const std::vector<std::string>& args) {
             ayuda = true;
         } else if (opciones && (a == "--version" || a == "-V")) {
             version = true;
+        } else if (opciones && a == "--nueva") {
+            orden.nueva = true;
         } else if (opciones && a.size() > 1 && a[0] == '-') {
             if (orden.error.empty()) orden.error = "opción desconocida «" + a + "»";
         } else if (orden.fichero.empty() && !a.empty()) {
@@ -25,8 +27,8 @@ Orden LeerOrden(const std::vector<std::string>& args) {
                                     : "sólo se abre una partida; sobra «" + a + "»";
         }
     }
-    if (ayuda) return {Orden::Tipo::Ayuda, {}, {}};
-    if (version) return {Orden::Tipo::Version, {}, {}};
+    if (ayuda) return {Orden::Tipo::Ayuda, {}, false, {}};
+    if (version) return {Orden::Tipo::Version, {}, false, {}};
     if (!orden.error.empty()) {
         orden.tipo = Orden::Tipo::Error;
         orden.fichero.clear();
@@ -48,11 +50,14 @@ bool EsOpcionDeQt(const std::string& arg) {
 }
 
 std::string TextoAyuda() {
-    return "Uso: novenario [FICHERO.sdk]\n"
+    return "Uso: novenario [--nueva] [FICHERO.sdk]\n"
            "\n"
            "Novenario, un sudoku para el escritorio. Tras la ventana de inicio\n"
-           "abre la partida guardada FICHERO.sdk como lo hace \"Cargar partida\".\n"
+           "abre la partida guardada FICHERO.sdk como lo hace \"Cargar partida\";\n"
+           "sin fichero, sigue la partida que quedó a medias al salir, guardada en\n"
+           "$XDG_STATE_HOME/novenario/ultima.sdk (~/.local/state/novenario/).\n"
            "\n"
+           "      --nueva     empieza sin la partida anterior\n"
            "  -h, --help      muestra esta ayuda y termina\n"
            "  -V, --version   muestra la versión y termina\n"
            "\n"

@@ -1,4 +1,4 @@
-// The command line of the game: "novenario [FICHERO.sdk]", or --help and
+// The command line of the game: "novenario [--nueva] [FICHERO.sdk]", or --help and
 // --version, which answer without a window. Plain C++: it is read before
 // the window system is touched, so that --help works with no display.
 #pragma once
@@ -12,6 +12,7 @@ struct Orden {
     enum class Tipo { Jugar, Ayuda, Version, Error };
     Tipo tipo = Tipo::Jugar;
     std::string fichero;  // Jugar: the saved game to load, "" for none
+    bool nueva = false;   // Jugar: --nueva, start without the last game
     std::string error;    // Error: what was wrong, in the game's words
 };
 

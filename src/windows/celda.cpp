@@ -1,5 +1,6 @@
 #include "windows/celda.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "windows/accesible.h"
@@ -22,12 +23,37 @@ void EtiquetaCelda::PonerTexto(const std::string& texto) {
     update();
 }
 
+void EtiquetaCelda::PonerResalte(char digito) {
+    if (digito == resalte_) return;
+    const bool antes = resalte_ && texto_.contains(QLatin1Char(resalte_));
+    resalte_ = digito;
+    if (antes || (resalte_ && texto_.contains(QLatin1Char(resalte_)))) update();
+}
+
 void EtiquetaCelda::paintEvent(QPaintEvent*) {
     if (texto_.isEmpty()) return;
     QPainter p(this);
-    p.setFont(Fuente(Familia::Courier, 11));
+    const QFont normal = Fuente(Familia::Courier, 11);
+    p.setFont(normal);
     p.setPen(inferior_ ? AColor(Granate) : AColor(Negro));
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, texto_);
+    if (!resalte_ || !texto_.contains(QLatin1Char(resalte_))) {
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, texto_);
+        return;
+    }
+    // The lit digit bold, the rest as ever; the line centred as a whole.
+    QFont negrita = normal;
+    negrita.setBold(true);
+    const QFontMetrics mn(normal), mb(negrita);
+    const auto ancho = [&](QChar ch) { return (ch == QLatin1Char(resalte_) ? mb : mn).horizontalAdvance(ch); };
+    int total = 0;
+    for (QChar ch : texto_) total += ancho(ch);
+    int x = (width() - total) / 2;
+    const int base = (height() + mn.ascent() - mn.descent()) / 2;
+    for (QChar ch : texto_) {
+        p.setFont(ch == QLatin1Char(resalte_) ? negrita : normal);
+        p.drawText(x, base, QString(ch));
+        x += ancho(ch);
+    }
 }
 
 CeldaVista::CeldaVista(int indice, QWidget* padre)
@@ -91,10 +117,35 @@ void CeldaVista::Sincronizar(const Celda& celda) {
     if (repintar) update();
 }
 
+void CeldaVista::Iluminar(int digito, bool iluminada) {
+    const char d = (digito >= 1 && digito <= 9) ? static_cast<char>('0' + digito) : '\0';
+    superior_->PonerResalte(d);
+    inferior_->PonerResalte(d);
+    if (iluminada == iluminada_) return;
+    iluminada_ = iluminada;
+    update();
+}
+
+// A third of a light sky blue over the cell's own colour: white turns a pale
+// blue, orange a softer orange, aqua stays aqua and maroon stays dark, so
+// each kind of cell is still told at a glance, and none looks like the
+// green of the selection.
+QColor CeldaVista::Tenido(const QColor& fondo) {
+    static const QColor luz(120, 180, 255);
+    constexpr int parte = 30;  // per cent of the light
+    const auto mezcla = [](int a, int b) { return (a * (100 - parte) + b * parte + 50) / 100; };
+    return QColor(mezcla(fondo.red(), luz.red()), mezcla(fondo.green(), luz.green()), mezcla(fondo.blue(), luz.blue()));
+}
+
+QColor CeldaVista::Fondo() const {
+    const QColor propio = AColor(ultima_.Color_);
+    return iluminada_ ? Tenido(propio) : propio;
+}
+
 void CeldaVista::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    const QColor fondo = AColor(ultima_.Color_);
+    const QColor fondo = Fondo();
     p.fillRect(r, fondo);
     // A soft bevel, lighter above and darker below, in the cell's own colour.
     p.setPen(fondo.lighter(118));

@@ -20,6 +20,9 @@ public:
     EtiquetaCelda(bool inferior, QWidget* padre);
     void PonerTexto(const std::string& texto);
     const QString& Texto() const { return texto_; }
+    // The digit drawn bold where it stands in the text ('\0' for none).
+    void PonerResalte(char digito);
+    char Resalte() const { return resalte_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -27,6 +30,7 @@ protected:
 private:
     bool inferior_;
     QString texto_;
+    char resalte_ = '\0';
 };
 
 class CeldaVista : public ZonaPulsable {
@@ -35,6 +39,15 @@ public:
     CeldaVista(int indice, QWidget* padre);
 
     void Sincronizar(const Celda& celda);
+    // The digit lit on the board (0 for none) and whether this cell is one
+    // of those holding it: then its background takes a light tint over its
+    // own colour, and its labels show that digit bold.
+    void Iluminar(int digito, bool iluminada);
+    bool Iluminada() const { return iluminada_; }
+    // The background as drawn: the cell's colour, tinted when lit.
+    QColor Fondo() const;
+    // The light tint of a lit cell over its own colour.
+    static QColor Tenido(const QColor& fondo);
     int Indice() const { return indice_; }
     EtiquetaCelda* Superior() const { return superior_; }
     EtiquetaCelda* Inferior() const { return inferior_; }
@@ -58,6 +71,7 @@ protected:
 private:
     int indice_;
     bool activa_ = false;
+    bool iluminada_ = false;
     Celda ultima_;
     bool primera_ = true;
     EtiquetaCelda* superior_;

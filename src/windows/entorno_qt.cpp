@@ -29,6 +29,7 @@
 #include <QPrinter>
 
 #include "print/reporte.h"
+#include "savegame/partidas.h"
 #include "windows/dialogo.h"
 #include "windows/pagina_qt.h"
 #include "windows/vista_principal.h"
@@ -113,11 +114,15 @@ void EntornoQt::MostrarModal(FormaModal& forma) {
     dialogo.Ejecutar();
 }
 
+// The event loops end, the modal one the request came from first, and the
+// application's own returns the code to main: the windows then close in
+// order. An event loop that would start before that returns at once.
 void EntornoQt::Terminar(int codigo) {
     std::cout.flush();
     std::cerr.flush();
     std::fflush(nullptr);
-    std::exit(codigo);
+    codigoSalida_ = codigo;
+    QCoreApplication::exit(codigo);
 }
 
 std::string EntornoQt::Fichero(const DialogoFichero& d, bool salvar) {
@@ -209,6 +214,20 @@ bool EntornoQt::EscribirFichero(const std::string& nombre, const std::string& by
         ::close(carpeta);
     }
     return true;
+}
+
+bool EntornoQt::BorrarFichero(const std::string& nombre) {
+    const QString ruta = QString::fromStdString(nombre);
+    const QFileInfo info(ruta);
+    return info.isFile() && !info.isSymLink() && QFile::remove(ruta);
+}
+
+std::string EntornoQt::FicheroUltima(bool crear) {
+    const QByteArray estado = qgetenv("XDG_STATE_HOME"), casa = qgetenv("HOME");
+    const std::string ruta = Ruta_Ultima(estado.isEmpty() ? nullptr : estado.constData(),
+                                         casa.isEmpty() ? nullptr : casa.constData());
+    if (crear && !ruta.empty()) QDir().mkpath(QFileInfo(QString::fromStdString(ruta)).absolutePath());
+    return ruta;
 }
 
 void EntornoQt::AbrirDireccion(const std::string& direccion) {

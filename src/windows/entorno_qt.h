@@ -1,6 +1,6 @@
 // The outside world of the game on a Qt desktop: the message pump brings the
 // main window up to date and lets pending events run, modal forms become
-// dialogs, the process ends with the code the game asks for, and dates and
+// dialogs, the application's event loop ends with the code the game asks for, and dates and
 // times come out in Spanish whatever the machine's language.
 #pragma once
 
@@ -39,6 +39,8 @@ public:
     void EsperarHasta(long long momento) override;
     void MostrarModal(FormaModal& forma) override;
     void Terminar(int codigo) override;
+    // The code Terminar was given, -1 before.
+    int CodigoSalida() const { return codigoSalida_; }
     std::string FechaLarga() override;
     std::string Hora() override;
 
@@ -47,6 +49,9 @@ public:
     bool ExisteFichero(const std::string& nombre) override;
     Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override;
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
+    bool BorrarFichero(const std::string& nombre) override;
+    // $XDG_STATE_HOME/novenario/ultima.sdk (~/.local/state/... when unset).
+    std::string FicheroUltima(bool crear) override;
     void AbrirDireccion(const std::string& direccion) override;
     void MensajeError(const std::string& texto, const std::string& titulo) override;
     // The print dialog on a high-resolution printer preset from the page
@@ -71,6 +76,7 @@ private:
     QElapsedTimer reloj_;  // started with the outside world
     std::unique_ptr<QPrinter> impresora_;
     bool impresoraAceptada_ = false;  // the last print dialog was accepted
+    int codigoSalida_ = -1;
 };
 
 // "martes, 8 de diciembre de 2026" and "09:05:03".

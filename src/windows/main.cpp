@@ -1,9 +1,10 @@
 // Novenario: the program's entry. --help and --version answer before any
 // window exists; otherwise the start window appears from inside the game's
 // start, the main window follows only if the player accepts it, and a saved
-// game named on the command line is loaded once the main window is up.
+// game named on the command line is loaded once the main window is up (or,
+// with none, the game left unfinished at the last exit). The program ends
+// when the event loop does, with the code the game asked for.
 #include <QApplication>
-#include <QTimer>
 #include <iostream>
 
 #include "windows/aplicacion.h"
@@ -39,8 +40,5 @@ int main(int argc, char** argv) {
     }
     PrepararAplicacion();
     Aplicacion programa;
-    if (!programa.Arrancar()) return 1;
-    if (!orden.fichero.empty())
-        QTimer::singleShot(0, &app, [&] { programa.AbrirPartida(QString::fromLocal8Bit(orden.fichero)); });
-    return app.exec();
+    return programa.Ejecutar(orden);
 }

@@ -106,7 +106,8 @@ void VistaPrincipal::CrearAtajos() {
 }
 
 void VistaPrincipal::closeEvent(QCloseEvent* e) {
-    // The game asks first; it ends the process itself when the player agrees.
+    // The game asks first; when the player agrees it keeps the game in
+    // progress and asks the application to end.
     e->ignore();
     Llamar([&] { puerta_.FormClose(); });
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "candidates/candidatos.h"
 #include "windows/accesible.h"
 #include "windows/estilos.h"
 #include "windows/arte.h"
@@ -246,7 +247,12 @@ void VistaPrincipal::SincronizarUnaVez() {
         setWindowTitle(QString::fromStdString(titulo_));
     }
     tablero_->Sincronizar(juego_.Ventana.PanelJuego);
-    for (int c = 0; c < NumCeldas; ++c) celdas_[static_cast<std::size_t>(c)]->Sincronizar(juego_.Paneles[c]);
+    const int iluminado = Digito_Iluminado(juego_);
+    for (int c = 0; c < NumCeldas; ++c) {
+        CeldaVista* celda = celdas_[static_cast<std::size_t>(c)];
+        celda->Sincronizar(juego_.Paneles[c]);
+        celda->Iluminar(iluminado, Celda_Iluminada(juego_, c));
+    }
     for (const Par& p : controles_) p.vista->Sincronizar(*p.modelo);
     for (const VistaComando& vc : comandos_) {
         // The Alt letter and the shortcut answer while the accelerator would.

@@ -183,6 +183,15 @@ public:
         Ficheros[nombre] = bytes;
         return true;
     }
+    bool BorrarFichero(const std::string& nombre) override { return Ficheros.erase(nombre) != 0; }
+    // The file that keeps the last game ("" when there is none), and how
+    // often its folder was asked for, to be written into.
+    std::string Ultima;
+    int CarpetasUltima = 0;
+    std::string FicheroUltima(bool crear) override {
+        if (crear) ++CarpetasUltima;
+        return Ultima;
+    }
     void MensajeError(const std::string& texto, const std::string& titulo) override {
         Mensajes.emplace_back(texto, titulo);
     }

@@ -50,10 +50,10 @@ void DobleClic(QWidget* w) {
     QTest::mouseRelease(w, Qt::LeftButton, {}, centro);
 }
 
-std::unique_ptr<vista::Aplicacion> ArrancarAceptando() {
+std::unique_ptr<vista::Aplicacion> ArrancarAceptando(bool recuperar) {
     auto app = std::make_unique<vista::Aplicacion>();
     auto vigia = AlAparecerDialogo([](vista::DialogoModal& d) { PulsarBoton(d, QStringLiteral("Aceptar")); });
-    if (!app->Arrancar()) throw std::runtime_error("the start window was not accepted");
+    if (!app->Arrancar(recuperar)) throw std::runtime_error("the start window was not accepted");
     if (!QTest::qWaitForWindowExposed(&app->Vista())) throw std::runtime_error("the main window is not shown");
     return app;
 }

@@ -55,8 +55,9 @@ void PulsarBoton(vista::DialogoModal& d, const QString& caption);
 // press, release.
 void DobleClic(QWidget* w);
 
-// The program with its start window accepted and its main window shown.
-std::unique_ptr<vista::Aplicacion> ArrancarAceptando();
+// The program with its start window accepted and its main window shown;
+// with recuperar, the last game kept brought back.
+std::unique_ptr<vista::Aplicacion> ArrancarAceptando(bool recuperar = false);
 
 // A widget of the main window by its control's name; fails the test if absent.
 QWidget* Widget(vista::Aplicacion& app, const QString& nombre);

@@ -151,6 +151,19 @@ int main(int argc, char** argv) {
     QTest::keyClick(&v, Qt::Key_Right);
     Guardar(v, "novenario_dato_fijo");
 
+    // The same digit lit everywhere, with the help display on: givens 1 to 8
+    // along the top, a cell left with no possible digit (maroon), and the
+    // player's two 5s; the first of them selected.
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "12345678....................5......9.........................5..................."));
+    QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
+    for (int c : {tablero::EnRejilla(2, 1), tablero::EnRejilla(9, 6)}) {
+        Clic(v.Celda(c));
+        Clic(v.findChild<QWidget*>("B5"));
+    }
+    Clic(v.Celda(tablero::EnRejilla(2, 1)));
+    Guardar(v, "novenario_iluminado");
+
     CargadaPegadaYDialogos(juego, v);
     Guardar(v, "novenario_final");
     return 0;

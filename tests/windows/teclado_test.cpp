@@ -341,8 +341,10 @@ TEST(AtajosDeathTest, CtrlQYEnterTerminaElPrograma) {
             auto vigia = AlAparecerDialogo([](DialogoModal& d) {
                 QTest::keyClick(Foco(d), Qt::Key_Return);
             });
-            Pulsar(*app, {Qt::Key_Q, "", Qt::ControlModifier});
-            std::exit(5);  // only reached if Enter did not end the program
+            // The program's event loop runs, and ends with the exit's code.
+            QTimer::singleShot(0, [&] { Pulsar(*app, {Qt::Key_Q, "", Qt::ControlModifier}); });
+            QTimer::singleShot(5000, [] { QCoreApplication::exit(5); });  // Enter did not end the program
+            std::exit(QApplication::exec());
         },
         testing::ExitedWithCode(1), "");
 }
