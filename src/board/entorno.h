@@ -38,6 +38,14 @@ public:
     Color ColorParpadeo = Negro;
     int Velocidad = 600;              // blink period in ms
     std::vector<Boton> Botones;
+    // A check box above the buttons (the level dialog's "Solución única");
+    // none when its caption is empty.
+    struct Casilla {
+        std::string Caption;          // with "&" before the accelerator letter
+        bool Marcada = false;
+        std::function<void(bool)> AlCambiar;  // runs the box's handler with its new state
+    };
+    Casilla Marca;
     std::function<void()> AlCerrar;   // the close box or the system menu
     bool Cerrada = false;
 
@@ -54,6 +62,12 @@ public:
     }
     void Pulsar(std::size_t boton) {
         if (boton < Botones.size() && Botones[boton].Click) Botones[boton].Click();
+    }
+    // Ticks or unticks the box, as a click on it does.
+    void Marcar(bool marcada) {
+        if (Marca.Caption.empty() || Marca.Marcada == marcada) return;
+        Marca.Marcada = marcada;
+        if (Marca.AlCambiar) Marca.AlCambiar(marcada);
     }
     void CerrarVentana() {
         if (AlCerrar) AlCerrar();

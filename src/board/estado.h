@@ -61,6 +61,10 @@ struct VariablesJuego {
     // The level, the switches and the state of the game.
     int Nivel = 0;
     int Paneles_Vacios = 0;
+    // "Solución única" of the level dialog: new games keep only givens that
+    // leave one solution. Off at start; it lasts for the run and no file
+    // holds it.
+    bool Solucion_Unica = false;
     Bandera Partida_Terminada = Bandera::Nada;
     Bandera Ayuda_Activa = Bandera::Nada;
     Bandera Pista_Activa = Bandera::Nada;

@@ -95,6 +95,9 @@ std::vector<std::string> Construir_Ayuda() {
     linea("Nivel 3, Normal,      muestra 40 pistas de 81 posibles.");
     linea("Nivel 4, Difícil,     muestra 35 pistas de 81 posibles.");
     linea("Nivel 5, Muy Difícil, muestra 30 pistas de 81 posibles.");
+    linea("Con la casilla \"Solución única\" las partidas nuevas tienen una sola");
+    linea("solución: si no se puede llegar a las pistas del nivel sin perderla, la");
+    linea("partida se queda con más y el mensaje dice cuántas.");
 
     blancas(1);
     seccion("Ayuda .. Si / No");
@@ -138,7 +141,8 @@ std::vector<std::string> Construir_Ayuda() {
     blancas(2);
     seccion("Importante");
     linea("Al crear una partida nueva el programa garantiza que tiene al menos una");
-    linea("solución, que no tiene por qué ser única.");
+    linea("solución, que no tiene por qué ser única salvo con la casilla");
+    linea("\"Solución única\" del nivel.");
 
     blancas(2);
     linea(std::string(26, ' ') + "( Orvalia Software )");

@@ -46,14 +46,18 @@ extern const char* const kAyudaResolver =
     "puede cargar, igual, con estado 1.\n";
 
 extern const char* const kAyudaGenerar =
-    "Uso: novenario-cli generar [--nivel 1-5] [--tics N] [--cantidad K]\n"
+    "Uso: novenario-cli generar [--nivel 1-5] [--tics N] [--cantidad K] [--unica]\n"
     "\n"
     "Crea K partidas (1 si no se indica) al nivel dado (3 si no se indica) como\n"
     "\"Nueva partida\" y escribe una línea JSON por partida: nivel, número de\n"
     "casillas fijas, tablero y solución por filas, e intentos de la generación.\n"
     "--tics N (de 0 a 1000000000) parte del generador tras N tics del\n"
     "temporizador de 10 ms, así que el mismo N da las mismas partidas; sin él\n"
-    "se parte del reloj.\n";
+    "se parte del reloj.\n"
+    "--unica hace lo que la casilla \"Solución única\" del nivel: no vacía una\n"
+    "casilla que dejaría el tablero con más de una solución, así que cada\n"
+    "partida tiene una sola; si no llega a las casillas vacías del nivel, se\n"
+    "queda con más fijas (lo dice el número de casillas fijas).\n";
 
 extern const char* const kAyudaCandidatos =
     "Uso: novenario-cli candidatos TABLERO|FICHERO.sdk\n"

@@ -80,6 +80,7 @@ inline const Opcion kNivel{"nivel", 1, 5, "--nivel va de 1 a 5"};
 inline const Opcion kTics{"tics", 0, 1000000000, "--tics va de 0 a 1000000000"};
 inline const Opcion kCantidad{"cantidad", 1, 100000, "--cantidad va de 1 a 100000"};
 inline const Opcion kContar{"contar", 0, 0, "", Toma::Nada};
+inline const Opcion kUnica{"unica", 0, 0, "", Toma::Nada};
 inline const Opcion kPdf{"pdf", 0, 0, "--pdf necesita el nombre del fichero PDF", Toma::Texto};
 // 3 is refused after reading: a sheet holds one page, two side by side or four.
 inline const Opcion kPorPagina{"por-pagina", 1, 4, "--por-pagina es 1, 2 o 4"};

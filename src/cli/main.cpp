@@ -24,7 +24,7 @@ struct Orden {
 int Ejecuta(int argc, char** argv) {
     static const Orden ordenes[] = {
         {"resolver", kAyudaResolver, {kLimite, kContar}, Resolver},
-        {"generar", kAyudaGenerar, {kNivel, kTics, kCantidad}, Generar},
+        {"generar", kAyudaGenerar, {kNivel, kTics, kCantidad, kUnica}, Generar},
         {"candidatos", kAyudaCandidatos, {}, Candidatos},
         {"mostrar", kAyudaMostrar, {}, Mostrar},
         {"importar", kAyudaImportar, {kNivel}, Importar},

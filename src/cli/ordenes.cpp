@@ -72,6 +72,7 @@ int Generar(const Argumentos& a) {
     }
     f.Variables.Nivel = static_cast<int>(a.Valor(kNivel.nombre, 3));
     f.Variables.Paneles_Vacios = Vacios_De_Nivel(f.Variables.Nivel);
+    f.Variables.Solucion_Unica = a.Tiene(kUnica.nombre);
     for (long long k = 0; k < cantidad && std::cout; ++k) {
         BNuevaPartida2Click(f);
         int fijos = 0;

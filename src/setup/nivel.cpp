@@ -1,6 +1,7 @@
 // The five levels differ only in how many cells a new game leaves filled:
 // 60, 50, 40, 35 or 30 givens out of 81. The level dialog sets the level at
-// once as the player clicks; accepting it creates a new game.
+// once as the player clicks; accepting it creates a new game. Its box
+// "Solución única" asks for games with a single solution.
 #include "board/juego.h"
 #include "setup/partida.h"
 
@@ -39,7 +40,12 @@ void BNivel2Click(Juego& f) {
         FormaModal forma = Forma(FormaModal::Tipo::Nivel, " Novenario.     Dificultad. ", 589, 183, 142, 278);
         FormaModal* p = &forma;
         const int Nivel_Guardado = f.Variables.Nivel;
+        const bool Unica_Guardada = f.Variables.Solucion_Unica;
         forma.Mensaje = Texto_Nivel(f.Variables.Nivel);
+        // Like the level, the box takes effect at once and "Cancelar" puts
+        // it back.
+        forma.Marca = {"&Solución única", f.Variables.Solucion_Unica,
+                       [&f](bool marcada) { f.Variables.Solucion_Unica = marcada; }};
         for (int k = 1; k <= 5; ++k) {
             forma.Botones.push_back({niveles[static_cast<std::size_t>(k - 1)].nombre, Negro, [&f, p, k] {
                                          f.Variables.Nivel = k;
@@ -52,8 +58,9 @@ void BNivel2Click(Juego& f) {
                                      f.Variables.Nivel_Aceptado = Bandera::S;
                                      p->Cerrada = true;
                                  }});
-        forma.Botones.push_back({"&Cancelar", Granate, [&f, p, Nivel_Guardado] {
+        forma.Botones.push_back({"&Cancelar", Granate, [&f, p, Nivel_Guardado, Unica_Guardada] {
                                      f.Variables.Nivel = Nivel_Guardado;
+                                     f.Variables.Solucion_Unica = Unica_Guardada;
                                      p->Cerrada = true;
                                  }});
         f.Ent.MostrarModal(forma);

@@ -15,8 +15,16 @@
 //   - cell numbers in 0..80, 0 read as 81, until Paneles_Vacios distinct
 //     cells to empty.
 // Each list keeps its values in the order they were first drawn.
+//
+// With "Solución única" on, the cells to empty are drawn the same way, but a
+// drawn cell whose emptying would give the board a second solution stays a
+// given: it is passed over for good (emptying more cells only adds
+// solutions) and the next draw is taken. The drawing ends when the level's
+// count of cells is empty or when every cell has been drawn once; then the
+// game keeps more givens than its level and the message line says how many.
 #include "board/juego.h"
 #include "candidates/candidatos.h"
+#include "exhaustiva/exhaustiva.h"
 #include "setup/partida.h"
 #include "solver/calcula.h"
 
@@ -55,6 +63,46 @@ void Llena_Lista(Juego& f, Control& panel, std::uint32_t n, const char* en_lugar
     }
 }
 
+// The cells to empty for a single-solution game: RBorroPaneles as
+// Repetido_Borrar builds it, from the same draws, less the cells that would
+// open a second solution. The board is complete when this runs.
+void Llena_Lista_Unica(Juego& f) {
+    std::vector<std::string>& lista = f.Motor.RBorroPaneles;
+    lista.clear();
+    f.Motor.Contador_Lista = 0;
+    // The board in grid reading order, and where each cell number lies in it.
+    Rejilla tablero{};
+    std::array<int, NumCeldas> en_rejilla{};
+    const auto& orden = tablero::OrdenRejilla();
+    for (std::size_t i = 0; i < NumCeldas; ++i) {
+        const std::string& v = f.Paneles[orden[i]].Caption;
+        tablero[i] = v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? static_cast<std::uint8_t>(v[0] - '0') : 0;
+        en_rejilla[static_cast<std::size_t>(orden[i])] = static_cast<int>(i);
+    }
+    std::array<bool, NumCeldas> sorteada{};
+    int sorteadas = 0;
+    while (f.Motor.Contador_Lista < f.Variables.Paneles_Vacios && sorteadas < NumCeldas) {
+        Sorteo(f, f.Motor.PBorro, 81, "81");
+        const std::string candidato = Trim(f.Motor.PBorro.Caption);
+        int n = 0;
+        for (char ch : candidato) n = ch >= '0' && ch <= '9' && n <= NumCeldas ? n * 10 + (ch - '0') : -1;
+        if (n >= 1 && n <= NumCeldas && !sorteada[static_cast<std::size_t>(n - 1)]) {
+            sorteada[static_cast<std::size_t>(n - 1)] = true;
+            ++sorteadas;
+            std::uint8_t& celda = tablero[static_cast<std::size_t>(en_rejilla[static_cast<std::size_t>(n - 1)])];
+            const std::uint8_t valor = celda;
+            celda = 0;
+            if (ContarSoluciones(tablero, 2) == 1) {
+                lista.push_back(candidato);
+                f.Motor.Contador_Lista += 1;
+            } else {
+                celda = valor;
+            }
+        }
+        Bombeo_Largo(f);
+    }
+}
+
 }  // namespace
 
 namespace {
@@ -84,9 +132,13 @@ void Un_Intento(Juego& f) {
     BRellena2Click(f);
     f.Ent.ProcessMessages();
     f.Motor.Repetir_Partida = f.Motor.Fallo_Calculo == Bandera::S ? Bandera::S : Bandera::N;
-    if (f.Motor.Repetir_Partida == Bandera::N)
-        Llena_Lista(f, f.Motor.PBorro, 81, "81", &Repetido_Borrar, f.Motor.RBorroPaneles,
-                    f.Variables.Paneles_Vacios);
+    if (f.Motor.Repetir_Partida == Bandera::N) {
+        if (f.Variables.Solucion_Unica)
+            Llena_Lista_Unica(f);
+        else
+            Llena_Lista(f, f.Motor.PBorro, 81, "81", &Repetido_Borrar, f.Motor.RBorroPaneles,
+                        f.Variables.Paneles_Vacios);
+    }
     f.Partida.EPartida.clear();
     for (int c = 0; c < NumCeldas; ++c) f.Partida.EPartida += f.Paneles[c].Caption;
     if (f.Motor.Repetir_Partida == Bandera::N) {
@@ -147,6 +199,10 @@ void BNuevaPartida2Click(Juego& f) {
     Paneles_Libres(f);
     f.Ventana.PContador_Jug.Caption = "0";
     f.Ventana.PMensaje.Caption = "Partida creada";
+    // A single-solution game that could not empty the level's count of cells.
+    const auto vacias = static_cast<int>(f.Motor.RBorroPaneles.size());
+    if (f.Variables.Solucion_Unica && vacias < f.Variables.Paneles_Vacios)
+        f.Ventana.PMensaje.Caption = "Solución única: " + std::to_string(NumCeldas - vacias) + " pistas de 81";
     f.Motor.Creando_Partida = Bandera::N;
     f.Ventana.PTeclasCarga.Hide();
     f.Ventana.PTeclasNum.Show();

@@ -1,6 +1,7 @@
 #include "windows/dialogo.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -228,12 +229,33 @@ void DialogoModal::MontarComun() {
         mensaje_->setGeometry(0, y, w, 24);
         y += 30;
     }
-    const int lado = std::max(0, std::min(48, arriba_filas - y - 6));
+    // The check box sits just above the buttons, centred, in the bold face
+    // of the buttons' labels; the picture takes what room is left.
+    int abajo_dibujo = arriba_filas;
+    if (!forma_.Marca.Caption.empty()) {
+        casilla_ = new QCheckBox(QString::fromStdString(forma_.Marca.Caption), this);
+        casilla_->setObjectName(QStringLiteral("Casilla"));
+        casilla_->setFont(Fuente(Familia::SansSerif, 12, true));
+        casilla_->setAttribute(Qt::WA_TranslucentBackground);
+        QPalette negro = casilla_->palette();
+        negro.setColor(QPalette::WindowText, Qt::black);
+        casilla_->setPalette(negro);
+        casilla_->setChecked(forma_.Marca.Marcada);
+        const QSize medida = casilla_->sizeHint();
+        abajo_dibujo = arriba_filas - 6 - medida.height();
+        casilla_->setGeometry((w - medida.width()) / 2, abajo_dibujo, medida.width(), medida.height());
+        connect(casilla_, &QCheckBox::toggled, this, [this](bool marcada) {
+            if (forma_.Cerrada) return;
+            forma_.Marcar(marcada);
+            Comprobar();
+        });
+    }
+    const int lado = std::max(0, std::min(48, abajo_dibujo - y - 6));
     if (lado >= 16) {
         auto* dibujo = new QLabel(this);
         dibujo->setObjectName(QStringLiteral("Imagen"));
         dibujo->setPixmap(Emblema(QSize(lado, lado)));
-        dibujo->setGeometry((w - lado) / 2, y + (arriba_filas - y - 6 - lado) / 2, lado, lado);
+        dibujo->setGeometry((w - lado) / 2, y + (abajo_dibujo - y - 6 - lado) / 2, lado, lado);
     }
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t fila = i / por_fila;

@@ -1,8 +1,9 @@
 // The small modal windows of the game, built from the FormaModal the game
 // fills in: caption, client size, place, the blinking label, the decorative
-// picture and one wooden button with a label for each of its buttons (with
-// the press effect and the Alt letter of its caption). The start window and
-// the about box get their own pictures and texts around those buttons.
+// picture, a check box when the form has one, and one wooden button with a
+// label for each of its buttons (with the press effect and the Alt letter of
+// its caption). The start window and the about box get their own pictures
+// and texts around those buttons.
 //
 // The window stays until the form says it is closed: a button's handler or
 // the close box (which calls CerrarVentana) decide, never the window itself.
@@ -15,6 +16,7 @@
 #include "board/controles.h"
 #include "board/entorno.h"
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 
@@ -40,6 +42,8 @@ public:
     FormaModal& Forma() { return forma_; }
     TBlinkLabel* Parpadeo() const { return parpadeo_; }
     QLabel* Mensaje() const { return mensaje_; }
+    // The form's check box, or nullptr.
+    QCheckBox* Casilla() const { return casilla_; }
     // The innermost dialog on screen, or nullptr.
     static DialogoModal* Abierto();
 
@@ -71,6 +75,7 @@ private:
     TBlinkLabel* parpadeo_ = nullptr;
     BarraEstado* estado_ = nullptr;
     QLabel* mensaje_ = nullptr;
+    QCheckBox* casilla_ = nullptr;
     QPlainTextEdit* texto_ = nullptr;  // the help text
     QEventLoop* bucle_ = nullptr;
 };

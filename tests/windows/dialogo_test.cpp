@@ -8,6 +8,7 @@
 #include "windows/pulsable.h"
 #include "windows/resaltada.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -208,6 +209,38 @@ TEST(Dialogo, ElMensajeSigueALosBotones) {
     EXPECT_EQ(d.Mensaje()->text().toStdString(), "uno");
     d.Pulsar(0);
     EXPECT_EQ(d.Mensaje()->text().toStdString(), "dos");
+}
+
+// The level dialog's box: inside the window, clear of the message, the
+// picture and the buttons; a click ticks it and tells the form, and a
+// form that shows it ticked opens ticked.
+TEST(Dialogo, LaCasillaCabeYAvisaALaForma) {
+    for (bool al_abrir : {false, true}) {
+        FormaModal f(FormaModal::Tipo::Nivel);
+        f.ClientWidth = 589;
+        f.ClientHeight = 183;
+        f.Mensaje = "Normal ... Muestra 40 pistas de 81 posibles";
+        for (const char* c : {"&Uno", "&Dos", "&Tres", "&Cuatro", "Ci&nco", "&Aceptar", "&Cancelar"})
+            f.Botones.push_back({c, Negro, {}});
+        std::vector<bool> avisos;
+        f.Marca = {"&Solución única", al_abrir, [&avisos](bool m) { avisos.push_back(m); }};
+        DialogoModal d(f, nullptr);
+        QCheckBox* casilla = d.Casilla();
+        ASSERT_NE(casilla, nullptr);
+        EXPECT_EQ(casilla->isChecked(), al_abrir);
+        EXPECT_EQ(casilla->text().toStdString(), "&Solución única");
+        const QRect cliente(QPoint(0, 0), d.size());
+        EXPECT_TRUE(cliente.contains(casilla->geometry()));
+        EXPECT_GE(casilla->width(), casilla->sizeHint().width()) << "the whole caption shows";
+        for (QWidget* otro : d.findChildren<QWidget*>()) {
+            if (otro == casilla || otro->parentWidget() != &d || otro->objectName().startsWith(QStringLiteral("LB")))
+                continue;
+            EXPECT_FALSE(otro->geometry().intersects(casilla->geometry())) << otro->objectName().toStdString();
+        }
+        QTest::mouseClick(casilla, Qt::LeftButton, {}, casilla->rect().center());
+        EXPECT_EQ(f.Marca.Marcada, !al_abrir);
+        EXPECT_EQ(avisos, std::vector<bool>{!al_abrir});
+    }
 }
 
 TEST(Dialogo, SieteBotonesCabenEnElAnchoDeLaVentana) {

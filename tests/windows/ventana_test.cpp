@@ -4,7 +4,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QPointer>
+
 #include "ayudas.h"
+#include "exhaustiva/exhaustiva.h"
 #include "windows/arte.h"
 #include "windows/celda.h"
 #include "windows/led.h"
@@ -284,6 +288,48 @@ TEST(Ordenes, ElDobleClicEnUnaOrdenNormalLaEjecutaUnaVez) {
     QTest::qWait(30);
     EXPECT_EQ(vigia->Veces(), 1);
     EXPECT_TRUE(app->Vista().isVisible());
+}
+
+// ---------------------------------------------------------------------------
+// The level dialog's "Solución única"
+
+TEST(Nivel, MarcarSolucionUnicaYAceptarDaUnaPartidaDeUnaSolucion) {
+    auto app = ArrancarAceptando();
+    TFormPrincipal& juego = app->Juego();
+    bool hay_casilla = false, marcada_al_abrir = true, marcada_tras_clic = false;
+    auto vigia = AlAparecerDialogo([&](DialogoModal& d) {
+        QPointer<QCheckBox> casilla = d.findChild<QCheckBox*>(QStringLiteral("Casilla"));
+        hay_casilla = !casilla.isNull();
+        if (!hay_casilla) {
+            PulsarBoton(d, QStringLiteral("Cancelar"));
+            return;
+        }
+        marcada_al_abrir = casilla->isChecked();
+        QTest::mouseClick(casilla, Qt::LeftButton, {}, casilla->rect().center());
+        marcada_tras_clic = casilla->isChecked();
+        PulsarBoton(d, QStringLiteral("MUyDifícil"));
+        PulsarBoton(d, QStringLiteral("Aceptar"));
+    });
+    QTest::mouseClick(Widget(*app, "LBNivel"), Qt::LeftButton);
+    ASSERT_EQ(vigia->Veces(), 1);
+    ASSERT_TRUE(hay_casilla) << "the level dialog has no check box";
+    EXPECT_FALSE(marcada_al_abrir);
+    EXPECT_TRUE(marcada_tras_clic);
+    EXPECT_TRUE(juego.Variables.Solucion_Unica);
+    // The board as the window shows it.
+    Rejilla cifras{};
+    int fijos = 0;
+    const auto& orden = tablero::OrdenRejilla();
+    for (std::size_t i = 0; i < 81; ++i) {
+        const Celda& celda = app->Vista().Celda(orden[i])->Estado();
+        if (celda.Caption.empty()) continue;
+        ASSERT_EQ(celda.Caption.size(), 1u);
+        cifras[i] = static_cast<std::uint8_t>(celda.Caption[0] - '0');
+        ++fijos;
+    }
+    EXPECT_EQ(fijos, 30);
+    EXPECT_EQ(ContarSoluciones(cifras, 2), 1);
+    EXPECT_EQ(Widget(*app, "PMensaje")->accessibleName().toStdString(), "Partida creada");
 }
 
 enum class Salida { Imagen, Etiqueta, CajaDeCierre, TeclaAlt };
