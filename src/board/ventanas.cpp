@@ -138,6 +138,21 @@ std::vector<std::string> Construir_Ayuda() {
     seccion("Guardar / Cargar partida");
     linea("Permite guardar y cargar las partidas con la extensión .sdk");
 
+    blancas(1);
+    seccion("Atajos de teclado");
+    linea("Alt + letra subrayada .. La orden del botón que lleva esa letra.");
+    linea("Ctrl+N ................. Nueva partida.");
+    linea("Ctrl+S / Ctrl+O ........ Guardar / Cargar partida.");
+    linea("Ctrl+P ................. Imprimir.");
+    linea("Ctrl+Z ................. Deshace la última jugada ( << ).");
+    linea("Ctrl+Y, Ctrl+Mayús+Z ... Rehace la jugada deshecha ( >> ).");
+    linea("Ctrl+C ................. Copia el tablero al portapapeles.");
+    linea("Ctrl+V ................. Pega un tablero copiado como texto.");
+    linea("Supr, Retroceso ........ Borra el dato del panel seleccionado.");
+    linea("F1 ..................... Esta ayuda.");
+    linea("Ctrl+Q ................. Salir de Novenario.");
+    linea("Intro / Escape ......... En una ventana, su botón principal / cerrarla.");
+
     blancas(2);
     seccion("Importante");
     linea("Al crear una partida nueva el programa garantiza que tiene al menos una");

@@ -83,10 +83,16 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) {
             // The label's words are the command's, where its picture's differ.
-            const QWidget* w = Control()->Pareja() ? Control()->Pareja() : Control();
-            return w->toolTip().trimmed();
+            return Rotulo()->toolTip().trimmed();
         }
+        if (t == QAccessible::Accelerator) return TeclaAlt(Rotulo()->Estado().Caption);
         return QAccessibleWidget::text(t);
+    }
+    // The Alt letter, which the name no longer shows by its capital.
+    QStringList keyBindingsForAction(const QString& accion) const override {
+        const QString tecla = text(QAccessible::Accelerator);
+        if (accion != pressAction() || tecla.isEmpty()) return {};
+        return {tecla};
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -101,6 +107,7 @@ protected:
 
 private:
     ControlVista* Control() const { return static_cast<ControlVista*>(widget()); }
+    const ControlVista* Rotulo() const { return Control()->Pareja() ? Control()->Pareja() : Control(); }
 };
 
 // ---- The board ----------------------------------------------------------------
@@ -117,6 +124,8 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) return Vista()->Candidatos();
+        // The cell's name in the game, for a script or a test; not spoken.
+        if (t == QAccessible::Help) return Vista()->objectName();
         return QAccessibleWidget::text(t);
     }
     // A given is no disabled control: it is a cell that says "fija". The
@@ -233,6 +242,15 @@ public:
     }
 };
 
+class Notificacion : public Hoja {
+public:
+    explicit Notificacion(Pregonero* w) : Hoja(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<const Pregonero*>(widget())->Texto();
+        return Hoja::text(t);
+    }
+};
+
 QAccessible::Role PapelDe(Aspecto::Papel p) {
     switch (p) {
         case Aspecto::Papel::Alerta: return QAccessible::AlertMessage;
@@ -250,6 +268,7 @@ QAccessibleInterface* Fabrica(const QString&, QObject* o) {
     if (auto* t = qobject_cast<TableroVista*>(o)) return new Tablero(t);
     if (auto* c = qobject_cast<CeldaVista*>(o)) return new CeldaAccesible(c);
     if (auto* d = qobject_cast<DialogoModal*>(o)) return new Contenedor(d, QAccessible::Dialog);
+    if (auto* p = qobject_cast<Pregonero*>(o)) return new Notificacion(p);
     if (qobject_cast<ThhALed*>(o) || qobject_cast<BarraEstado*>(o))
         return new Hoja(static_cast<QWidget*>(o), QAccessible::StaticText);
     if (auto* c = qobject_cast<ControlVista*>(o)) {
@@ -261,6 +280,22 @@ QAccessibleInterface* Fabrica(const QString&, QObject* o) {
 }
 
 }  // namespace
+
+Pregonero::Pregonero(QWidget* padre) : QWidget(padre) {
+    setObjectName(QStringLiteral("Pregonero"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+// Each text appears anew: hidden, then shown with it.
+void Pregonero::Decir(const QString& texto) {
+    if (texto.isEmpty()) return;
+    hide();
+    texto_ = texto;
+    show();
+}
 
 void InstalarAccesibilidad() {
     static bool instalada = false;

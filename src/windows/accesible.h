@@ -11,14 +11,32 @@
 //   the labels on the buttons and the decorations nothing at all.
 //
 // The window tells the reader what changes (Avisar): the cell the cursor
-// moves to, the banner when it appears, a new message.
+// moves to, the banner when it appears, a new message; and what follows an
+// answer through its Pregonero.
 #pragma once
 
 #include <QAccessible>
+#include <QWidget>
 
 class QObject;
 
 namespace novenario::vista {
+
+// What the window tells the player after an answer ("5, Número 5 aceptado").
+// To a screen reader it is a notification, which Orca speaks each time it
+// appears whatever has the focus: Qt 6.4 cannot raise an announcement, and
+// Orca 43 does not speak the new name or description of a table cell. On
+// screen it is one transparent pixel.
+class Pregonero : public QWidget {
+    Q_OBJECT
+public:
+    explicit Pregonero(QWidget* padre);
+    void Decir(const QString& texto);
+    const QString& Texto() const { return texto_; }
+
+private:
+    QString texto_;
+};
 
 // Installs the game's accessible interfaces; once, before any window.
 void InstalarAccesibilidad();

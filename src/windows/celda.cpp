@@ -75,12 +75,9 @@ CeldaVista::CeldaVista(int indice, QWidget* padre)
 }
 
 QString CeldaVista::NombreAccesible(int indice, const std::string& valor, bool fija) {
-    QString n = QStringLiteral("%1, fila %2, columna %3, ")
-                    .arg(QString::fromStdString(tablero::Nombre(indice)))
-                    .arg(tablero::Fila(indice))
-                    .arg(tablero::Columna(indice));
+    QString n = QStringLiteral("fila %1, columna %2, ").arg(tablero::Fila(indice)).arg(tablero::Columna(indice));
     const QString v = QString::fromStdString(valor).trimmed();
-    n += v.isEmpty() ? QStringLiteral("vacía") : QStringLiteral("valor ") + v;
+    n += v.isEmpty() ? QStringLiteral("vacía") : v;
     return fija ? n + QStringLiteral(", fija") : n;
 }
 

@@ -53,8 +53,9 @@ public:
     EtiquetaCelda* Inferior() const { return inferior_; }
     const Celda& Estado() const { return ultima_; }
 
-    // "P4_7, fila 6, columna 1, vacía" or "..., valor 4"; a fixed cell adds
-    // ", fija".
+    // A cell as a player thinks of it: "fila 6, columna 1, vacía", or
+    // "fila 6, columna 1, 4"; a fixed cell adds ", fija". Its name in the
+    // game (P4_7) is its object name, not spoken.
     static QString NombreAccesible(int indice, const std::string& valor, bool fija = false);
     // While the help display shows them, "posibles 3 5 8; ocupados 1 2 4 6 7 9".
     QString Candidatos() const;

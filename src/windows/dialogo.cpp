@@ -175,7 +175,7 @@ void DialogoModal::CrearBoton(std::size_t i, QPoint donde) {
     bd.vEtiqueta->setObjectName(QStringLiteral("LB") + nombre);
     bd.vImagen->Sincronizar(bd.imagen);
     bd.vEtiqueta->Sincronizar(bd.etiqueta);
-    bd.vImagen->setAccessibleName(SinAmpersand(b.Caption));
+    bd.vImagen->setAccessibleName(Palabras(b.Caption));
     bd.vImagen->PonerPareja(bd.vEtiqueta);
     for (ControlVista* v : {bd.vImagen, bd.vEtiqueta}) {
         connect(v, &ZonaPulsable::presionado, this, [this, i] { Presionar(i, true); });

@@ -125,6 +125,17 @@ void EntornoQt::Terminar(int codigo) {
     QCoreApplication::exit(codigo);
 }
 
+QString FiltroDeFichero(const std::string& descripcion, const std::string& patron) {
+    const QString d = QString::fromStdString(descripcion).trimmed();
+    const QString p = QString::fromStdString(patron).trimmed();
+    // The brackets at the end hold the pattern, spaces around it or not.
+    if (d.endsWith(QLatin1Char(')'))) {
+        const qsizetype abre = d.lastIndexOf(QLatin1Char('('));
+        if (abre >= 0 && d.mid(abre + 1, d.size() - abre - 2).trimmed() == p) return d;
+    }
+    return QStringLiteral("%1 (%2)").arg(d, p);
+}
+
 std::string EntornoQt::Fichero(const DialogoFichero& d, bool salvar) {
     Modal modal(vista_);
     QFileDialog dialogo(vista_, QString::fromStdString(d.Titulo));
@@ -134,8 +145,7 @@ std::string EntornoQt::Fichero(const DialogoFichero& d, bool salvar) {
                                : (d.DebeExistir ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     if (salvar && !d.ConfirmarSobrescribir) dialogo.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filtros;
-    if (!d.Patron.empty())
-        filtros << QStringLiteral("%1 (%2)").arg(QString::fromStdString(d.Descripcion), QString::fromStdString(d.Patron));
+    if (!d.Patron.empty()) filtros << FiltroDeFichero(d.Descripcion, d.Patron);
     filtros << QStringLiteral("Todos los ficheros (*)");
     dialogo.setNameFilters(filtros);
     // The game names the extension as a pattern ("*.sdk"); the dialog wants "sdk".

@@ -20,6 +20,11 @@ namespace novenario::vista {
 
 class VistaPrincipal;
 
+// A file dialog's filter: the game's description, which may already show
+// its pattern ("Documento ( *.sdk )"), with the pattern added only where it
+// does not ("Partida (*.sdk)"). Qt reads the pattern inside the brackets.
+QString FiltroDeFichero(const std::string& descripcion, const std::string& patron);
+
 class EntornoQt : public Entorno {
 public:
     EntornoQt();

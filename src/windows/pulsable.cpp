@@ -86,6 +86,37 @@ QString SinAmpersand(const std::string& texto) {
     return r;
 }
 
+QString Palabras(const std::string& texto) {
+    const QString t = QString::fromStdString(texto);
+    QString r;
+    r.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] != QLatin1Char('&')) {
+            r += t[i];
+            continue;
+        }
+        if (i + 1 >= t.size()) break;
+        const QChar letra = t[++i];
+        // Inside a word the capital only marks the key.
+        const bool dentro = !r.isEmpty() && r.back().isLetter();
+        r += dentro && letra.isUpper() ? letra.toLower() : letra;
+    }
+    return r;
+}
+
+QString TeclaAlt(const std::string& texto) {
+    const QString t = QString::fromStdString(texto);
+    for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != QLatin1Char('&')) continue;
+        if (t[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return t[i + 1].isLetterOrNumber() ? QStringLiteral("Alt+") + t[i + 1].toUpper() : QString();
+    }
+    return {};
+}
+
 void DibujarRelieve(QPainter& p, const QRect& r, bool alto) {
     const QColor luz(255, 255, 255), sombra(128, 128, 128);
     p.setPen(alto ? luz : sombra);
@@ -125,9 +156,9 @@ bool ControlVista::Sincronizar(const Control& c) {
     if (texto) {
         if (a_.nombre) {
             Nombrar(this, QString::fromUtf8(a_.nombre));
-            Describir(this, SinAmpersand(c.Caption));
+            Describir(this, Palabras(c.Caption));
         } else if (a_.papel != Aspecto::Papel::Oculto) {
-            Nombrar(this, SinAmpersand(c.Caption));
+            Nombrar(this, Palabras(c.Caption));
         }
         repintar = true;
     }

@@ -115,6 +115,12 @@ private:
 
 // Text without "&" marks ("&&" stays one "&").
 QString SinAmpersand(const std::string& texto);
+// A caption as a screen reader says it: without the "&", and the letter
+// after it in the case of its word ("S&Olución" is "Solución", "Nivel
+// par&Tida 3" is "Nivel partida 3"); the caption on screen keeps its capital.
+QString Palabras(const std::string& texto);
+// The key of a caption's Alt letter, "Alt+O" for "S&Olución"; empty without one.
+QString TeclaAlt(const std::string& texto);
 
 // A raised or sunken one-pixel bevel, as the classic panels have.
 void DibujarRelieve(QPainter& p, const QRect& r, bool alto);

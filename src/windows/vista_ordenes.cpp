@@ -61,7 +61,7 @@ void VistaPrincipal::CrearComandos() {
             teclas << atajo;
             for (ControlVista* v : {img, lab}) v->PonerAtajo(NombreDeTeclas({atajo}));
         }
-        auto* accion = new QAction(SinAmpersand(cmd.Etiqueta->Caption), this);
+        auto* accion = new QAction(Palabras(cmd.Etiqueta->Caption), this);
         accion->setObjectName(QLatin1String(cmd.Acelerador->Nombre));
         accion->setShortcuts(teclas);
         accion->setShortcutContext(Qt::WindowShortcut);

@@ -51,6 +51,8 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     CrearAtajos();
     CrearReloj();
 
+    pregonero_ = new Pregonero(this);
+
     estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
                               this);
     estado_->setObjectName(QStringLiteral("StatusBar1"));
@@ -59,7 +61,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     // The status bar and the clock every second. The 10 ms timer of the
     // random source is not run: the game works its ticks out when a new game
     // reads them, so between two seconds the program sleeps.
-    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer02Timer(); }); });
+    connect(&timer02_, &QTimer::timeout, this, [this] { Llamar([&] { puerta_.Timer02Timer(); }, false); });
     timer02_.start(1000);
 
     qApp->installEventFilter(this);
@@ -261,8 +263,7 @@ void VistaPrincipal::SincronizarUnaVez() {
         vc.vImagen->Sincronizar(*vc.imagen);
         if (vc.vEtiqueta->Sincronizar(*vc.etiqueta) || primera_) {
             // Both parts of a command answer to the label's words.
-            const QString n = vc.vEtiqueta->TextoLimpio();
-            Nombrar(vc.vImagen, n);
+            Nombrar(vc.vImagen, Palabras(vc.etiqueta->Caption));
         }
     }
 
@@ -309,23 +310,28 @@ void VistaPrincipal::SincronizarUnaVez() {
 // colour and the clock in words.
 void VistaPrincipal::SincronizarLectura() {
     const int activa = tablero::Indice(juego_.Variables.Panel_Activo);
+    const bool largo = juego_.Variables.Proceso_Largo;
     if (activa != activa_) {
-        for (int c : {activa_, activa}) {
-            if (CeldaVista* celda = Celda(c)) {
-                celda->PonerActiva(c == activa);
-                QAccessible::State cambio;
-                cambio.focused = cambio.selected = true;
-                if (QAccessible::isActive()) {
-                    QAccessibleStateChangeEvent e(celda, cambio);
-                    QAccessible::updateAccessibility(&e);
-                }
-            }
-        }
+        for (int c : {activa_, activa})
+            if (CeldaVista* celda = Celda(c)) celda->PonerActiva(c == activa);
         activa_ = activa;
     }
+    // A reader takes a cell's new focused state for a move of the focus: it
+    // hears of it where the cursor stops, not at every step of long work.
+    if (!largo && activa != enfocada_) {
+        for (int c : {enfocada_, activa}) {
+            if (CeldaVista* celda = Celda(c); celda && QAccessible::isActive()) {
+                QAccessible::State cambio;
+                cambio.focused = cambio.selected = true;
+                QAccessibleStateChangeEvent e(celda, cambio);
+                QAccessible::updateAccessibility(&e);
+            }
+        }
+        enfocada_ = activa;
+    }
     // Where long work leaves the cursor is told even when it is where it was.
-    const bool largo = juego_.Variables.Proceso_Largo;
-    if (!largo && (activa != anunciada_ || enLargo_)) {
+    const bool trasProceso = !largo && enLargo_;
+    if (!largo && (activa != anunciada_ || trasProceso)) {
         Avisar(Celda(activa), QAccessible::Focus);
         anunciada_ = activa;
     }
@@ -334,6 +340,21 @@ void VistaPrincipal::SincronizarLectura() {
     const Control& error = juego_.Ventana.PError;
     if (error.Visible && (!bannerVisto_ || error.Caption != bannerTexto_))
         Avisar(ledIzquierdo_->parentWidget(), QAccessible::Alert);
+
+    // What the answer changed is told after the focus has moved.
+    // It counts what changed since the last telling: the game may bring the
+    // window up to date more than once while it answers. Outside any call
+    // (the clock's tick, the window shown) what is on screen is what was told.
+    const bool decir = !largo && (respuesta_ || trasProceso);
+    if (decir || (!largo && llamando_ == 0)) {
+        if (decir) pregonero_->Decir(Anuncio(activa, trasProceso));
+        respuesta_ = false;
+        celdaLeida_ = activa;
+        for (int c = 0; c < NumCeldas; ++c)
+            valoresLeidos_[static_cast<std::size_t>(c)] = celdas_[static_cast<std::size_t>(c)]->accessibleName();
+        mensajeLeido_ = juego_.Ventana.PMensaje.Caption;
+        errorLeido_ = error.Visible ? error.Caption : std::string();
+    }
     bannerVisto_ = error.Visible;
     bannerTexto_ = error.Caption;
 
@@ -355,6 +376,64 @@ void VistaPrincipal::SincronizarLectura() {
     Nombrar(reloj_, QStringLiteral("Reloj %1:%2:%3")
                                   .arg(QString::fromStdString(v.LPHor.Caption), QString::fromStdString(v.LPMin.Caption),
                                        QString::fromStdString(v.LPseg.Caption)));
+}
+
+// After an entry the cell's new value and the message ("5, Número 5
+// aceptado"); after a refused digit the error; after a step back or forward
+// on the same cell, the cell; after long work or a change of the whole board
+// (a new game, a load, "Solución"), where the cursor is and the message.
+// A move to a cell of another row, or with the candidates shown, is told
+// whole here too: Orca would read the whole row for a new row, and a cell's
+// candidates are its description, which it does not read on arrival.
+QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
+    CeldaVista* celda = Celda(activa);
+    if (!celda) return {};
+    const int previa = celdaLeida_;
+    const bool movida = activa != previa;
+    int cambiadas = 0;
+    for (int c = 0; c < NumCeldas; ++c)
+        cambiadas += celdas_[static_cast<std::size_t>(c)]->accessibleName() != valoresLeidos_[static_cast<std::size_t>(c)];
+    const bool valorNuevo = !movida && celda->accessibleName() != valoresLeidos_[static_cast<std::size_t>(activa)];
+    const bool tablero = trasProceso || cambiadas > 1;
+
+    const Control& error = juego_.Ventana.PError;
+    const std::string& mensaje = juego_.Ventana.PMensaje.Caption;
+    // A refusal again on the same cell is told again; a move leaves it be.
+    const bool conError = error.Visible && !error.Caption.empty() && (error.Caption != errorLeido_ || !movida);
+    const bool decirMensaje = !mensaje.empty() && !(conError && mensaje == error.Caption) &&
+                              (mensaje != mensajeLeido_ || valorNuevo || tablero || conError);
+    const QString candidatos = celda->Candidatos();
+    const bool otraFila = movida && (previa < 0 || tablero::Fila(previa) != tablero::Fila(activa));
+
+    QStringList partes;
+    if (tablero || otraFila || (movida && (decirMensaje || !candidatos.isEmpty())) ||
+        (valorNuevo && !decirMensaje)) {
+        partes << celda->accessibleName();
+    } else if (valorNuevo) {
+        const QString v = QString::fromStdString(celda->Estado().Caption).trimmed();
+        partes << (v.isEmpty() ? QStringLiteral("vacía") : v);
+    }
+    if (conError) partes << QString::fromStdString(error.Caption).trimmed();
+    if (decirMensaje) partes << QString::fromStdString(mensaje).trimmed();
+    if (movida && !candidatos.isEmpty()) partes << candidatos;
+    return partes.join(QStringLiteral(", "));
+}
+
+void VistaPrincipal::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    // The window has the keyboard, the cell under the cursor the reader's
+    // focus: when a dialog closes the reader is told where the player was,
+    // after Qt's own news that the window has the focus.
+    // Orca reads the cell's whole row on its return; the notification of
+    // the cell alone follows and cuts it short.
+    const int activa = activa_;
+    QTimer::singleShot(0, this, [this, activa] {
+        if (activa != activa_ || juego_.Variables.Proceso_Largo || !isActiveWindow()) return;
+        if (CeldaVista* celda = Celda(activa)) {
+            Avisar(celda, QAccessible::Focus);
+            pregonero_->Decir(celda->accessibleName());
+        }
+    });
 }
 
 void VistaPrincipal::MostrarCentrada() {

@@ -22,6 +22,7 @@ namespace novenario::vista {
 
 class BarraEstado;
 class CeldaVista;
+class Pregonero;
 class TBlinkLabel;
 class ThhALed;
 class TableroVista;
@@ -47,6 +48,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
@@ -75,12 +77,22 @@ private:
     void SincronizarUnaVez();
     void SincronizarLectura();
     bool Tecla(QKeyEvent* k);
-    // Runs a call into the game and then brings the window up to date.
+    // Runs a call into the game and then brings the window up to date. A
+    // call that answers the player (not the clock's tick) may be told to a
+    // screen reader.
     template <typename F>
-    void Llamar(F&& f) {
+    void Llamar(F&& f, bool delJugador = true) {
+        ++llamando_;
         f();
+        --llamando_;
+        // Passes inside the call (the pump of long work, a dialog) come
+        // before the answer is complete.
+        if (delJugador) respuesta_ = true;
         Sincronizar();
     }
+    // What the player is told after an answer, through the cell the cursor
+    // stands on.
+    QString Anuncio(int activa, bool trasProceso);
 
     const TFormPrincipal& juego_;
     Puerta& puerta_;
@@ -100,9 +112,15 @@ private:
     bool pendiente_ = false;
     // What a screen reader was last told.
     ControlVista* mensaje_ = nullptr;
+    Pregonero* pregonero_ = nullptr;
     ControlVista* pista_ = nullptr;
     ControlVista* reloj_ = nullptr;
-    int activa_ = -1, anunciada_ = -1;
+    int activa_ = -1, anunciada_ = -1, enfocada_ = -1;
+    bool respuesta_ = false;  // the player's call not yet told
+    int llamando_ = 0;        // calls into the game under way
+    std::array<QString, NumCeldas> valoresLeidos_;  // each cell's words at the last telling
+    int celdaLeida_ = -1;
+    std::string mensajeLeido_, errorLeido_;
     bool enLargo_ = false;  // long work was running at the last pass
     bool bannerVisto_ = false;
     std::string bannerTexto_, pasosLeidos_;

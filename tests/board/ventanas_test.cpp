@@ -64,7 +64,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Titulo{"Pista .. Si / No", 16, 1},
                     Titulo{"Micro Teclado (Teclado numérico flotante).", 13, 1}, Titulo{"Pausa", 5, 1},
                     Titulo{"Cancelar", 8, 1}, Titulo{"Imprimir", 8, 1}, Titulo{"Borra Todo", 10, 1},
-                    Titulo{"Guardar / Cargar partida", 24, 1}, Titulo{"Importante", 10, 2}));
+                    Titulo{"Guardar / Cargar partida", 24, 1}, Titulo{"Atajos de teclado", 17, 1},
+                    Titulo{"Importante", 10, 2}));
+
+// The keys that no button shows are in the help text too.
+TEST(TextoAyuda, NombraLosAtajosQueNingunBotonMuestra) {
+    const auto& t = Texto();
+    const std::size_t desde = Linea("Atajos de teclado");
+    ASSERT_LT(desde, t.size());
+    for (const char* tecla : {"Ctrl+V ", "Ctrl+C ", "Ctrl+Z ", "Ctrl+Y", "F1 ", "Ctrl+Q ", "Supr"}) {
+        const bool esta = std::any_of(t.begin() + static_cast<std::ptrdiff_t>(desde), t.end(),
+                                      [&](const std::string& l) { return l.rfind(tecla, 0) == 0; });
+        EXPECT_TRUE(esta) << tecla;
+    }
+}
 
 TEST(TextoAyuda, LasLineasQueSeDicenTalCual) {
     for (const char* exacta :

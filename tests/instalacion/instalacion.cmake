@@ -71,7 +71,9 @@ endforeach()
 correr(desktop-file-validate "${PREFIJO}/share/applications/${ID}.desktop")
 correr(appstreamcli validate --no-net "${PREFIJO}/share/metainfo/${ID}.metainfo.xml")
 file(READ "${PREFIJO}/share/applications/${ID}.desktop" entrada)
-foreach(linea "Exec=novenario %f" "Icon=${ID}" "MimeType=${MIME};")
+# StartupWMClass: the class Qt gives the window (the application name), so a
+# shell groups the window with this entry and its icon.
+foreach(linea "Exec=novenario %f" "Icon=${ID}" "MimeType=${MIME};" "StartupWMClass=Novenario")
   string(FIND "${entrada}" "${linea}\n" donde)
   if(donde LESS 0)
     falla("the desktop entry has no line ${linea}")

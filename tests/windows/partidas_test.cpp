@@ -76,7 +76,7 @@ TEST(Partidas, SalvarYCargarPorLaVentana) {
     }
     EXPECT_EQ(salvar.titulo, QStringLiteral(" Novenario.  Salvar Partida."));
     ASSERT_FALSE(salvar.filtros.isEmpty());
-    EXPECT_EQ(salvar.filtros.first(), QStringLiteral("Documento ( *.sdk ) (*.sdk)"));
+    EXPECT_EQ(salvar.filtros.first(), QStringLiteral("Documento ( *.sdk )"));
     EXPECT_EQ(salvar.sufijo, QStringLiteral("sdk"));
     const QString nombre = dir.filePath(QStringLiteral("lunes.sdk"));
     QFile fichero(nombre);
@@ -99,7 +99,7 @@ TEST(Partidas, SalvarYCargarPorLaVentana) {
     }
     EXPECT_EQ(cargar.titulo, QStringLiteral(" Novenario.  Abrir fichero  ( Cargar Partida )."));
     ASSERT_FALSE(cargar.filtros.isEmpty());
-    EXPECT_EQ(cargar.filtros.first(), QStringLiteral("Partida Novenario ( *.sdk ) (*.sdk)"));
+    EXPECT_EQ(cargar.filtros.first(), QStringLiteral("Partida Novenario ( *.sdk )"));
     // The open dialog starts where the game was saved.
     EXPECT_EQ(cargar.carpeta, QDir(dir.path()).absolutePath());
     EXPECT_EQ(juego.Paneles[c].Caption, "4");

@@ -124,10 +124,10 @@ TEST_P(NombresAccesibles, LaCeldaDiceSuNombreFilaColumnaYValor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Celdas, NombresAccesibles,
-                         testing::Values(NombreDeCelda{"P4_7", "", "P4_7, fila 6, columna 1, vacía"},
-                                         NombreDeCelda{"P4_7", "4", "P4_7, fila 6, columna 1, valor 4"},
-                                         NombreDeCelda{"P3_3", "9", "P3_3, fila 1, columna 9, valor 9"},
-                                         NombreDeCelda{"P7_7", "", "P7_7, fila 9, columna 1, vacía"}));
+                         testing::Values(NombreDeCelda{"P4_7", "", "fila 6, columna 1, vacía"},
+                                         NombreDeCelda{"P4_7", "4", "fila 6, columna 1, 4"},
+                                         NombreDeCelda{"P3_3", "9", "fila 1, columna 9, 9"},
+                                         NombreDeCelda{"P7_7", "", "fila 9, columna 1, vacía"}));
 
 // ---------------------------------------------------------------------------
 // Number entry
@@ -141,7 +141,7 @@ TEST(Entrada, B4EscribeUnCuatroEnLaCeldaSeleccionada) {
     QTest::mouseClick(Widget(*app, "B4"), Qt::LeftButton);
     EXPECT_EQ(juego.Paneles[c].Caption, "4");
     EXPECT_EQ(app->Vista().Celda(c)->Estado().Caption, "4");
-    EXPECT_TRUE(app->Vista().Celda(c)->accessibleName().endsWith(QStringLiteral("valor 4")));
+    EXPECT_TRUE(app->Vista().Celda(c)->accessibleName().endsWith(QStringLiteral(", 4")));
     EXPECT_EQ(Widget(*app, "PMensaje")->accessibleName().toStdString(), juego.Ventana.PMensaje.Caption);
     EXPECT_FALSE(juego.Ventana.PMensaje.Caption.empty());
     // The key came back from its press.

@@ -1,0 +1,297 @@
+// What a player with a screen reader hears: what the window tells after each
+// answer (through its notification, which Orca speaks whatever has the
+// focus), the names of the commands without the Alt letter's capital, and
+// the reader's focus back on the cell when a dialog closes.
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <gtest/gtest.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ayudas.h"
+#include "windows/accesible.h"
+#include "windows/celda.h"
+#include "windows/entorno_qt.h"
+#include "windows/pulsable.h"
+
+namespace novenario::pruebas {
+namespace {
+
+using vista::DialogoModal;
+
+// What the window told while the test ran. The object may close before the
+// test looks: it is held by a QPointer.
+struct Dicho {
+    QAccessible::Event tipo;
+    QPointer<QObject> objeto;
+    QString nombre;
+    bool foco = false;  // a change of the focused state
+};
+
+std::vector<Dicho>* dichos = nullptr;
+
+void Escuchar(QAccessibleEvent* e) {
+    if (!dichos) return;
+    QAccessibleInterface* i = e->accessibleInterface();
+    const bool foco = e->type() == QAccessible::StateChanged &&
+                      static_cast<QAccessibleStateChangeEvent*>(e)->changedStates().focused;
+    dichos->push_back({e->type(), e->object(), i ? i->text(QAccessible::Name) : QString(), foco});
+}
+
+void Activar(bool activa) {
+    if (QPlatformAccessibility* a = QGuiApplicationPrivate::platformIntegration()->accessibility()) a->setActive(activa);
+}
+
+class Oyente : public testing::Test {
+protected:
+    void SetUp() override {
+        dichos = &oidos;
+        anterior_ = QAccessible::installUpdateHandler(Escuchar);
+        Activar(true);
+        ASSERT_TRUE(QAccessible::isActive());
+        app = ArrancarAceptando();
+        // What the window tells as it opens and takes the focus is no answer.
+        QTest::qWait(20);
+        oidos.clear();
+    }
+    void TearDown() override {
+        app.reset();
+        Activar(false);
+        QAccessible::installUpdateHandler(anterior_);
+        dichos = nullptr;
+    }
+
+    void Tecla(Qt::Key k, const char* texto = "", Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::sendKeyEvent(QTest::Click, Foco(app->Vista()), k, QString::fromLatin1(texto), m);
+    }
+    QObject* Pregonero() { return app->Vista().findChild<vista::Pregonero*>(); }
+    // What the notification said, in order.
+    std::vector<std::string> Anuncios() const {
+        std::vector<std::string> r;
+        for (const Dicho& d : oidos)
+            if (d.tipo == QAccessible::ObjectShow && qobject_cast<vista::Pregonero*>(d.objeto))
+                r.push_back(d.nombre.toStdString());
+        return r;
+    }
+    int Focos(QObject* o) const {
+        int n = 0;
+        for (const Dicho& d : oidos) n += d.tipo == QAccessible::Focus && d.objeto == o ? 1 : 0;
+        return n;
+    }
+    const TFormPrincipal& Juego() { return app->Vista().Juego(); }
+
+    std::unique_ptr<vista::Aplicacion> app;
+    std::vector<Dicho> oidos;
+
+private:
+    QAccessible::UpdateHandler anterior_ = nullptr;
+};
+
+TEST_F(Oyente, ElAvisoEsUnaNotificacion) {
+    ASSERT_NE(Pregonero(), nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Pregonero())->role(), QAccessible::Notification);
+}
+
+// Each answer from the keyboard, from an empty board with the cursor on
+// P1_1, and what the player hears after the last key.
+struct CasoHabla {
+    const char* caso;
+    std::vector<std::pair<Qt::Key, const char*>> teclas;
+    std::vector<std::string> anuncios;  // every telling, in order
+};
+
+void PrintTo(const CasoHabla& c, std::ostream* os) { *os << c.caso; }
+
+class Habla : public Oyente, public testing::WithParamInterface<CasoHabla> {};
+
+TEST_P(Habla, DiceLoQueCambioTrasCadaTecla) {
+    const CasoHabla& k = GetParam();
+    for (const auto& [tecla, texto] : k.teclas) Tecla(tecla, texto);
+    EXPECT_EQ(Anuncios(), k.anuncios);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Teclado, Habla,
+    testing::Values(
+        CasoHabla{"aceptada", {{Qt::Key_5, "5"}}, {"5, Número 5 aceptado"}},
+        // The message line and the banner say the same: once.
+        CasoHabla{"rechazada", {{Qt::Key_5, "5"}, {Qt::Key_Right, ""}, {Qt::Key_5, "5"}},
+                  {"5, Número 5 aceptado", "Error. 5 en Bloque"}},
+        CasoHabla{"rechazada dos veces",
+                  {{Qt::Key_5, "5"}, {Qt::Key_Right, ""}, {Qt::Key_5, "5"}, {Qt::Key_5, "5"}},
+                  {"5, Número 5 aceptado", "Error. 5 en Bloque", "Error. 5 en Bloque"}},
+        // Along a row the focus alone tells the cell.
+        CasoHabla{"a la derecha", {{Qt::Key_Right, ""}}, {}},
+        // To another row the cell is told whole, not its row.
+        CasoHabla{"abajo", {{Qt::Key_Down, ""}}, {"fila 2, columna 1, vacía"}},
+        CasoHabla{"borrada", {{Qt::Key_5, "5"}, {Qt::Key_Delete, ""}},
+                  {"5, Número 5 aceptado", "fila 1, columna 1, vacía"}}));
+
+TEST_F(Oyente, UnPasoAtrasDiceLaCeldaYSuValor) {
+    Tecla(Qt::Key_5, "5");
+    Tecla(Qt::Key_Right);
+    Tecla(Qt::Key_7, "7");
+    oidos.clear();
+    Tecla(Qt::Key_Z, "", Qt::ControlModifier);
+    // Back on P1_2, now empty: its focus or the notification says so.
+    QObject* p1_2 = app->Vista().Celda(tablero::Indice("P1_2"));
+    EXPECT_EQ(tablero::Indice(Juego().Variables.Panel_Activo), tablero::Indice("P1_2"));
+    const std::vector<std::string> a = Anuncios();
+    const bool dicha = !a.empty() && a.back() == "fila 1, columna 2, vacía";
+    EXPECT_TRUE(dicha || Focos(p1_2) == 1) << (a.empty() ? "" : a.back());
+    Tecla(Qt::Key_Y, "", Qt::ControlModifier);
+    ASSERT_FALSE(Anuncios().empty());
+    EXPECT_EQ(Anuncios().back(), "fila 1, columna 2, 7");
+}
+
+TEST_F(Oyente, UnaPartidaNuevaDiceDondeEstaElCursorYElMensaje) {
+    QTest::keyClick(Foco(app->Vista()), Qt::Key_N, Qt::ControlModifier);
+    const int c = tablero::Indice(Juego().Variables.Panel_Activo);
+    const std::vector<std::string> a = Anuncios();
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0], app->Vista().Celda(c)->accessibleName().toStdString() + ", Partida creada");
+    EXPECT_EQ(a[0].rfind("fila ", 0), 0u) << a[0];
+}
+
+TEST_F(Oyente, UnaCeldaFijaDiceSuValorYFijaYGuardaSuNombreDeJuego) {
+    QTest::keyClick(Foco(app->Vista()), Qt::Key_N, Qt::ControlModifier);
+    for (int c = 0; c < NumCeldas; ++c) {
+        if (Juego().Paneles[c].Enabled) continue;
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(app->Vista().Celda(c));
+        const QString esperado = QStringLiteral("fila %1, columna %2, %3, fija")
+                                     .arg(tablero::Fila(c))
+                                     .arg(tablero::Columna(c))
+                                     .arg(QString::fromStdString(Juego().Paneles[c].Caption).trimmed());
+        EXPECT_EQ(i->text(QAccessible::Name), esperado);
+        EXPECT_EQ(i->text(QAccessible::Help).toStdString(), tablero::Nombre(c));
+        return;
+    }
+    ADD_FAILURE() << "no fixed cell";
+}
+
+// While "Calcula" moves the cursor at every step the reader's focus stays
+// where it was: no cell tells of a new focused state until the work ends.
+TEST_F(Oyente, CalculaNoMueveElFocoDelLectorEnCadaPaso) {
+    app->Juego().Motor.Limite_Pasos = 40;
+    auto dialogos = AlAparecerDialogo([](DialogoModal& d) { d.Pulsar(d.Forma().Predeterminado()); }, true);
+    int durante = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (!Juego().Variables.Proceso_Largo) return;
+        for (const Dicho& d : oidos)
+            durante += d.foco && qobject_cast<vista::CeldaVista*>(d.objeto) ? 1 : 0;
+        oidos.clear();
+    });
+    timer.start(0);
+    QTest::mouseClick(Widget(*app, "LBRellena"), Qt::LeftButton);
+    timer.stop();
+    EXPECT_EQ(durante, 0);
+    ASSERT_FALSE(Anuncios().empty());
+    EXPECT_EQ(Anuncios().back().rfind("fila ", 0), 0u) << Anuncios().back();
+}
+
+// ---- Commands ------------------------------------------------------------------
+
+struct CasoNombre {
+    const char* widget;
+    const char* nombre;
+    const char* tecla;  // the Alt letter, as the key binding of its press
+};
+
+void PrintTo(const CasoNombre& c, std::ostream* os) { *os << c.widget; }
+
+class NombreDeOrden : public Oyente, public testing::WithParamInterface<CasoNombre> {};
+
+TEST_P(NombreDeOrden, SinLaMayusculaDeSuLetraQueEsSuAtajo) {
+    const CasoNombre& k = GetParam();
+    QAccessibleInterface* b = QAccessible::queryAccessibleInterface(Widget(*app, k.widget));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->text(QAccessible::Name).toStdString(), k.nombre);
+    EXPECT_EQ(b->text(QAccessible::Accelerator).toStdString(), k.tecla);
+    ASSERT_NE(b->actionInterface(), nullptr);
+    const QStringList teclas = b->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(teclas.join(QLatin1Char(';')).toStdString(), k.tecla);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ventana, NombreDeOrden,
+    testing::Values(CasoNombre{"BSolucion", "Solución", "Alt+O"}, CasoNombre{"BPararProceso", "Cancelar", "Alt+L"},
+                    CasoNombre{"BVerTeclas", "Ayuda", "Alt+Y"}, CasoNombre{"BNivel", "Nivel partida 3", "Alt+T"},
+                    CasoNombre{"BNuevaPartida", "Nueva partida", "Alt+N"},
+                    CasoNombre{"BAyuda", "¿ Sudoku ?", "Alt+K"}, CasoNombre{"B5", "5", ""}));
+
+struct CasoPalabras {
+    const char* caption;
+    const char* palabras;
+    const char* tecla;
+};
+
+class Palabras : public testing::TestWithParam<CasoPalabras> {};
+
+TEST_P(Palabras, QuitanLaMarcaYLaMayusculaDeEnMedio) {
+    EXPECT_EQ(vista::Palabras(GetParam().caption).toStdString(), GetParam().palabras);
+    EXPECT_EQ(vista::TeclaAlt(GetParam().caption).toStdString(), GetParam().tecla);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textos, Palabras,
+    testing::Values(CasoPalabras{"S&Olución", "Solución", "Alt+O"}, CasoPalabras{"&Nueva partida", "Nueva partida", "Alt+N"},
+                    CasoPalabras{"Cance&Lar", "Cancelar", "Alt+L"}, CasoPalabras{"Ac&Erca de ...", "Acerca de ...", "Alt+E"},
+                    CasoPalabras{"Sal&var Partida", "Salvar Partida", "Alt+V"},
+                    CasoPalabras{"Uno && &Dos", "Uno & Dos", "Alt+D"}, CasoPalabras{"<<", "<<", ""},
+                    CasoPalabras{"fin&", "fin", ""}, CasoPalabras{"", "", ""}));
+
+// ---- Dialogs --------------------------------------------------------------------
+
+TEST_F(Oyente, AlCerrarseUnDialogoElLectorVuelveALaCelda) {
+    Tecla(Qt::Key_Down);
+    QObject* celda = app->Vista().Celda(tablero::Indice(Juego().Variables.Panel_Activo));
+    auto vigia = AlAparecerDialogo([](DialogoModal& d) {
+        QAccessibleInterface* cancelar = QAccessible::queryAccessibleInterface(d.findChild<QWidget*>("BCancelar"));
+        cancelar->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QTest::keyClick(Foco(app->Vista()), Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(vigia->Veces(), 1);
+    oidos.clear();
+    app->Vista().activateWindow();
+    QTest::qWait(50);
+    if (!app->Vista().isActiveWindow()) GTEST_SKIP() << "this platform gives no window the focus";
+    EXPECT_GE(Focos(celda), 1);
+    // The cell is the last the reader heard of.
+    QObject* ultimo = nullptr;
+    for (const Dicho& d : oidos)
+        if (d.tipo == QAccessible::Focus) ultimo = d.objeto;
+    EXPECT_EQ(ultimo, celda);
+}
+
+// ---- File dialogs -----------------------------------------------------------------
+
+struct CasoFiltro {
+    const char* descripcion;
+    const char* patron;
+    const char* filtro;
+};
+
+class Filtro : public testing::TestWithParam<CasoFiltro> {};
+
+TEST_P(Filtro, MuestraElPatronUnaVez) {
+    EXPECT_EQ(vista::FiltroDeFichero(GetParam().descripcion, GetParam().patron).toStdString(), GetParam().filtro);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogos, Filtro,
+    testing::Values(CasoFiltro{"Documento ( *.sdk )", "*.sdk", "Documento ( *.sdk )"},
+                    CasoFiltro{"Partida Novenario ( *.sdk )", "*.sdk", "Partida Novenario ( *.sdk )"},
+                    CasoFiltro{"Partida", "*.sdk", "Partida (*.sdk)"},
+                    CasoFiltro{"Texto (*.txt)", "*.sdk", "Texto (*.txt) (*.sdk)"}));
+
+}  // namespace
+}  // namespace novenario::pruebas
