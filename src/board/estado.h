@@ -185,6 +185,10 @@ struct VariablesPartida {
     std::string ESalvarPartida;         // the board line being written or read
     std::vector<std::string> MSalida1, MEntrada1;  // the lines to and from the file
     Bandera Hay_Fijos = Bandera::Nada;  // the file being loaded has fixed cells
+    // The rating line of the game in play ("Dificultad de la partida: ...")
+    // and the given cells it was worked out for: rating a puzzle may take a
+    // while, so a game is rated once, at its first "Siguiente paso".
+    std::string Calificada, Dificultad;
 };
 
 struct Juego {

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <QPointer>
 #include <deque>
 
 #include "board/controles.h"
@@ -62,6 +63,10 @@ private:
     void MontarAcercaDe();
     void MontarAyuda();
     void MontarComun();
+    // "Siguiente paso" (dialogo_siguiente.cpp): the rating, the text of the
+    // step, and the outlines on the board behind, all redrawn after a press.
+    void MontarSiguiente(QWidget* principal);
+    void Refrescar();
     void Comprobar();
     // The form's words for a screen reader: its blinking text and its message.
     QString Lectura() const;
@@ -71,7 +76,8 @@ private:
     TBlinkLabel* parpadeo_ = nullptr;
     BarraEstado* estado_ = nullptr;
     QLabel* mensaje_ = nullptr;
-    QPlainTextEdit* texto_ = nullptr;  // the help text
+    QPlainTextEdit* texto_ = nullptr;  // the help text, the step's text
+    QPointer<class CapaContornos> capa_;  // the board's outlines
     QEventLoop* bucle_ = nullptr;
 };
 

@@ -47,6 +47,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     CrearComandos();
     CrearAtajos();
     CrearReloj();
+    CrearSiguiente();
 
     estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
                               this);
@@ -246,6 +247,9 @@ void VistaPrincipal::SincronizarUnaVez() {
     tablero_->Sincronizar(juego_.Ventana.PanelJuego);
     for (int c = 0; c < NumCeldas; ++c) celdas_[static_cast<std::size_t>(c)]->Sincronizar(juego_.Paneles[c]);
     for (const Par& p : controles_) p.vista->Sincronizar(*p.modelo);
+    // "Siguiente paso" answers while the board does.
+    if (const bool disponible = puerta_.Siguiente_Disponible(); siguiente_->isEnabled() != disponible)
+        siguiente_->setEnabled(disponible);
     for (const VistaComando& vc : comandos_) {
         // The Alt letter and the shortcut answer while the accelerator would.
         const bool activa = juego_.Activo(vc.id, Origen::Acelerador) && !juego_.Bloqueado(vc.id);
