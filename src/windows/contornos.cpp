@@ -35,7 +35,6 @@ void CapaContornos::Poner(const FormaModal::Contornos& marcas) {
     marcas_ = marcas;
     if (parentWidget() && geometry() != parentWidget()->rect()) setGeometry(parentWidget()->rect());
     setVisible(!marcas_.Vacios());
-    raise();
     update();
 }
 

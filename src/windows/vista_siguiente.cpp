@@ -14,7 +14,10 @@
 namespace novenario::vista {
 
 void VistaPrincipal::CrearSiguiente() {
+    // Over the cells, under the keyboard cursor's placeholder, the floating
+    // keypad and the cover, which are made after the cells and stand above them.
     capa_ = new CapaContornos(tablero_);
+    if (ControlVista* menti = VistaDe(juego_.Ventana.PMenti)) capa_->stackUnder(menti);
     siguiente_ = new QAction(QStringLiteral("Explicar el siguiente paso"), this);
     siguiente_->setObjectName(QStringLiteral("Siguiente"));
     siguiente_->setShortcut(QKeySequence(QString::fromLatin1(AtajoSiguiente)));
