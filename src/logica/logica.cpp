@@ -251,7 +251,8 @@ Paso SinSolucionPaso(const Estado& e, const Contexto& contexto) {
 Paso BifurcacionPaso(const Estado& e, const Contexto& contexto) {
     Paso p = Nuevo(Tecnica::Bifurcacion, "Bifurcación", 0.0);
     Tablero sol = contexto.solucion;
-    if (!Concuerda(e, sol)) Soluciones(e, 1, &sol);
+    const bool guardada = Concuerda(e, sol);
+    if (!guardada) Soluciones(e, 1, &sol);
     // The empty cell with fewest candidates, where the choice is smallest.
     int mejor = -1;
     for (int i = 0; i < 81; ++i)
@@ -261,7 +262,8 @@ Paso BifurcacionPaso(const Estado& e, const Contexto& contexto) {
         p.coloca = {{mejor, sol[mejor]}};
         p.celdas = {mejor};
         p.texto = "Ninguna deducción decide: el tablero tiene más de una solución. En la " + Celda(mejor) +
-                  " caben " + Cifras(e.c[mejor]) + "; la solución de la partida lleva allí el " +
+                  " caben " + Cifras(e.c[mejor]) + (guardada ? "; la solución de la partida" : "; una de las soluciones") +
+                  " lleva allí el " +
                   std::to_string(sol[mejor]) + ".";
     } else {
         p.texto = "Ninguna deducción decide: el tablero tiene más de una solución.";
