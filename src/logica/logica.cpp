@@ -22,8 +22,7 @@ namespace novenario::logica {
 
 namespace motor {
 
-const Tablas& T() {
-    static const Tablas tablas = [] {
+const Tablas kTablas = [] {
         Tablas t{};
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 9; ++c) {
@@ -48,8 +47,6 @@ const Tablas& T() {
             for (int k = 0; k < 9; ++k) t.en[h].set(t.casas[h][k]);
         return t;
     }();
-    return tablas;
-}
 
 Casa CasaDe(int h) {
     if (h < 9) return {Casa::Tipo::Fila, h + 1};
@@ -256,7 +253,7 @@ Paso BifurcacionPaso(const Estado& e, const Contexto& contexto) {
     // The empty cell with fewest candidates, where the choice is smallest.
     int mejor = -1;
     for (int i = 0; i < 81; ++i)
-        if (e.v[i] == 0 && (mejor < 0 || std::popcount(e.c[i]) < std::popcount(e.c[mejor]))) mejor = i;
+        if (e.v[i] == 0 && (mejor < 0 || Cuenta(e.c[i]) < Cuenta(e.c[mejor]))) mejor = i;
     p.resumen = "Ninguna deducción decide: el tablero tiene más de una solución";
     if (mejor >= 0 && sol[mejor] >= 1 && sol[mejor] <= 9) {
         p.coloca = {{mejor, sol[mejor]}};

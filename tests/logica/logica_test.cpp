@@ -102,10 +102,6 @@ TEST(Logica, SolucionaLosDeReferenciaSinErrar) {
     for (const auto& r : ref) EXPECT_TRUE(SolucionaBien(r.tablero));
 }
 
-TEST(Logica, SolucionaLosDificilesSinErrar) {
-    for (const char* t : kDificiles) EXPECT_TRUE(SolucionaBien(t));
-}
-
 TEST(Logica, SolucionaLosDeDiecisietePistasSinErrar) {
     for (const auto& t : LeerLineas("17-pistas-1000.txt", 1000)) EXPECT_TRUE(SolucionaBien(t));
 }
@@ -154,8 +150,10 @@ TEST(Logica, CalificaComoLaEscalaComun) {
     EXPECT_GE(cov / std::sqrt(va * vb), 0.97);
 }
 
+// Solved by deductions alone, up in the nets of nested chains.
 TEST(Logica, LosDificilesSonDiabolicos) {
     for (const char* t : kDificiles) {
+        EXPECT_TRUE(SolucionaBien(t));
         const Calificacion c = Calificar(Leer(t));
         EXPECT_TRUE(c.completa) << t;
         EXPECT_GE(c.dificultad, 8.5) << t;
