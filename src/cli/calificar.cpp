@@ -66,12 +66,16 @@ struct Puzle {
 // loads it. A fault is said on standard error and the others go on; the
 // exit status is 2 for a badly written board, 1 for a saved game that does
 // not load.
-std::vector<std::optional<Puzle>> Puzles(const std::vector<std::string>& args, int& estado) {
+std::vector<Fuente> Fuentes(const std::vector<std::string>& args) {
     std::vector<Fuente> fuentes;
     for (const std::string& arg : args) {
         if (arg == "-") LeeEntrada(std::cin, fuentes);
         else fuentes.push_back({arg, EsPartida(arg), ""});
     }
+    return fuentes;
+}
+
+std::vector<std::optional<Puzle>> Puzles(const std::vector<Fuente>& fuentes, int& estado) {
     std::vector<std::optional<Puzle>> r;
     for (std::size_t t = 0; t < fuentes.size(); ++t) {
         const Fuente& fuente = fuentes[t];
@@ -134,8 +138,9 @@ std::string Digitos(const std::vector<logica::Digito>& ds) {
 int Calificar(const Argumentos& a) {
     if (a.resto.empty()) return Uso(kAyudaCalificar, "calificar necesita al menos un tablero");
     int estado = 0;
-    const auto puzles = Puzles(a.resto, estado);
-    if (puzles.empty()) return Uso(kAyudaCalificar, "la entrada estándar no tiene ningún tablero");
+    const auto fuentes = Fuentes(a.resto);
+    if (fuentes.empty()) return Uso(kAyudaCalificar, "la entrada estándar no tiene ningún tablero");
+    const auto puzles = Puzles(fuentes, estado);
     for (const auto& p : puzles) {
         if (!p || !std::cout) continue;
         const logica::Calificacion c = logica::Calificar(TableroLogico(p->rejilla));
@@ -150,9 +155,10 @@ int Calificar(const Argumentos& a) {
 int Explicar(const Argumentos& a) {
     if (a.resto.size() != 1) return Uso(kAyudaExplicar, "explicar necesita un tablero");
     int estado = 0;
-    const auto puzles = Puzles(a.resto, estado);
-    if (puzles.empty()) return Uso(kAyudaExplicar, "la entrada estándar no tiene ningún tablero");
-    if (puzles.size() > 1) return Uso(kAyudaExplicar, "explicar lee un solo tablero");
+    const auto fuentes = Fuentes(a.resto);
+    if (fuentes.empty()) return Uso(kAyudaExplicar, "la entrada estándar no tiene ningún tablero");
+    if (fuentes.size() > 1) return Uso(kAyudaExplicar, "explicar lee un solo tablero");
+    const auto puzles = Puzles(fuentes, estado);
     if (!puzles[0]) return estado;
     const Puzle& p = *puzles[0];
     const logica::Tablero t = TableroLogico(p.rejilla);

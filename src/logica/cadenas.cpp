@@ -390,7 +390,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 p.resumen = std::string(nombre) + " desde la " + Celda(x);
                 p.texto = "Si " +
                           (r.rota >= 0 ? Camino(r.padre, r.rota) : Supuesto(lado == 0 ? Nodo(x, d, true) : Nodo(x, d, false))) +
-                          ", " + r.porque + ". No puede ser, así que " + Concluye(concl) + ".";
+                          "; y entonces " + r.porque + ". No puede ser, así que " + Concluye(concl) + ".";
                 return p;
             });
         }

@@ -278,7 +278,10 @@ std::vector<Paso> Pasos(const Tablero& tablero, const Contexto& contexto, bool h
         pasos.push_back(SinSolucionPaso(e, contexto));
         return pasos;
     }
-    const bool unica = contexto.unica_conocida || n == 1;
+    // The count is made anyway (it is quick), and it is the safer word: a
+    // player's digits can leave a puzzle known to be unique with several
+    // solutions, where the uniqueness techniques would mislead.
+    const bool unica = n == 1;
     while (!e.Lleno()) {
         std::optional<Paso> paso = Siguiente(e, unica);
         if (!paso) {
