@@ -91,6 +91,55 @@ std::vector<std::string> LeerLineas(const std::string& nombre, std::size_t cuant
     return r;
 }
 
+// Every step holds in every solution, however many the board has: no
+// solution has a digit the step excludes, or another digit where it places
+// one. Checked by the exhaustive search on the board of digits as the steps
+// leave it.
+::testing::AssertionResult ValeEnTodas(const std::string& texto) {
+    Tablero t = Leer(texto);
+    auto soluciones = [](const Tablero& b, int celda, int cifra) {
+        Rejilla r{};
+        for (int i = 0; i < 81; ++i) r[i] = b[i];
+        r[celda] = static_cast<std::uint8_t>(cifra);
+        return ContarSoluciones(r, 1);
+    };
+    const auto pasos = Resolver(t);
+    for (std::size_t k = 0; k < pasos.size(); ++k) {
+        const Paso& p = pasos[k];
+        if (p.tecnica == Tecnica::Bifurcacion) {
+            if (k + 1 != pasos.size()) return ::testing::AssertionFailure() << texto << ": bifurcación antes del final";
+            break;
+        }
+        for (const auto& x : p.elimina)
+            if (soluciones(t, x.celda, x.cifra) != 0)
+                return ::testing::AssertionFailure() << texto << " paso " << k + 1 << " (" << p.nombre << ") descarta el "
+                                                     << x.cifra << " de la celda " << x.celda << ", que tiene solución";
+        for (const auto& x : p.coloca) {
+            for (int otra = 1; otra <= 9; ++otra)
+                if (otra != x.cifra && soluciones(t, x.celda, otra) != 0)
+                    return ::testing::AssertionFailure() << texto << " paso " << k + 1 << " (" << p.nombre
+                                                         << ") pone el " << x.cifra << " en la celda " << x.celda
+                                                         << ", donde una solución lleva el " << otra;
+            t[x.celda] = static_cast<std::uint8_t>(x.cifra);
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Games of the game's own generator, twenty of each level (many with
+// several solutions): the deductions hold in all of them, and stop in a
+// "Bifurcación" only where the board has more than one.
+TEST(Logica, PartidasGeneradasSinErrar) {
+    const auto tableros = LeerLineas("generadas.txt", 100);
+    ASSERT_EQ(tableros.size(), 100u);
+    for (const auto& t : tableros) {
+        EXPECT_TRUE(ValeEnTodas(t));
+        int n = 0;
+        Solucion(Leer(t), &n);
+        EXPECT_EQ(Calificar(Leer(t)).completa, n == 1) << t;
+    }
+}
+
 // Famous hard puzzles, at the top of the scale.
 const char* const kDificiles[] = {
     "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..",
