@@ -19,6 +19,35 @@ namespace novenario::cli {
 
 namespace {
 
+// The value of "campo" in a JSON line of generar: a plain string, as a
+// board is.
+std::optional<std::string> CampoJson(std::string_view linea, std::string_view campo) {
+    const std::string clave = "\"" + std::string(campo) + "\":\"";
+    const std::size_t i = linea.find(clave);
+    if (i == std::string_view::npos) return std::nullopt;
+    const std::size_t desde = i + clave.size(), hasta = linea.find('"', desde);
+    if (hasta == std::string_view::npos) return std::nullopt;
+    return std::string(linea.substr(desde, hasta - desde));
+}
+
+}  // namespace
+
+void LeeEntrada(std::istream& entrada, std::vector<Fuente>& fuentes) {
+    std::string linea;
+    while (std::getline(entrada, linea)) {
+        const std::string limpia = Trim(linea.substr(0, linea.find('#')));
+        if (limpia.empty()) continue;
+        if (limpia.front() != '{') {
+            fuentes.push_back({limpia, false, ""});
+            continue;
+        }
+        if (const auto tablero = CampoJson(limpia, "tablero")) fuentes.push_back({*tablero, false, ""});
+        else fuentes.push_back({"", false, "la línea JSON no tiene \"tablero\""});
+    }
+}
+
+namespace {
+
 // The outside world of a booklet's game: the print dialog is accepted at
 // once and the page the game prints is kept; the date and the time are the
 // machine's, as the status bar shows them (the long date in Spanish).
@@ -54,39 +83,6 @@ private:
     }
 };
 
-// A board to print: a board's text, or the path of a saved game.
-struct Fuente {
-    std::string texto;
-    bool partida = false;
-    std::string error;  // why a line of standard input gave no board
-};
-
-// The value of "campo" in a JSON line of generar: a plain string, as a
-// board is.
-std::optional<std::string> CampoJson(std::string_view linea, std::string_view campo) {
-    const std::string clave = "\"" + std::string(campo) + "\":\"";
-    const std::size_t i = linea.find(clave);
-    if (i == std::string_view::npos) return std::nullopt;
-    const std::size_t desde = i + clave.size(), hasta = linea.find('"', desde);
-    if (hasta == std::string_view::npos) return std::nullopt;
-    return std::string(linea.substr(desde, hasta - desde));
-}
-
-// Standard input, one board a line; blank lines and comments are no board.
-void LeeEntrada(std::istream& entrada, std::vector<Fuente>& fuentes) {
-    std::string linea;
-    while (std::getline(entrada, linea)) {
-        const std::string limpia = Trim(linea.substr(0, linea.find('#')));
-        if (limpia.empty()) continue;
-        if (limpia.front() != '{') {
-            fuentes.push_back({limpia, false, ""});
-            continue;
-        }
-        if (const auto tablero = CampoJson(limpia, "tablero")) fuentes.push_back({*tablero, false, ""});
-        else fuentes.push_back({"", false, "la línea JSON no tiene \"tablero\""});
-    }
-}
-
 // "Tablero 3" between the title and the board, so a solution is found by
 // its number.
 void Numera(Reporte& pagina, const std::string& texto) {
@@ -101,6 +97,24 @@ void Numera(Reporte& pagina, const std::string& texto) {
     e.Negrita = true;
     e.Alineado = Alineacion::Centro;
     e.Caption = texto;
+    pagina.Agregar(std::move(e));
+}
+
+// "Dificultad 4.2" under the board, the rating of its given cells.
+void Califica(Reporte& pagina, const std::string& enunciado) {
+    const logica::Calificacion c = logica::Calificar(TableroLogico(enunciado));
+    if (c.soluciones == 0) return;
+    Elemento e;
+    e.Nombre = "DificultadLibro";
+    e.Tipo = TipoElemento::Etiqueta;
+    e.Left = 156;
+    e.Top = 2170;
+    e.Width = 1783;
+    e.Height = 55;
+    e.Puntos = 12;
+    e.Negrita = false;
+    e.Alineado = Alineacion::Centro;
+    e.Caption = "Dificultad " + Decimal1(c.dificultad);
     pagina.Agregar(std::move(e));
 }
 
@@ -177,6 +191,7 @@ int Imprimir(const Argumentos& a) {
         if (mudo.Paginas.empty()) continue;
         libro.Tableros.push_back(std::move(mudo.Paginas.back()));
         Numera(libro.Tableros.back(), "Tablero " + std::to_string(numero));
+        Califica(libro.Tableros.back(), Enunciado(f));
         if (!soluciones) continue;
         if (fuente.partida && Trim(f.Partida.EPartida).empty()) Avisa(numero, "la partida no guarda su solución");
         BSolucion2Click(f);

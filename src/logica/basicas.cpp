@@ -36,7 +36,7 @@ std::optional<Paso> UltimaCasilla(const Estado& e) {
         int vacia = -1, n = 0;
         for (int i : T().casas[h])
             if (e.v[i] == 0) { vacia = i; ++n; }
-        if (n != 1 || std::popcount(e.c[vacia]) != 1) continue;
+        if (n != 1 || Cuenta(e.c[vacia]) != 1) continue;
         const int d = std::countr_zero(e.c[vacia]);
         Paso p = Coloca(Tecnica::UltimaCasilla, "Última casilla", 1.0, vacia, d);
         p.casas = {CasaDe(h)};
@@ -69,7 +69,7 @@ std::optional<Paso> UnicoLugar(const Estado& e, bool bloques) {
 
 std::optional<Paso> UnicoCandidato(const Estado& e) {
     for (int i = 0; i < 81; ++i) {
-        if (e.v[i] || std::popcount(e.c[i]) != 1) continue;
+        if (e.v[i] || Cuenta(e.c[i]) != 1) continue;
         const int d = std::countr_zero(e.c[i]);
         Paso p = Coloca(Tecnica::UnicoCandidato, "Único candidato", 2.3, i, d);
         for (int h : T().de[i]) p.casas.push_back(CasaDe(h));
@@ -175,12 +175,12 @@ std::optional<Paso> Desnudo(const Estado& e, int k) {
     for (int h : kOrden) {
         std::vector<int> celdas;
         for (int i : T().casas[h])
-            if (e.v[i] == 0 && std::popcount(e.c[i]) >= 2 && std::popcount(e.c[i]) <= k) celdas.push_back(i);
+            if (e.v[i] == 0 && Cuenta(e.c[i]) >= 2 && Cuenta(e.c[i]) <= k) celdas.push_back(i);
         Combinaciones(static_cast<int>(celdas.size()), k, [&](const std::vector<int>& idx) {
             Mascara u = 0;
             Celdas dentro;
             for (int j : idx) { u |= e.c[celdas[j]]; dentro.set(celdas[j]); }
-            if (std::popcount(u) != k) return false;
+            if (Cuenta(u) != k) return false;
             std::vector<Digito> elimina;
             for (int i : T().casas[h])
                 if (!dentro.test(i) && e.v[i] == 0)
@@ -314,60 +314,141 @@ std::optional<Paso> Pez(const Estado& e, int k) {
 
 bool Ve(int a, int b) { return a != b && T().ve[a].test(b); }
 
-// Two strong links of a digit (the only two places in a house each) joined
-// by a weak one (one end of each sees the other): one of the far ends holds
-// the digit, so a cell that sees both cannot. Skyscraper when both links are
-// in parallel lines, two-string kite for a row and a column, turbot fish
-// when a block holds one of them.
-std::optional<Paso> DosEnlaces(const Estado& e, bool rascacielos) {
-    for (int d = 1; d <= 9; ++d) {
-        struct Enlace { int a, b, h; };
-        std::vector<Enlace> enlaces;
-        for (int h = 0; h < 27; ++h) {
-            const Celdas s = e.Lugares(h, d);
-            if (s.count() != 2) continue;
-            const auto l = Lista(s);
-            // A pair in a block that lies in a line is the line's link too.
+// Every cell of a sees every cell of b (and they share none).
+bool VenTodas(const Celdas& a, const Celdas& b) {
+    if ((a & b).any()) return false;
+    for (int i : Lista(a))
+        if ((b & ~T().ve[i]).any()) return false;
+    return true;
+}
+
+// Cells that see every cell of a.
+Celdas VistasDe(const Celdas& a) {
+    Celdas r;
+    r.set();
+    for (int i : Lista(a)) r &= T().ve[i];
+    return r;
+}
+
+// A strong link of a digit: in a house it fits only in the cells of two
+// nodes, a cell each, or a group (the cells where the house meets another).
+struct Enlace {
+    Celdas a, b;
+    int h;
+    bool grupo;
+};
+
+std::vector<Enlace> Enlaces(const Estado& e, int d) {
+    std::vector<Enlace> r;
+    for (int h = 0; h < 27; ++h) {
+        const Celdas s = e.Lugares(h, d);
+        if (s.count() < 2) continue;
+        // The ways to split the places in two: by the houses of another kind
+        // that hold them (blocks for a line; rows, then columns for a block).
+        std::vector<std::pair<int, int>> tipos;
+        if (h < 18) tipos.push_back({18, 27});
+        else { tipos.push_back({0, 9}); tipos.push_back({9, 18}); }
+        for (auto [desde, hasta] : tipos) {
+            std::vector<Celdas> partes;
+            for (int o = desde; o < hasta; ++o)
+                if ((s & T().en[o]).any()) partes.push_back(s & T().en[o]);
+            if (partes.size() != 2) continue;
+            Enlace x{partes[0], partes[1], h, partes[0].count() > 1 || partes[1].count() > 1};
             bool repetido = false;
-            for (const auto& x : enlaces)
-                if (x.a == l[0] && x.b == l[1]) repetido = true;
-            if (!repetido) enlaces.push_back({l[0], l[1], h});
+            for (const auto& y : r)
+                if ((y.a == x.a && y.b == x.b) || (y.a == x.b && y.b == x.a)) repetido = true;
+            if (!repetido) r.push_back(x);
         }
-        for (std::size_t x = 0; x < enlaces.size(); ++x)
-            for (std::size_t y = x + 1; y < enlaces.size(); ++y)
-                for (int ox = 0; ox < 2; ++ox)
-                    for (int oy = 0; oy < 2; ++oy) {
-                        const Enlace& E1 = enlaces[x];
-                        const Enlace& E2 = enlaces[y];
-                        const int unido1 = ox ? E1.b : E1.a, libre1 = ox ? E1.a : E1.b;
-                        const int unido2 = oy ? E2.b : E2.a, libre2 = oy ? E2.a : E2.b;
-                        if (unido1 == unido2 || libre1 == libre2 || unido1 == libre2 || unido2 == libre1) continue;
-                        if (!Ve(unido1, unido2) || Ve(libre1, libre2)) continue;
-                        const bool paralelos = (E1.h < 9 && E2.h < 9) || (E1.h >= 9 && E1.h < 18 && E2.h >= 9 && E2.h < 18);
-                        if (paralelos != rascacielos) continue;
-                        std::vector<Digito> elimina;
-                        for (int i = 0; i < 81; ++i)
-                            if ((e.c[i] & Bit(d)) && Ve(i, libre1) && Ve(i, libre2)) elimina.push_back({i, d});
-                        if (elimina.empty()) continue;
-                        Tecnica t = Tecnica::Rascacielos;
-                        std::string n = "Rascacielos";
-                        if (!paralelos) {
-                            if (E1.h < 18 && E2.h < 18) { t = Tecnica::Cometa; n = "Cometa"; }
-                            else { t = Tecnica::PezTurbot; n = "Pez turbot"; }
-                        }
-                        Paso p = Nuevo(t, n, paralelos ? 4.0 : 4.1);
-                        p.elimina = elimina;
-                        p.celdas = {libre1, unido1, unido2, libre2};
-                        p.casas = {CasaDe(E1.h), CasaDe(E2.h)};
-                        p.resumen = n + " del " + std::to_string(d);
-                        const std::string D = std::to_string(d);
-                        p.texto = "En " + EnLa(E1.h) + " el " + D + " solo cabe en la " + Celda(libre1) + " o en la " +
-                                  Celda(unido1) + "; en " + EnLa(E2.h) + ", en la " + Celda(libre2) + " o en la " +
-                                  Celda(unido2) + ". La " + Celda(unido1) + " y la " + Celda(unido2) +
-                                  " se ven, así que no pueden llevar las dos el " + D + ": la " + Celda(libre1) +
-                                  " o la " + Celda(libre2) + " lo lleva. Se descarta " + ListaEliminaciones(elimina) + ".";
-                        return p;
-                    }
+    }
+    return r;
+}
+
+// Strong links of a digit, n of them in a row, each joined to the next by a
+// weak link (its end and the next one's start cannot both hold the digit):
+// one of the two far ends holds it, so a cell that sees both cannot. With
+// two links: a skyscraper when they are in parallel lines, a two-string kite
+// for a row and a column, a turbot fish when a block holds one; a group in a
+// node makes any of them grouped.
+std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos) {
+    for (int d = 1; d <= 9; ++d) {
+        const auto enlaces = Enlaces(e, d);
+        std::vector<int> usados;
+        std::vector<bool> al_reves;
+        std::optional<Paso> r;
+        const std::function<bool(Celdas)> sigue = [&](Celdas todos) -> bool {
+            const int k = static_cast<int>(usados.size());
+            const Enlace& ultimo = enlaces[usados.back()];
+            const Celdas fin = al_reves.back() ? ultimo.a : ultimo.b;
+            if (k == n) {
+                const Enlace& primero = enlaces[usados.front()];
+                const Celdas ini = al_reves.front() ? primero.b : primero.a;
+                bool hay_grupo = false;
+                for (int u : usados) hay_grupo = hay_grupo || enlaces[u].grupo;
+                if (hay_grupo != agrupados) return false;
+                if (n == 2 && !agrupados) {
+                    const int h1 = enlaces[usados[0]].h, h2 = enlaces[usados[1]].h;
+                    const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
+                    if (par != (paralelos == 1)) return false;
+                }
+                const Celdas blanco = VistasDe(ini) & VistasDe(fin) & ~todos;
+                std::vector<Digito> elimina;
+                for (int i : Lista(blanco))
+                    if (e.c[i] & Bit(d)) elimina.push_back({i, d});
+                if (elimina.empty()) return false;
+                Tecnica t = Tecnica::TresEnlaces;
+                std::string nombre = agrupados ? "Tres enlaces fuertes agrupados" : "Tres enlaces fuertes";
+                double dif = agrupados ? 5.7 : 5.4;
+                if (n == 2) {
+                    const int h1 = enlaces[usados[0]].h, h2 = enlaces[usados[1]].h;
+                    if (paralelos == 1) { t = Tecnica::Rascacielos; nombre = "Rascacielos"; }
+                    else if (h1 < 18 && h2 < 18) { t = Tecnica::Cometa; nombre = "Cometa"; }
+                    else { t = Tecnica::PezTurbot; nombre = "Pez turbot"; }
+                    if (agrupados) nombre += " agrupado";
+                    dif = agrupados ? 4.3 : paralelos == 1 ? 4.0 : 4.1;
+                }
+                Paso p = Nuevo(t, nombre, dif);
+                p.elimina = elimina;
+                p.celdas = Lista(todos);
+                const std::string D = std::to_string(d);
+                std::string texto;
+                auto nodo = [](const Celdas& c) {
+                    const auto l = Lista(c);
+                    return l.size() == 1 ? "la " + Celda(l[0]) : "alguna de " + ListaCeldas(l);
+                };
+                for (int j = 0; j < k; ++j) {
+                    const Enlace& x = enlaces[usados[j]];
+                    const Celdas i1 = al_reves[j] ? x.b : x.a, i2 = al_reves[j] ? x.a : x.b;
+                    p.casas.push_back(CasaDe(x.h));
+                    texto += (j ? "; en " : "En ") + EnLa(x.h) + " el " + D + " va en " + nodo(i1) + " o en " + nodo(i2);
+                }
+                texto += ". Cada enlace acaba donde el siguiente no puede llevarlo a la vez, así que el " + D +
+                         " está en " + nodo(ini) + " o en " + nodo(fin) + ". Se descarta " +
+                         ListaEliminaciones(elimina) + ".";
+                p.resumen = nombre + " del " + D;
+                p.texto = texto;
+                r = p;
+                return true;
+            }
+            for (std::size_t j = 0; j < enlaces.size(); ++j) {
+                if (std::find(usados.begin(), usados.end(), static_cast<int>(j)) != usados.end()) continue;
+                for (int o = 0; o < 2; ++o) {
+                    const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
+                    if (((a | b) & todos).any() || !VenTodas(fin, a)) continue;
+                    usados.push_back(static_cast<int>(j));
+                    al_reves.push_back(o == 1);
+                    if (sigue(todos | a | b)) return true;
+                    usados.pop_back();
+                    al_reves.pop_back();
+                }
+            }
+            return false;
+        };
+        for (std::size_t j = 0; j < enlaces.size(); ++j)
+            for (int o = 0; o < 2; ++o) {
+                usados = {static_cast<int>(j)};
+                al_reves = {o == 1};
+                if (sigue(enlaces[j].a | enlaces[j].b)) return r;
+            }
     }
     return std::nullopt;
 }
@@ -378,13 +459,13 @@ std::optional<Paso> DosEnlaces(const Estado& e, bool rascacielos) {
 std::optional<Paso> Ala(const Estado& e, bool xyz) {
     for (int pivote = 0; pivote < 81; ++pivote) {
         const Mascara mp = e.c[pivote];
-        if (std::popcount(mp) != (xyz ? 3 : 2)) continue;
+        if (Cuenta(mp) != (xyz ? 3 : 2)) continue;
         for (int a : T().vecinos[pivote]) {
-            if (std::popcount(e.c[a]) != 2) continue;
+            if (Cuenta(e.c[a]) != 2) continue;
             for (int b : T().vecinos[pivote]) {
-                if (b <= a || std::popcount(e.c[b]) != 2 || e.c[a] == e.c[b]) continue;
+                if (b <= a || Cuenta(e.c[b]) != 2 || e.c[a] == e.c[b]) continue;
                 const Mascara z = e.c[a] & e.c[b];
-                if (std::popcount(z) != 1) continue;
+                if (Cuenta(z) != 1) continue;
                 if (xyz) {
                     if ((e.c[a] | e.c[b]) != mp) continue;
                 } else {
@@ -419,7 +500,7 @@ std::optional<Paso> Ala(const Estado& e, bool xyz) {
 // one of them is y.
 std::optional<Paso> WWing(const Estado& e) {
     for (int a = 0; a < 81; ++a) {
-        if (std::popcount(e.c[a]) != 2) continue;
+        if (Cuenta(e.c[a]) != 2) continue;
         for (int b = a + 1; b < 81; ++b) {
             if (e.c[b] != e.c[a] || Ve(a, b)) continue;
             for (int pase = 0; pase < 2; ++pase) {
@@ -467,7 +548,7 @@ std::optional<Paso> Rectangulo(const Estado& e) {
                     if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;  // two blocks exactly
                     for (int k = 0; k < 4; ++k) {
                         const Mascara m = e.c[q[(k + 1) % 4]];
-                        if (std::popcount(m) != 2) continue;
+                        if (Cuenta(m) != 2) continue;
                         bool vale = true;
                         for (int j = 0; j < 4; ++j)
                             if (j != k && e.c[q[j]] != m) vale = false;
@@ -495,7 +576,7 @@ std::optional<Paso> Bug(const Estado& e) {
     int tres = -1;
     for (int i = 0; i < 81; ++i) {
         if (e.v[i]) continue;
-        const int n = std::popcount(e.c[i]);
+        const int n = Cuenta(e.c[i]);
         if (n == 2) continue;
         if (n != 3 || tres >= 0) return std::nullopt;
         tres = i;
@@ -544,15 +625,18 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
         {3.6, [&] { return Desnudo(e, 3); }},
         {3.8, [&] { return Pez(e, 3); }},
         {4.0, [&] { return Oculto(e, 3, false); }},
-        {4.0, [&] { return DosEnlaces(e, true); }},
-        {4.1, [&] { return DosEnlaces(e, false); }},
+        {4.0, [&] { return EnlacesFuertes(e, 2, false, 1); }},
+        {4.1, [&] { return EnlacesFuertes(e, 2, false, 0); }},
         {4.2, [&] { return Ala(e, false); }},
+        {4.3, [&] { return EnlacesFuertes(e, 2, true, 0); }},
         {4.4, [&] { return Ala(e, true); }},
         {4.5, [&] { return Rectangulo(e); }, true},
         {5.0, [&] { return Desnudo(e, 4); }},
         {5.2, [&] { return Pez(e, 4); }},
         {5.4, [&] { return Oculto(e, 4, false); }},
+        {5.4, [&] { return EnlacesFuertes(e, 3, false, 0); }},
         {5.6, [&] { return Bug(e); }, true},
+        {5.7, [&] { return EnlacesFuertes(e, 3, true, 0); }},
     };
     for (const auto& t : tecnicas) {
         if (t.dif > tope) break;

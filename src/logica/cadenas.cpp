@@ -80,7 +80,7 @@ void Estaticas(const Estado& e, int inicio, std::vector<std::int16_t>& padre) {
             for (int p : T().vecinos[x])
                 if (e.c[p] & Bit(d)) llega(Nodo(p, d, false), n);
         } else {
-            if (std::popcount(e.c[x]) == 2) llega(Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true), n);
+            if (Cuenta(e.c[x]) == 2) llega(Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true), n);
             for (int h : T().de[x]) {
                 int otra = -1, k = 0;
                 for (int i : T().casas[h])
@@ -189,21 +189,25 @@ public:
         r.s = base_;
         std::fill(r.padre.begin(), r.padre.end(), static_cast<std::int16_t>(-2));
         r.contradiccion = false;
-        std::array<std::int16_t, 81> ultimaCelda;
-        ultimaCelda.fill(-1);
-        std::array<std::array<std::int16_t, 10>, 27> ultimaCasa;
-        for (auto& a : ultimaCasa) a.fill(-1);
-        Ctx c{r, ultimaCelda, ultimaCasa};
+        Ctx c{r, {}, {}, {}, {}, -1};
+        c.ultimaCelda.fill(-1);
+        for (auto& a : c.ultimaCasa) a.fill(-1);
         if (On(nodo)) Poner(c, CeldaDe(nodo), CifraDe(nodo), -1);
         else Quitar(c, CeldaDe(nodo), CifraDe(nodo), -1);
         if (!r.contradiccion) Seguir(c);
     }
 
 private:
+    // The work of one supposition: the last exclusion seen in each cell and
+    // in each house for each digit (the cause of a single found there), and
+    // the cells and houses changed since they were last looked at.
     struct Ctx {
         Red& r;
-        std::array<std::int16_t, 81>& ultimaCelda;
-        std::array<std::array<std::int16_t, 10>, 27>& ultimaCasa;
+        std::array<std::int16_t, 81> ultimaCelda;
+        std::array<std::array<std::int16_t, 10>, 27> ultimaCasa;
+        Celdas pendientes;
+        std::array<Mascara, 27> casas;
+        int ultimo;
     };
 
     void Romper(Ctx& c, int nodo, std::string porque) const {
@@ -218,21 +222,14 @@ private:
         c.r.s.c[x] &= static_cast<Mascara>(~Bit(d));
         const int n = Nodo(x, d, false);
         if (c.r.padre[n] == -2) c.r.padre[n] = static_cast<std::int16_t>(padre);
+        c.ultimo = n;
         c.ultimaCelda[x] = static_cast<std::int16_t>(n);
-        for (int h : T().de[x]) c.ultimaCasa[h][d] = static_cast<std::int16_t>(n);
-        if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) {
-            Romper(c, n, "la " + Celda(x) + " se quedaría sin candidatos");
-            return;
-        }
+        c.pendientes.set(x);
         for (int h : T().de[x]) {
-            bool esta = false;
-            for (int i : T().casas[h])
-                if (c.r.s.v[i] == d || (c.r.s.c[i] & Bit(d))) { esta = true; break; }
-            if (!esta) {
-                Romper(c, n, "el " + std::to_string(d) + " no cabría en ninguna casilla de la " + NombreCasa(CasaDe(h)));
-                return;
-            }
+            c.ultimaCasa[h][d] = static_cast<std::int16_t>(n);
+            c.casas[h] |= Bit(d);
         }
+        if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) Romper(c, n, "la " + Celda(x) + " se quedaría sin candidatos");
     }
 
     void Poner(Ctx& c, int x, int d, int padre) const {
@@ -244,6 +241,7 @@ private:
             return;
         }
         c.r.padre[n] = static_cast<std::int16_t>(padre);
+        c.ultimo = n;
         const Mascara otras = static_cast<Mascara>(c.r.s.c[x] & ~Bit(d));
         c.r.s.v[x] = static_cast<std::uint8_t>(d);
         for (int o = 1; o <= 9; ++o)
@@ -252,59 +250,69 @@ private:
         for (int p : T().vecinos[x]) Quitar(c, p, d, n);
     }
 
-    // Singles until nothing changes; then, by level, the basic techniques
-    // and nested chains.
+    // The singles the last changes made, wave after wave; when there are no
+    // more, by level, the basic techniques and nested chains.
     void Seguir(Ctx& c) const {
+        const Tablas& t = T();
         while (!c.r.contradiccion) {
-            bool cambio = false;
+            if (c.pendientes.none() && std::all_of(c.casas.begin(), c.casas.end(), [](Mascara m) { return m == 0; })) {
+                if (!Mas(c)) break;
+                continue;
+            }
+            const Celdas celdas = c.pendientes;
+            const std::array<Mascara, 27> casas = c.casas;
+            c.pendientes.reset();
+            c.casas.fill(0);
             for (int x = 0; x < 81 && !c.r.contradiccion; ++x)
-                if (c.r.s.v[x] == 0 && std::popcount(c.r.s.c[x]) == 1) {
+                if (celdas.test(x) && c.r.s.v[x] == 0 && Cuenta(c.r.s.c[x]) == 1)
                     Poner(c, x, std::countr_zero(c.r.s.c[x]), c.ultimaCelda[x]);
-                    cambio = true;
-                }
-            for (int h = 0; h < 27 && !c.r.contradiccion; ++h)
+            for (int h = 0; h < 27 && !c.r.contradiccion; ++h) {
+                if (!casas[h]) continue;
                 for (int d = 1; d <= 9 && !c.r.contradiccion; ++d) {
+                    if (!(casas[h] & Bit(d))) continue;
                     int lugar = -1, k = 0;
-                    for (int i : T().casas[h])
+                    bool puesta = false;
+                    for (int i : t.casas[h]) {
                         if (c.r.s.c[i] & Bit(d)) { ++k; lugar = i; }
-                    if (k == 1) {
+                        if (c.r.s.v[i] == d) puesta = true;
+                    }
+                    if (puesta) continue;
+                    if (k == 0)
+                        Romper(c, c.ultimaCasa[h][d],
+                               "el " + std::to_string(d) + " no cabría en ninguna casilla de la " + NombreCasa(CasaDe(h)));
+                    else if (k == 1)
                         Poner(c, lugar, d, c.ultimaCasa[h][d]);
-                        cambio = true;
-                    }
-                }
-            if (cambio) continue;
-            if (nivel_ >= 1 && !c.r.contradiccion) {
-                // The basic techniques up to the hidden pairs, inside the supposition.
-                if (auto p = Basico(c.r.s, false, 3.4)) {
-                    int ultimo = -1;
-                    for (int n = 0; n < kNodos; ++n)
-                        if (c.r.padre[n] != -2) ultimo = n;
-                    for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
-                    for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
-                    continue;
                 }
             }
-            if (nivel_ >= 2 && !c.r.contradiccion) {
-                // A candidate whose supposition, one level down, breaks the board.
-                Propagador dentro(c.r.s, nivel_ - 2);
-                Red sub;
-                bool quito = false;
-                for (int x = 0; x < 81 && !quito; ++x)
-                    for (int d = 1; d <= 9 && !quito; ++d) {
-                        if (!(c.r.s.c[x] & Bit(d))) continue;
-                        dentro.Suponer(Nodo(x, d, true), sub);
-                        if (sub.contradiccion) {
-                            int ultimo = -1;
-                            for (int n = 0; n < kNodos; ++n)
-                                if (c.r.padre[n] != -2) ultimo = n;
-                            Quitar(c, x, d, ultimo);
-                            quito = true;
-                        }
-                    }
-                if (quito) continue;
-            }
-            break;
         }
+    }
+
+    // Beyond the singles: true when something changed.
+    bool Mas(Ctx& c) const {
+        if (nivel_ >= 1) {
+            // The basic techniques up to the hidden pairs, inside the supposition.
+            if (auto p = Basico(c.r.s, false, 3.4)) {
+                const int ultimo = c.ultimo;
+                for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
+                for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
+                return true;
+            }
+        }
+        if (nivel_ >= 2) {
+            // A candidate whose supposition, one level down, breaks the board.
+            Propagador dentro(c.r.s, nivel_ - 2);
+            Red sub;
+            for (int x = 0; x < 81; ++x)
+                for (int d = 1; d <= 9; ++d) {
+                    if (!(c.r.s.c[x] & Bit(d))) continue;
+                    dentro.Suponer(Nodo(x, d, true), sub);
+                    if (sub.contradiccion) {
+                        Quitar(c, x, d, c.ultimo);
+                        return true;
+                    }
+                }
+        }
+        return false;
     }
 
     const Estado& base_;
@@ -354,7 +362,11 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
             }
         } else {
             prop.Suponer(k, on[k]);
-            prop.Suponer(k + kCand, off[k]);
+            // Above the plain dynamic chains only the suppositions that a
+            // candidate is true are followed: the nets are dear, and what
+            // supposing one false gives, the others' truth mostly gives too.
+            if (nivel == 0) prop.Suponer(k + kCand, off[k]);
+            else off[k].s = e;  // nothing derived
         }
     };
     auto alcanza = [&](const Red& r, int n) {
@@ -378,7 +390,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 p.resumen = std::string(nombre) + " desde la " + Celda(x);
                 p.texto = "Si " +
                           (r.rota >= 0 ? Camino(r.padre, r.rota) : Supuesto(lado == 0 ? Nodo(x, d, true) : Nodo(x, d, false))) +
-                          ", " + r.porque + ". No puede ser, así que " + Concluye(concl) + ".";
+                          "; y entonces " + r.porque + ". No puede ser, así que " + Concluye(concl) + ".";
                 return p;
             });
         }
@@ -425,7 +437,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
         }
     };
     for (int x = 0; x < 81; ++x) {
-        if (e.v[x] || std::popcount(e.c[x]) < 2) continue;
+        if (e.v[x] || Cuenta(e.c[x]) < 2) continue;
         std::vector<int> ks;
         for (int d = 1; d <= 9; ++d)
             if (e.c[x] & Bit(d)) ks.push_back(x * 9 + d - 1);

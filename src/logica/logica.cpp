@@ -22,8 +22,7 @@ namespace novenario::logica {
 
 namespace motor {
 
-const Tablas& T() {
-    static const Tablas tablas = [] {
+const Tablas kTablas = [] {
         Tablas t{};
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 9; ++c) {
@@ -48,8 +47,6 @@ const Tablas& T() {
             for (int k = 0; k < 9; ++k) t.en[h].set(t.casas[h][k]);
         return t;
     }();
-    return tablas;
-}
 
 Casa CasaDe(int h) {
     if (h < 9) return {Casa::Tipo::Fila, h + 1};
@@ -251,17 +248,19 @@ Paso SinSolucionPaso(const Estado& e, const Contexto& contexto) {
 Paso BifurcacionPaso(const Estado& e, const Contexto& contexto) {
     Paso p = Nuevo(Tecnica::Bifurcacion, "Bifurcación", 0.0);
     Tablero sol = contexto.solucion;
-    if (!Concuerda(e, sol)) Soluciones(e, 1, &sol);
+    const bool guardada = Concuerda(e, sol);
+    if (!guardada) Soluciones(e, 1, &sol);
     // The empty cell with fewest candidates, where the choice is smallest.
     int mejor = -1;
     for (int i = 0; i < 81; ++i)
-        if (e.v[i] == 0 && (mejor < 0 || std::popcount(e.c[i]) < std::popcount(e.c[mejor]))) mejor = i;
+        if (e.v[i] == 0 && (mejor < 0 || Cuenta(e.c[i]) < Cuenta(e.c[mejor]))) mejor = i;
     p.resumen = "Ninguna deducción decide: el tablero tiene más de una solución";
     if (mejor >= 0 && sol[mejor] >= 1 && sol[mejor] <= 9) {
         p.coloca = {{mejor, sol[mejor]}};
         p.celdas = {mejor};
         p.texto = "Ninguna deducción decide: el tablero tiene más de una solución. En la " + Celda(mejor) +
-                  " caben " + Cifras(e.c[mejor]) + "; la solución de la partida lleva allí el " +
+                  " caben " + Cifras(e.c[mejor]) + (guardada ? "; la solución de la partida" : "; una de las soluciones") +
+                  " lleva allí el " +
                   std::to_string(sol[mejor]) + ".";
     } else {
         p.texto = "Ninguna deducción decide: el tablero tiene más de una solución.";
@@ -279,7 +278,10 @@ std::vector<Paso> Pasos(const Tablero& tablero, const Contexto& contexto, bool h
         pasos.push_back(SinSolucionPaso(e, contexto));
         return pasos;
     }
-    const bool unica = contexto.unica_conocida || n == 1;
+    // The count is made anyway (it is quick), and it is the safer word: a
+    // player's digits can leave a puzzle known to be unique with several
+    // solutions, where the uniqueness techniques would mislead.
+    const bool unica = n == 1;
     while (!e.Lleno()) {
         std::optional<Paso> paso = Siguiente(e, unica);
         if (!paso) {

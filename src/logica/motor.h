@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstdint>
 #include <optional>
@@ -27,7 +28,19 @@ struct Tablas {
     std::array<Celdas, 81> ve;
     std::array<Celdas, 27> en;
 };
-const Tablas& T();
+extern const Tablas kTablas;
+inline const Tablas& T() { return kTablas; }
+
+// How many candidates a mask holds.
+// (A table: the machine may have no instruction for it.)
+inline int Cuenta(Mascara m) {
+    static constexpr auto kCuenta = [] {
+        std::array<std::uint8_t, 1024> a{};
+        for (unsigned i = 0; i < a.size(); ++i) a[i] = static_cast<std::uint8_t>(std::popcount(i));
+        return a;
+    }();
+    return kCuenta[m & 0x3FF];
+}
 
 struct Estado {
     Tablero v{};                  // digits, 0 empty

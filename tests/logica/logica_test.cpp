@@ -91,6 +91,55 @@ std::vector<std::string> LeerLineas(const std::string& nombre, std::size_t cuant
     return r;
 }
 
+// Every step holds in every solution, however many the board has: no
+// solution has a digit the step excludes, or another digit where it places
+// one. Checked by the exhaustive search on the board of digits as the steps
+// leave it.
+::testing::AssertionResult ValeEnTodas(const std::string& texto) {
+    Tablero t = Leer(texto);
+    auto soluciones = [](const Tablero& b, int celda, int cifra) {
+        Rejilla r{};
+        for (int i = 0; i < 81; ++i) r[i] = b[i];
+        r[celda] = static_cast<std::uint8_t>(cifra);
+        return ContarSoluciones(r, 1);
+    };
+    const auto pasos = Resolver(t);
+    for (std::size_t k = 0; k < pasos.size(); ++k) {
+        const Paso& p = pasos[k];
+        if (p.tecnica == Tecnica::Bifurcacion) {
+            if (k + 1 != pasos.size()) return ::testing::AssertionFailure() << texto << ": bifurcación antes del final";
+            break;
+        }
+        for (const auto& x : p.elimina)
+            if (soluciones(t, x.celda, x.cifra) != 0)
+                return ::testing::AssertionFailure() << texto << " paso " << k + 1 << " (" << p.nombre << ") descarta el "
+                                                     << x.cifra << " de la celda " << x.celda << ", que tiene solución";
+        for (const auto& x : p.coloca) {
+            for (int otra = 1; otra <= 9; ++otra)
+                if (otra != x.cifra && soluciones(t, x.celda, otra) != 0)
+                    return ::testing::AssertionFailure() << texto << " paso " << k + 1 << " (" << p.nombre
+                                                         << ") pone el " << x.cifra << " en la celda " << x.celda
+                                                         << ", donde una solución lleva el " << otra;
+            t[x.celda] = static_cast<std::uint8_t>(x.cifra);
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Games of the game's own generator, twenty of each level (many with
+// several solutions): the deductions hold in all of them, and stop in a
+// "Bifurcación" only where the board has more than one.
+TEST(Logica, PartidasGeneradasSinErrar) {
+    const auto tableros = LeerLineas("generadas.txt", 100);
+    ASSERT_EQ(tableros.size(), 100u);
+    for (const auto& t : tableros) {
+        EXPECT_TRUE(ValeEnTodas(t));
+        int n = 0;
+        Solucion(Leer(t), &n);
+        EXPECT_EQ(Calificar(Leer(t)).completa, n == 1) << t;
+    }
+}
+
 // Famous hard puzzles, at the top of the scale.
 const char* const kDificiles[] = {
     "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..",
@@ -100,10 +149,6 @@ TEST(Logica, SolucionaLosDeReferenciaSinErrar) {
     const auto ref = LeerReferencia();
     ASSERT_EQ(ref.size(), 120u);
     for (const auto& r : ref) EXPECT_TRUE(SolucionaBien(r.tablero));
-}
-
-TEST(Logica, SolucionaLosDificilesSinErrar) {
-    for (const char* t : kDificiles) EXPECT_TRUE(SolucionaBien(t));
 }
 
 TEST(Logica, SolucionaLosDeDiecisietePistasSinErrar) {
@@ -154,8 +199,10 @@ TEST(Logica, CalificaComoLaEscalaComun) {
     EXPECT_GE(cov / std::sqrt(va * vb), 0.97);
 }
 
+// Solved by deductions alone, up in the nets of nested chains.
 TEST(Logica, LosDificilesSonDiabolicos) {
     for (const char* t : kDificiles) {
+        EXPECT_TRUE(SolucionaBien(t));
         const Calificacion c = Calificar(Leer(t));
         EXPECT_TRUE(c.completa) << t;
         EXPECT_GE(c.dificultad, 8.5) << t;
@@ -182,12 +229,16 @@ const Caso kCasos[] = {
     {".......41...7.....3............45.6.7.....3...2..17...9..8..2..245......681......", Tecnica::Apuntado, 2.6, "r2c5-3"},
     {"267....549587..23143152..67376.524.98....73.55.....7.6.293.51.8.43.7.592.852..6.3", Tecnica::Reclamo, 2.8, "r5c5-4"},
     {"8.7.325413214578..54.81.73268.3.421.7.412..8.1.25.84..218..5374473281.5.9..743128", Tecnica::ParDesnudo, 3.0, "r4c9-9"},
+    {"8..463.15...912.833.1785.427842563919..1374281..8945765.864123.2..57816..1.32985.", Tecnica::TrioDesnudo, 3.6, "r1c3-7"},
     {"49623857158.4.7...37.56....1639728..7598..6328246537199153864272.71.5...6.872.1..", Tecnica::ParOculto, 3.4, "r3c8-9"},
     {".5.8..241.8123457.24..15.83538162794162.4.3584..358162...58142.81542..3..24..3815", Tecnica::Rascacielos, 4.0, "r8c6-6"},
     {"25.6.4.718.1327.454.715.2..6749..512.8.512764125476....4276.1585.68.1427718245...", Tecnica::Cometa, 4.1, "r3c2-9"},
     {"7528..136631275498489316572578.6..219165.2.472431.7.65365.2178.1976.825.82475.61.", Tecnica::XYWing, 4.2, "r1c6-9"},
+    {"...617829269583.1.178942635.12.965.3....25.9..9513824..37.59.6.9.1.643....63719..", Tecnica::XYZWing, 4.4, "r9c2-8"},
+    {"8.2635.1767.12835.315.7.8261532.678.9..587231287.13.654.83.157272185.6.353.7.21.8", Tecnica::TresEnlaces, 5.4, "r2c9-9"},
     {"354.7..81.2183.7...78.1..324859613277..45.1.81...87...519728..3867.4.219243196875", Tecnica::WWing, 7.0, "r3c7-9"},
     {"...753261735621.8.612849.5.15..62.383.8..75262.63851....12.6..5.2.5.861.56...4872", Tecnica::CadenaAlterna, 7.2, "r3c7-3"},
+    {"1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..41.....7..7...3..", Tecnica::CadenaDinamica, 8.6, "r7c4-9"},
 };
 
 TEST(Logica, LaTecnicaMasFacilPrimero) {
