@@ -193,6 +193,40 @@ TEST_F(Siguiente, ConDosSolucionesColocaLaGuardada) {
     EXPECT_TRUE(puesta);
 }
 
+TEST_F(Siguiente, UnaCadenaDeEliminacionesSeCuentaPasoAPaso) {
+    // A puzzle rated 4.2, taken by its placements up to where the next digit
+    // needs eliminations first.
+    const std::string puzzle = "9...4..8.2.....96...1.....4..4....1.5..8.1...3..........6.5.39...34..2.88.5.9...6";
+    logica::Tablero t{};
+    for (std::size_t g = 0; g < 81; ++g) t[g] = static_cast<std::uint8_t>(puzzle[g] == '.' ? 0 : puzzle[g] - '0');
+    std::vector<logica::Paso> pasos;
+    for (int i = 0; i < 81; ++i) {
+        pasos = logica::HastaColocar(t);
+        if (pasos.size() != 1) break;
+        for (const logica::Digito& d : pasos.back().coloca) t[static_cast<std::size_t>(d.celda)] = static_cast<std::uint8_t>(d.cifra);
+    }
+    ASSERT_GT(pasos.size(), 1u);
+    ASSERT_FALSE(pasos.back().coloca.empty());
+    std::string rejilla;
+    for (std::uint8_t v : t) rejilla += v ? static_cast<char>('0' + v) : '.';
+    FijarRejilla(f, rejilla);
+    Disponibles(f);
+
+    const std::string n = std::to_string(pasos.size());
+    const FormaModal breve = Pedir({});
+    EXPECT_EQ(breve.Lineas, (std::vector<std::string>{pasos.front().resumen + ".",
+                                                       "Es el primero de " + n + " pasos hasta colocar una cifra."}));
+    const FormaModal completa = Pedir({"&Más"});
+    EXPECT_TRUE(Contiene(completa.Lineas, "Paso 1: " + pasos.front().resumen + "."));
+    EXPECT_TRUE(Contiene(completa.Lineas, "Paso " + n + ": " + pasos.back().resumen + "."));
+    EXPECT_FALSE(completa.Marcas.Eliminadas.empty()) << "the cells that lose a candidate are outlined";
+    const logica::Digito d = pasos.back().coloca.front();
+    const int celda = tablero::OrdenRejilla()[static_cast<std::size_t>(d.celda)];
+    EXPECT_EQ(completa.Marcas.Destino, celda);
+    Pedir({"&Colocar"});
+    EXPECT_EQ(f.Paneles[celda].Caption, std::to_string(d.cifra));
+}
+
 TEST_F(Siguiente, TableroLlenoSoloCierra) {
     Empezar(kSolucion, kSolucion);
     const FormaModal forma = Pedir({});
