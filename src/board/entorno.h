@@ -16,7 +16,7 @@ namespace novenario {
 // only shows it until it is closed.
 class FormaModal {
 public:
-    enum class Tipo { Inicio, Pausa, Cerrar, FinPartida, SinSolucion, Nivel, AcercaDe, Ayuda };
+    enum class Tipo { Inicio, Pausa, Cerrar, FinPartida, SinSolucion, Nivel, AcercaDe, Ayuda, Siguiente };
 
     struct Boton {
         std::string Caption;          // with "&" before the accelerator letter
@@ -48,10 +48,26 @@ public:
     Casilla Marca;
     std::function<void()> AlCerrar;   // the close box or the system menu
     bool Cerrada = false;
+    // What the board behind the form shows outlined while it is open (the
+    // next step's houses and cells), cells by index in name order. A button
+    // may change them; the window draws what they hold after each press.
+    struct Contornos {
+        std::vector<std::vector<int>> Casas;  // each house as its nine cells
+        std::vector<int> Celdas;              // the cells that prove the step
+        std::vector<int> Eliminadas;          // cells that lose a candidate
+        int Destino = -1;                     // the cell the digit goes into
+        bool Vacios() const { return Casas.empty() && Celdas.empty() && Eliminadas.empty() && Destino < 0; }
+        bool operator==(const Contornos&) const = default;
+    };
+    Contornos Marcas;
+    // The button Enter presses when the form names one (a button may change
+    // it); otherwise the rule below.
+    std::size_t Defecto = static_cast<std::size_t>(-1);
 
     // The button Enter presses and that has the focus at first: "Aceptar"
     // where the form has one, else the first.
     std::size_t Predeterminado() const {
+        if (Defecto < Botones.size()) return Defecto;
         for (std::size_t i = 0; i < Botones.size(); ++i) {
             std::string sin;
             for (char c : Botones[i].Caption)

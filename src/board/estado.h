@@ -202,6 +202,10 @@ struct VariablesPartida {
     } Antes_Del_Proceso;
     // The game in progress has been kept on the way out (the exit confirmed).
     bool Ultima_Guardada = false;
+    // The rating line of the game in play ("Dificultad de la partida: ...")
+    // and the given cells it was worked out for: rating a puzzle may take a
+    // while, so a game is rated once, at its first "Siguiente paso".
+    std::string Calificada, Dificultad;
 };
 
 struct Juego {

@@ -185,6 +185,14 @@ void TFormPrincipal::ClickAdelante() {
     BAdelanteClick(*this);
 }
 
+bool TFormPrincipal::Siguiente_Disponible() const {
+    return !Variables.Proceso_Largo && Ventana.PanelJuego.Enabled && Ventana.PanelJuego.Visible;
+}
+
+void TFormPrincipal::SiguientePaso() {
+    if (Siguiente_Disponible()) Siguiente_Paso(*this);
+}
+
 namespace {
 
 void Empujar(Control* c, int d) {

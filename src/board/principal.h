@@ -64,6 +64,10 @@ public:
     void ClickMicroBorrar();
     void ClickAtras();
     void ClickAdelante();
+    // "Siguiente paso" (Ctrl+H, the board's menu): answers while the board
+    // does, not while long work runs.
+    bool Siguiente_Disponible() const;
+    void SiguientePaso();
     // Press effect: the image and its label move one pixel right and down
     // while the mouse button is held, and back on release.
     void MouseDown(IdComando id);

@@ -7,7 +7,7 @@
 //
 // A command's standard desktop shortcut (Ctrl+N, Ctrl+S ...) and its Alt
 // letter are one more way to reach its accelerator; the history keys have
-// Ctrl+Z and Ctrl+Y, the clipboard Ctrl+V and Ctrl+C.
+// Ctrl+Z and Ctrl+Y, the clipboard Ctrl+V and Ctrl+C, the next step Ctrl+H.
 #pragma once
 
 #include <array>
@@ -34,6 +34,8 @@ inline constexpr std::array<AtajoHistoria, 2> AtajosHistoria{{
 // The board to and from the clipboard.
 inline constexpr const char* AtajoPegar = "Ctrl+V";
 inline constexpr const char* AtajoCopiar = "Ctrl+C";
+// The next step explained.
+inline constexpr const char* AtajoSiguiente = "Ctrl+H";
 
 class Puerta {
 public:
@@ -62,6 +64,10 @@ public:
     void ClickMicroBorrar() { juego_.ClickMicroBorrar(); }
     void ClickAtras() { juego_.ClickAtras(); }
     void ClickAdelante() { juego_.ClickAdelante(); }
+    // "Siguiente paso": Ctrl+H or the board's menu; nothing while long work
+    // runs.
+    bool Siguiente_Disponible() const { return juego_.Siguiente_Disponible(); }
+    void SiguientePaso() { juego_.SiguientePaso(); }
     // The press effect of a pad key or a micro keypad key; any other control
     // is ignored.
     void MouseDownTecla(const Control& tecla);

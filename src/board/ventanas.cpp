@@ -113,6 +113,15 @@ std::vector<std::string> Construir_Ayuda() {
     linea("pista enciende el piloto en rojo de la misma manera.");
 
     blancas(1);
+    seccion("Siguiente paso (Ctrl+H)");
+    linea("Ctrl+H, o \"Explicar el siguiente paso\" en el menú que abre el botón");
+    linea("derecho sobre el tablero, explica el siguiente paso tal como está el");
+    linea("tablero: primero la técnica y dónde mirar, con la casa señalada en el");
+    linea("tablero; \"Más\" da el razonamiento completo y \"Colocar\" escribe la");
+    linea("cifra. Si una cifra del jugador no lleva a ninguna solución, lo dice y");
+    linea("\"Volver\" deshace las jugadas hasta quitarla. Enciende el piloto rojo.");
+
+    blancas(1);
     titulo("Micro Teclado (Teclado numérico flotante).", std::string("Micro Teclado").size());
     linea("Muestra u oculta un teclado numérico flotante junto al panel");
     linea("seleccionado, que con la ayuda activa muestra solo los valores posibles.");

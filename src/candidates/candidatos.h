@@ -35,5 +35,17 @@ int Digito_Iluminado(const Juego& f);
 // Whether cell c (0..80) is lit: another cell than the selected one,
 // holding that digit.
 bool Celda_Iluminada(const Juego& f, int c);
+// "Siguiente paso" (Ctrl+H, or the board's own menu): the next step a person
+// would take on the board as it stands, the player's digits included, told
+// in a modal form in stages: the rating of the game and the technique with
+// where to look first, then ("Más") the whole reasoning. "Colocar" enters
+// the step's digit as the player enters one; on a board where one of the
+// player's digits leads to no solution, "Volver" steps back through the move
+// list until that digit is gone. The houses and cells of the step travel in
+// the form's Marcas for the window to outline. Lights Led1.
+void Siguiente_Paso(Juego& f);
+// "Dificultad de la partida: 4.2, Difícil": the rating of the game's given
+// cells, worked out once per game.
+const std::string& Dificultad_Partida(Juego& f);
 
 }  // namespace novenario

@@ -13,6 +13,8 @@ extern const char* const kAyudaGeneral =
     "  mostrar     muestra lo que la carga lee de una partida guardada (.sdk)\n"
     "  importar    guarda un tablero como partida (.sdk) que el juego carga\n"
     "  imprimir    escribe un cuadernillo en PDF con la página de cada tablero\n"
+    "  calificar   dice la dificultad de cada tablero en la escala de los jugadores\n"
+    "  explicar    explica el siguiente paso lógico, o todos hasta el final\n"
     "\n"
     "Un TABLERO son 81 casillas por filas, de arriba abajo y de izquierda a\n"
     "derecha: las cifras 1 a 9 son casillas fijas; \".\", \"0\", \"_\", \"-\" o \"*\"\n"
@@ -47,6 +49,7 @@ extern const char* const kAyudaResolver =
 
 extern const char* const kAyudaGenerar =
     "Uso: novenario-cli generar [--nivel 1-5] [--tics N] [--cantidad K] [--unica]\n"
+    "                           [--dificultad MIN:MAX]\n"
     "\n"
     "Crea K partidas (1 si no se indica) al nivel dado (3 si no se indica) como\n"
     "\"Nueva partida\" y escribe una línea JSON por partida: nivel, número de\n"
@@ -57,7 +60,11 @@ extern const char* const kAyudaGenerar =
     "--unica hace lo que la casilla \"Solución única\" del nivel: no vacía una\n"
     "casilla que dejaría el tablero con más de una solución, así que cada\n"
     "partida tiene una sola; si no llega a las casillas vacías del nivel, se\n"
-    "queda con más fijas (lo dice el número de casillas fijas).\n";
+    "queda con más fijas (lo dice el número de casillas fijas).\n"
+    "--dificultad MIN:MAX (como 2.6:4.4) sigue creando partidas del nivel hasta\n"
+    "dar con una cuya dificultad (la de \"calificar\") esté entre MIN y MAX, y\n"
+    "añade su dificultad a la línea; si ninguna de 1000 partidas seguidas lo\n"
+    "está, lo dice en la salida de errores y termina con estado 1.\n";
 
 extern const char* const kAyudaCandidatos =
     "Uso: novenario-cli candidatos TABLERO|FICHERO.sdk\n"
@@ -116,6 +123,43 @@ extern const char* const kAyudaImprimir =
     "de errores, no se escribe nada y el programa termina con estado 2 (1 si no\n"
     "se puede cargar una partida o escribir el fichero). Un tablero sin solución\n"
     "se imprime igual, y se avisa en la salida de errores; la solución impresa\n"
-    "de uno que tiene varias dice que es \"una de varias\".\n";
+    "de uno que tiene varias dice que es \"una de varias\".\n"
+    "Bajo cada tablero va su dificultad (\"Dificultad 4.2\"), la de \"calificar\"\n"
+    "para sus casillas fijas; no la lleva un tablero sin solución.\n";
+
+extern const char* const kAyudaCalificar =
+    "Uso: novenario-cli calificar (TABLERO|FICHERO.sdk|-)...\n"
+    "\n"
+    "Resuelve cada tablero como lo haría una persona, siempre con el paso más\n"
+    "fácil que haya, y escribe una línea JSON por tablero: tablero (81 casillas\n"
+    "por filas, \".\" vacía), soluciones (0, 1, o 2 si tiene dos o más),\n"
+    "dificultad (la del paso más difícil del camino, en la escala que usan los\n"
+    "jugadores: 1.0 la última casilla de una fila, 2.3 un único candidato, 4.2\n"
+    "un XY-Wing, 7 o más las cadenas forzadas), nivel (\"Muy Fácil\" hasta 1.5,\n"
+    "\"Fácil\" hasta 2.5, \"Normal\" hasta 3.4, \"Difícil\" hasta 4.4, \"Muy\n"
+    "Difícil\" hasta 6.5, \"Diabólico\" por encima) y tecnica, el nombre de la\n"
+    "técnica más difícil usada. Un tablero con varias soluciones se califica\n"
+    "hasta donde llegan las deducciones; uno sin solución lleva dificultad 0.0\n"
+    "y nivel y tecnica null. De una partida guardada cuenta el tablero tal como\n"
+    "está, con las cifras del jugador. Con \"-\" los tableros se leen de la\n"
+    "entrada estándar, uno por línea; valen también las líneas JSON de\n"
+    "\"generar\". Un tablero mal escrito se explica en la salida de errores, los\n"
+    "demás se califican igual y el programa termina con estado 2 (1 si una\n"
+    "partida no se puede cargar).\n";
+
+extern const char* const kAyudaExplicar =
+    "Uso: novenario-cli explicar [--todo] TABLERO|FICHERO.sdk|-\n"
+    "\n"
+    "Escribe los pasos lógicos que siguen en el tablero, uno por línea JSON,\n"
+    "hasta el que coloca una cifra, incluido (con --todo, hasta el final):\n"
+    "paso (1, 2...), tecnica, dificultad, coloca y elimina (listas de fila,\n"
+    "columna y cifra, de 1 a 9 desde arriba a la izquierda; vacías si el paso\n"
+    "no coloca o no descarta nada), casas (\"fila 3\", \"columna 5\", \"bloque\n"
+    "4\"), resumen (la técnica y dónde mirar) y texto (el razonamiento). Si\n"
+    "ninguna deducción decide porque el tablero tiene más de una solución, el\n"
+    "último paso es una \"Bifurcación\" con la cifra de una solución (la que\n"
+    "guarda la partida, si la guarda); si una cifra del jugador no lleva a\n"
+    "ninguna solución, el único paso lo dice (\"Sin solución\"). Un tablero\n"
+    "lleno no escribe nada. Con \"-\" el tablero se lee de la entrada estándar.\n";
 
 }  // namespace novenario::cli

@@ -15,6 +15,7 @@
 
 #include "board/entorno_mudo.h"
 #include "board/principal.h"
+#include "logica/logica.h"
 #include "savegame/tablero_texto.h"
 
 namespace novenario::cli {
@@ -27,6 +28,8 @@ extern const char* const kAyudaCandidatos;
 extern const char* const kAyudaMostrar;
 extern const char* const kAyudaImportar;
 extern const char* const kAyudaImprimir;
+extern const char* const kAyudaCalificar;
+extern const char* const kAyudaExplicar;
 
 // ---- Texts (texto.cpp) ------------------------------------------------------------
 // A JSON string. Texts of the game and file names are UTF-8 and pass as
@@ -85,6 +88,11 @@ inline const Opcion kPdf{"pdf", 0, 0, "--pdf necesita el nombre del fichero PDF"
 // 3 is refused after reading: a sheet holds one page, two side by side or four.
 inline const Opcion kPorPagina{"por-pagina", 1, 4, "--por-pagina es 1, 2 o 4"};
 inline const Opcion kSoluciones{"soluciones", 0, 0, "", Toma::Nada};
+inline const Opcion kTodo{"todo", 0, 0, "", Toma::Nada};
+inline const Opcion kDificultad{"dificultad", 0, 0, "--dificultad necesita MIN:MAX, como 2.6:4.4", Toma::Texto};
+// How many games generar --dificultad draws for each one it writes before
+// it gives up.
+inline constexpr int kIntentosDificultad = 1000;
 
 // What the command line of an order says.
 struct Argumentos {
@@ -163,5 +171,17 @@ int Candidatos(const Argumentos& a);
 int Mostrar(const Argumentos& a);
 int Importar(const Argumentos& a);
 int Imprimir(const Argumentos& a);
+
+// ---- The reasoning engine's orders (calificar.cpp) --------------------------------
+int Calificar(const Argumentos& a);
+int Explicar(const Argumentos& a);
+// A rating with one decimal, "4.2".
+std::string Decimal1(double x);
+// "MIN:MAX" of --dificultad, MIN no more than MAX, both 0 to 20.
+std::optional<std::pair<double, double>> BandaDificultad(const std::string& texto);
+// 81 characters in grid order ("." empty) as the engine's board.
+logica::Tablero TableroLogico(const std::string& rejilla);
+// The given cells of a game, in grid order, "." for the others.
+std::string Enunciado(const TFormPrincipal& f);
 
 }  // namespace novenario::cli

@@ -84,6 +84,24 @@ void Numera(Reporte& pagina, const std::string& texto) {
     pagina.Agregar(std::move(e));
 }
 
+// "Dificultad 4.2" under the board, the rating of its given cells.
+void Califica(Reporte& pagina, const std::string& enunciado) {
+    const logica::Calificacion c = logica::Calificar(TableroLogico(enunciado));
+    if (c.soluciones == 0) return;
+    Elemento e;
+    e.Nombre = "DificultadLibro";
+    e.Tipo = TipoElemento::Etiqueta;
+    e.Left = 156;
+    e.Top = 2170;
+    e.Width = 1783;
+    e.Height = 55;
+    e.Puntos = 12;
+    e.Negrita = false;
+    e.Alineado = Alineacion::Centro;
+    e.Caption = "Dificultad " + Decimal1(c.dificultad);
+    pagina.Agregar(std::move(e));
+}
+
 void Avisa(const Fuente& fuente, std::size_t numero, const std::string& texto) {
     std::cerr << "novenario-cli: " << fuente.Nombre(numero) << ": " << texto << "\n";
 }
@@ -153,6 +171,7 @@ int Imprimir(const Argumentos& a) {
         if (mudo.Paginas.empty()) continue;
         libro.Tableros.push_back(std::move(mudo.Paginas.back()));
         Numera(libro.Tableros.back(), "Tablero " + std::to_string(numero));
+        Califica(libro.Tableros.back(), Enunciado(f));
         if (!soluciones) continue;
         if (fuente.partida && Trim(f.Partida.EPartida).empty()) Avisa(fuente, numero, "la partida no guarda su solución");
         BSolucion2Click(f);

@@ -1,6 +1,7 @@
 // novenario-cli: the game's engine without a window. Solves boards, creates
 // new games, shows the candidates of a board, reads saved games, turns a
-// board into one and prints boards into a booklet, one line of JSON per
+// board into one, prints boards into a booklet, rates boards and explains
+// the steps a person would take, one line of JSON per
 // result, so scripts, benchmarks and golden tests can reach the engine and
 // the saved-game format.
 #include <cerrno>
@@ -24,11 +25,13 @@ struct Orden {
 int Ejecuta(int argc, char** argv) {
     static const Orden ordenes[] = {
         {"resolver", kAyudaResolver, {kLimite, kContar}, Resolver},
-        {"generar", kAyudaGenerar, {kNivel, kTics, kCantidad, kUnica}, Generar},
+        {"generar", kAyudaGenerar, {kNivel, kTics, kCantidad, kUnica, kDificultad}, Generar},
         {"candidatos", kAyudaCandidatos, {}, Candidatos},
         {"mostrar", kAyudaMostrar, {}, Mostrar},
         {"importar", kAyudaImportar, {kNivel}, Importar},
         {"imprimir", kAyudaImprimir, {kPdf, kPorPagina, kSoluciones}, Imprimir},
+        {"calificar", kAyudaCalificar, {}, Calificar},
+        {"explicar", kAyudaExplicar, {kTodo}, Explicar},
     };
     Argumentos general;
     if (const auto fin = Analiza(std::vector<std::string>(argv, argv + argc), kAyudaGeneral, {}, true, general))

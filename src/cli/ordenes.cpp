@@ -59,6 +59,11 @@ int Resolver(const Argumentos& a) {
 int Generar(const Argumentos& a) {
     if (!a.resto.empty()) return Uso(kAyudaGenerar, "generar no lleva tableros ni ficheros: '" + a.resto[0] + "'");
     const long long cantidad = a.Valor(kCantidad.nombre, 1);
+    std::optional<std::pair<double, double>> banda;
+    if (const auto d = a.textos.find(kDificultad.nombre); d != a.textos.end()) {
+        banda = BandaDificultad(d->second);
+        if (!banda) return Uso(kAyudaGenerar, kDificultad.error);
+    }
     EntornoMudo mudo;
     std::optional<TFormPrincipal> juego;
     TFormPrincipal& f = Juego_Nuevo(mudo, juego);
@@ -75,11 +80,29 @@ int Generar(const Argumentos& a) {
     f.Variables.Solucion_Unica = a.Tiene(kUnica.nombre);
     for (long long k = 0; k < cantidad && std::cout; ++k) {
         BNuevaPartida2Click(f);
+        // With a band of difficulty, more games of the level until one falls in it.
+        double dificultad = 0.0;
+        if (banda) {
+            int intentos = 1;
+            while (true) {
+                dificultad = logica::Calificar(TableroLogico(Enunciado(f))).dificultad;
+                if (dificultad >= banda->first - 1e-9 && dificultad <= banda->second + 1e-9) break;
+                if (intentos++ >= kIntentosDificultad) {
+                    std::cerr << "novenario-cli: ninguna de " << kIntentosDificultad << " partidas seguidas del nivel "
+                              << f.Variables.Nivel << " tiene una dificultad entre " << Decimal1(banda->first)
+                              << " y " << Decimal1(banda->second) << "\n";
+                    return 1;
+                }
+                BNuevaPartida2Click(f);
+            }
+        }
         int fijos = 0;
         for (int c = 0; c < NumCeldas; ++c) fijos += f.Paneles[c].Color_ == Naranja ? 1 : 0;
         std::cout << "{\"nivel\":" << f.Variables.Nivel << ",\"fijos\":" << fijos << ",\"tablero\":"
                   << Json(EnRejilla(f)) << ",\"solucion\":" << Json(EnRejilla(f.Partida.EPartida))
-                  << ",\"intentos\":" << f.Motor.Intentos_Partida << "}\n";
+                  << ",\"intentos\":" << f.Motor.Intentos_Partida;
+        if (banda) std::cout << ",\"dificultad\":" << Decimal1(dificultad);
+        std::cout << "}\n";
     }
     return 0;
 }

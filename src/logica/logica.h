@@ -66,6 +66,7 @@ enum class Tecnica {
     CadenaDinamica, RedDinamica,
     Bifurcacion,   // no deduction decides: several solutions
     SinSolucion,   // a placed digit leads to no solution
+    TresEnlaces,   // three strong links of a digit in a row (grouped or not)
 };
 
 struct Paso {

@@ -128,6 +128,7 @@ DialogoModal::DialogoModal(FormaModal& forma, QWidget* principal) : QDialog(prin
         case FormaModal::Tipo::Inicio: MontarInicio(); break;
         case FormaModal::Tipo::AcercaDe: MontarAcercaDe(); break;
         case FormaModal::Tipo::Ayuda: MontarAyuda(); break;
+        case FormaModal::Tipo::Siguiente: MontarSiguiente(principal); break;
         default: MontarComun(); break;
     }
     Colocar(principal);
@@ -369,6 +370,7 @@ void DialogoModal::paintEvent(QPaintEvent*) {
 
 void DialogoModal::Ejecutar() {
     if (forma_.Cerrada) return;
+    Refrescar();
     setWindowModality(Qt::ApplicationModal);
     show();
     activateWindow();
@@ -404,6 +406,12 @@ QString DialogoModal::Lectura() const {
     QStringList partes;
     for (const std::string& t : {forma_.TextoParpadeo, forma_.Mensaje})
         if (!t.empty()) partes << QString::fromStdString(t);
+    // The step's text, line by line, after its first line.
+    if (forma_.tipo == FormaModal::Tipo::Siguiente) {
+        for (const std::string& t : forma_.Lineas)
+            if (!t.empty()) partes << QString::fromStdString(t);
+        return partes.join(QLatin1Char('\n'));
+    }
     return partes.join(QStringLiteral(". "));
 }
 
@@ -414,6 +422,7 @@ void DialogoModal::Comprobar() {
 void DialogoModal::Pulsar(std::size_t i) {
     if (forma_.Cerrada) return;
     forma_.Pulsar(i);
+    if (forma_.tipo == FormaModal::Tipo::Siguiente) Refrescar();
     // A button may rewrite the form's message line.
     if (mensaje_ && mensaje_->text() != QString::fromStdString(forma_.Mensaje)) {
         mensaje_->setText(QString::fromStdString(forma_.Mensaje));

@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <QPointer>
 #include <deque>
 
 #include "board/controles.h"
@@ -66,6 +67,10 @@ private:
     void MontarAcercaDe();
     void MontarAyuda();
     void MontarComun();
+    // "Siguiente paso" (dialogo_siguiente.cpp): the rating, the text of the
+    // step, and the outlines on the board behind, all redrawn after a press.
+    void MontarSiguiente(QWidget* principal);
+    void Refrescar();
     void Comprobar();
     // The form's words for a screen reader: its blinking text and its message.
     QString Lectura() const;
@@ -76,7 +81,8 @@ private:
     BarraEstado* estado_ = nullptr;
     QLabel* mensaje_ = nullptr;
     QCheckBox* casilla_ = nullptr;
-    QPlainTextEdit* texto_ = nullptr;  // the help text
+    QPlainTextEdit* texto_ = nullptr;  // the help text, the step's text
+    QPointer<class CapaContornos> capa_;  // the board's outlines
     QEventLoop* bucle_ = nullptr;
 };
 

@@ -113,6 +113,7 @@ void VistaPrincipal::closeEvent(QCloseEvent* e) {
 }
 
 bool VistaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
+    QuitarContornos(objeto, e);
     if (e->type() != QEvent::KeyPress) return false;
     auto* w = qobject_cast<QWidget*>(objeto);
     if (!w || w->window() != this || QApplication::activeModalWidget()) return false;

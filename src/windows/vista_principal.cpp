@@ -50,6 +50,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     CrearComandos();
     CrearAtajos();
     CrearReloj();
+    CrearSiguiente();
 
     pregonero_ = new Pregonero(this);
 
@@ -256,6 +257,9 @@ void VistaPrincipal::SincronizarUnaVez() {
         celda->Iluminar(iluminado, Celda_Iluminada(juego_, c));
     }
     for (const Par& p : controles_) p.vista->Sincronizar(*p.modelo);
+    // "Siguiente paso" answers while the board does.
+    if (const bool disponible = puerta_.Siguiente_Disponible(); siguiente_->isEnabled() != disponible)
+        siguiente_->setEnabled(disponible);
     for (const VistaComando& vc : comandos_) {
         // The Alt letter and the shortcut answer while the accelerator would.
         const bool activa = juego_.Activo(vc.id, Origen::Acelerador) && !juego_.Bloqueado(vc.id);

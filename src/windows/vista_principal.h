@@ -21,6 +21,7 @@ class QKeyEvent;
 namespace novenario::vista {
 
 class BarraEstado;
+class CapaContornos;
 class CeldaVista;
 class Pregonero;
 class TBlinkLabel;
@@ -44,6 +45,9 @@ public:
     // The widget that draws a control of the model, or nullptr.
     ControlVista* VistaDe(const Control& c) const;
     ThhALed* Led() const { return led1_; }
+    // "Siguiente paso" (Ctrl+H, and the board's menu) and its outlines.
+    QAction* Siguiente() const { return siguiente_; }
+    CapaContornos* Contornos() const { return capa_; }
     BarraEstado* Estado() const { return estado_; }
 
 protected:
@@ -74,6 +78,9 @@ private:
     void CrearComandos();
     void CrearTeclados();
     void CrearAtajos();
+    void CrearSiguiente();  // vista_siguiente.cpp
+    // The outlines go at the player's next action in this window.
+    void QuitarContornos(QObject* objeto, QEvent* e);
     void SincronizarUnaVez();
     void SincronizarLectura();
     bool Tecla(QKeyEvent* k);
@@ -101,6 +108,8 @@ private:
     std::vector<Par> controles_;
     std::vector<VistaComando> comandos_;
     ThhALed* led1_ = nullptr;
+    QAction* siguiente_ = nullptr;
+    CapaContornos* capa_ = nullptr;
     ThhALed* ledIzquierdo_ = nullptr;
     ThhALed* ledDerecho_ = nullptr;
     TBlinkLabel* parpadeo_ = nullptr;

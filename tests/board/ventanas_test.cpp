@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Titulo{"Colores de los paneles", 22, 1}, Titulo{"Cursores / Teclado Numérico", 27, 1},
                     Titulo{"Nueva Partida", 13, 1}, Titulo{"Deja Fijos", 10, 1}, Titulo{"Solución", 8, 1},
                     Titulo{"Calcula", 7, 1}, Titulo{"Nivel", 5, 1}, Titulo{"Ayuda .. Si / No", 16, 1},
-                    Titulo{"Pista .. Si / No", 16, 1},
+                    Titulo{"Pista .. Si / No", 16, 1}, Titulo{"Siguiente paso (Ctrl+H)", 23, 1},
                     Titulo{"Micro Teclado (Teclado numérico flotante).", 13, 1}, Titulo{"Pausa", 5, 1},
                     Titulo{"Cancelar", 8, 1}, Titulo{"Imprimir", 8, 1}, Titulo{"Borra Todo", 10, 1},
                     Titulo{"Guardar / Cargar partida", 24, 1}, Titulo{"Atajos de teclado", 17, 1},

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QPainter>
 #include <QTest>
 #include <cstdio>
 #include <map>
@@ -28,7 +29,32 @@ void Guardar(QWidget& w, const char* nombre) {
 // Every dialog is pictured once its label shows, under a name of its kind,
 // and then closed: with Aceptar when it has one (Cancelar for the exit
 // question, so the program goes on), otherwise with its close box.
+// The main window with the dialog over it where it stands, as a player sees
+// them: the outlines of "Siguiente paso" lie on the board behind it.
+void GuardarSobreVentana(vista::DialogoModal& d, const char* nombre) {
+    QWidget* v = d.parentWidget();
+    if (!v) return Guardar(d, nombre);
+    QPixmap fondo = v->grab();
+    {
+        QPainter p(&fondo);
+        p.drawPixmap(d.geometry().topLeft() - v->mapToGlobal(QPoint(0, 0)), d.grab());
+    }
+    const QString ruta = QDir(carpeta).filePath(QLatin1String(nombre) + QStringLiteral(".png"));
+    if (fondo.save(ruta)) std::printf("%s\n", qPrintable(ruta));
+    else std::fprintf(stderr, "could not write %s\n", qPrintable(ruta));
+}
+
 void AlDialogo(vista::DialogoModal& d) {
+    if (d.Forma().tipo == FormaModal::Tipo::Siguiente) {
+        // Both stages of the step, then closed.
+        QTest::qWait(100);
+        GuardarSobreVentana(d, "novenario_siguiente");
+        if (d.findChild<QWidget*>(QStringLiteral("LBMás"))) PulsarBoton(d, QStringLiteral("Más"));
+        QTest::qWait(50);
+        GuardarSobreVentana(d, "novenario_siguiente_mas");
+        PulsarBoton(d, QStringLiteral("Cerrar"));
+        return;
+    }
     static const std::map<FormaModal::Tipo, const char*> nombres{
         {FormaModal::Tipo::Inicio, "novenario_inicio"},       {FormaModal::Tipo::Pausa, "novenario_pausa"},
         {FormaModal::Tipo::Cerrar, "novenario_salir"},        {FormaModal::Tipo::FinPartida, "novenario_fin_partida"},
@@ -71,6 +97,9 @@ void CargadaPegadaYDialogos(TFormPrincipal& juego, vista::VistaPrincipal& v) {
         ". 6 . | . . . | 2 8 .\n. . . | 4 1 9 | . . 5\n. . . | . 8 . | . 7 9\n"));
     QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
     Guardar(v, "novenario_pegado");
+    // The next step explained (Ctrl+H), and its outlines left on the board.
+    QTest::keyClick(&v, Qt::Key_H, Qt::ControlModifier);
+    Guardar(v, "novenario_contornos");
     QGuiApplication::clipboard()->setText(QStringLiteral("5.......5") + QString(72, QLatin1Char('.')));
     QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier);
     Guardar(v, "novenario_pegado_mal");

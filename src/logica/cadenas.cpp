@@ -1,0 +1,474 @@
+// The chains: what follows from supposing a candidate true or false.
+//
+// A node is a candidate taken as true ("on") or false ("off"). The links
+// between nodes are the ones a person follows: a digit true in a cell makes
+// it false in the cells that see it and makes the cell's other candidates
+// false; a digit false leaves a cell of two candidates with the other, and a
+// house where it had two places with the other place.
+//
+// Static chains follow only those links. Dynamic ones follow the whole board
+// as the supposition leaves it (a cell left with one candidate, a digit left
+// with one place), and the nets at higher levels also use the basic
+// techniques and, nested, dynamic chains inside the supposition.
+#include <algorithm>
+#include <bit>
+#include <deque>
+#include <functional>
+
+#include "logica/motor.h"
+
+namespace novenario::logica::motor {
+
+namespace {
+
+constexpr int kCand = 729;
+constexpr int kNodos = 2 * kCand;
+
+int Nodo(int celda, int cifra, bool on) { return (on ? 0 : kCand) + celda * 9 + cifra - 1; }
+int CeldaDe(int nodo) { return (nodo % kCand) / 9; }
+int CifraDe(int nodo) { return nodo % 9 + 1; }
+bool On(int nodo) { return nodo < kCand; }
+int Contrario(int nodo) { return On(nodo) ? nodo + kCand : nodo - kCand; }
+
+std::string Frase(int nodo) {
+    return "la " + Celda(CeldaDe(nodo)) + (On(nodo) ? " sería " : " no sería ") + std::to_string(CifraDe(nodo));
+}
+// The supposition itself: "la fila 1, columna 2 fuera 5".
+std::string Supuesto(int nodo) {
+    return "la " + Celda(CeldaDe(nodo)) + (On(nodo) ? " fuera " : " no fuera ") + std::to_string(CifraDe(nodo));
+}
+
+// The chain from the supposition to a node, by the parents, as a sentence.
+std::string Camino(const std::vector<std::int16_t>& padre, int nodo) {
+    std::vector<int> camino;
+    for (int n = nodo; n >= 0 && camino.size() < 200; n = padre[n]) camino.push_back(n);
+    std::reverse(camino.begin(), camino.end());
+    std::string s;
+    for (std::size_t k = 0; k < camino.size(); ++k) {
+        if (k > 0) s += (k == 1) ? ", entonces " : ", así que ";
+        s += k == 0 ? Supuesto(camino[k]) : Frase(camino[k]);
+    }
+    return s;
+}
+
+int Profundidad(const std::vector<std::int16_t>& padre, int nodo) {
+    int n = 0;
+    for (int x = nodo; x >= 0 && n < 1000; x = padre[x]) ++n;
+    return n;
+}
+
+// ---- Static chains -------------------------------------------------------
+
+// Every node the static links reach from the start, with the shortest path.
+void Estaticas(const Estado& e, int inicio, std::vector<std::int16_t>& padre) {
+    std::fill(padre.begin(), padre.end(), static_cast<std::int16_t>(-2));
+    std::deque<int> cola;
+    padre[inicio] = -1;
+    cola.push_back(inicio);
+    auto llega = [&](int n, int desde) {
+        if (padre[n] != -2) return;
+        padre[n] = static_cast<std::int16_t>(desde);
+        cola.push_back(n);
+    };
+    while (!cola.empty()) {
+        const int n = cola.front();
+        cola.pop_front();
+        const int x = CeldaDe(n), d = CifraDe(n);
+        if (On(n)) {
+            for (int o = 1; o <= 9; ++o)
+                if (o != d && (e.c[x] & Bit(o))) llega(Nodo(x, o, false), n);
+            for (int p : T().vecinos[x])
+                if (e.c[p] & Bit(d)) llega(Nodo(p, d, false), n);
+        } else {
+            if (Cuenta(e.c[x]) == 2) llega(Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true), n);
+            for (int h : T().de[x]) {
+                int otra = -1, k = 0;
+                for (int i : T().casas[h])
+                    if (e.c[i] & Bit(d)) { ++k; if (i != x) otra = i; }
+                if (k == 2 && otra >= 0) llega(Nodo(otra, d, true), n);
+            }
+        }
+    }
+}
+
+// X when every node is the same digit, Y when every strong link (false to
+// true) stays in a cell, mixed otherwise.
+enum class Tipo { X, Y, XY };
+Tipo TipoDe(const std::vector<std::int16_t>& padre, int nodo) {
+    bool x = true, y = true;
+    const int d = CifraDe(nodo);
+    for (int n = nodo; n >= 0; n = padre[n]) {
+        const int p = padre[n];
+        if (CifraDe(n) != d) x = false;
+        if (p >= 0 && On(n) && !On(p) && CeldaDe(p) != CeldaDe(n)) y = false;
+    }
+    if (x) return Tipo::X;
+    if (y) return Tipo::Y;
+    return Tipo::XY;
+}
+
+struct Hallazgo {
+    double dif = 1e9;
+    Paso paso;
+    bool hay = false;
+    void Ofrece(double d, const std::function<Paso()>& hacer) {
+        if (hay && d >= dif) return;
+        dif = d;
+        paso = hacer();
+        hay = true;
+    }
+};
+
+void Conclusion(Paso& p, const Estado& e, int nodo) {
+    const int x = CeldaDe(nodo), d = CifraDe(nodo);
+    if (On(nodo)) {
+        p.coloca = {{x, d}};
+    } else if (e.c[x] & Bit(d)) {
+        p.elimina = {{x, d}};
+    }
+    p.celdas.push_back(x);
+}
+
+std::string Concluye(int nodo) {
+    return "la " + Celda(CeldaDe(nodo)) + (On(nodo) ? " es " : " no es ") + std::to_string(CifraDe(nodo));
+}
+
+// One chain from a candidate back to its opposite: supposing it true leads to
+// its being false (so it is false), or supposing it false leads to its being
+// true (so it is true). These are the alternating inference chains, X-chains
+// and XY-chains seen from the candidate they decide.
+std::optional<Paso> UnaCadena(const Estado& e) {
+    Hallazgo mejor;
+    std::vector<std::int16_t> padre(kNodos);
+    for (int x = 0; x < 81; ++x)
+        for (int d = 1; d <= 9; ++d) {
+            if (!(e.c[x] & Bit(d))) continue;
+            for (int on = 1; on >= 0; --on) {
+                const int ini = Nodo(x, d, on);
+                Estaticas(e, ini, padre);
+                const int fin = Contrario(ini);
+                if (padre[fin] == -2) continue;
+                const int largo = Profundidad(padre, fin);
+                const Tipo t = TipoDe(padre, fin);
+                const double base = t == Tipo::X ? 6.5 : t == Tipo::Y ? 6.6 : 7.0;
+                mejor.Ofrece(base + PorLongitud(largo), [&] {
+                    static const char* kN[] = {"Cadena X", "Cadena XY", "Cadena alterna"};
+                    static const Tecnica kT[] = {Tecnica::CicloX, Tecnica::CadenaXY, Tecnica::CadenaAlterna};
+                    const int i = static_cast<int>(t);
+                    Paso p = Nuevo(kT[i], kN[i], Redondea(base + PorLongitud(largo)));
+                    Conclusion(p, e, fin);
+                    for (int n = padre[fin]; n >= 0; n = padre[n]) p.celdas.push_back(CeldaDe(n));
+                    p.resumen = std::string(kN[i]) + " desde la " + Celda(x);
+                    p.texto = "Si " + Camino(padre, fin) + ". Suponerlo lleva a lo contrario; por tanto, " +
+                              Concluye(fin) + ".";
+                    return p;
+                });
+            }
+        }
+    if (!mejor.hay) return std::nullopt;
+    return mejor.paso;
+}
+
+// ---- Dynamic chains ------------------------------------------------------
+
+// What a supposition leads to on the whole board.
+struct Red {
+    Estado s;
+    std::vector<std::int16_t> padre = std::vector<std::int16_t>(kNodos, -2);
+    bool contradiccion = false;
+    int rota = -1;          // the node whose consequence broke the board
+    std::string porque;     // what broke
+};
+
+class Propagador {
+public:
+    Propagador(const Estado& base, int nivel) : base_(base), nivel_(nivel) {}
+
+    // Supposes the node and follows it to a fixed point or a contradiction.
+    void Suponer(int nodo, Red& r) const {
+        r.s = base_;
+        std::fill(r.padre.begin(), r.padre.end(), static_cast<std::int16_t>(-2));
+        r.contradiccion = false;
+        Ctx c{r, {}, {}, {}, {}, -1};
+        c.ultimaCelda.fill(-1);
+        for (auto& a : c.ultimaCasa) a.fill(-1);
+        if (On(nodo)) Poner(c, CeldaDe(nodo), CifraDe(nodo), -1);
+        else Quitar(c, CeldaDe(nodo), CifraDe(nodo), -1);
+        if (!r.contradiccion) Seguir(c);
+    }
+
+private:
+    // The work of one supposition: the last exclusion seen in each cell and
+    // in each house for each digit (the cause of a single found there), and
+    // the cells and houses changed since they were last looked at.
+    struct Ctx {
+        Red& r;
+        std::array<std::int16_t, 81> ultimaCelda;
+        std::array<std::array<std::int16_t, 10>, 27> ultimaCasa;
+        Celdas pendientes;
+        std::array<Mascara, 27> casas;
+        int ultimo;
+    };
+
+    void Romper(Ctx& c, int nodo, std::string porque) const {
+        if (c.r.contradiccion) return;
+        c.r.contradiccion = true;
+        c.r.rota = nodo;
+        c.r.porque = std::move(porque);
+    }
+
+    void Quitar(Ctx& c, int x, int d, int padre) const {
+        if (c.r.contradiccion || !(c.r.s.c[x] & Bit(d))) return;
+        c.r.s.c[x] &= static_cast<Mascara>(~Bit(d));
+        const int n = Nodo(x, d, false);
+        if (c.r.padre[n] == -2) c.r.padre[n] = static_cast<std::int16_t>(padre);
+        c.ultimo = n;
+        c.ultimaCelda[x] = static_cast<std::int16_t>(n);
+        c.pendientes.set(x);
+        for (int h : T().de[x]) {
+            c.ultimaCasa[h][d] = static_cast<std::int16_t>(n);
+            c.casas[h] |= Bit(d);
+        }
+        if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) Romper(c, n, "la " + Celda(x) + " se quedaría sin candidatos");
+    }
+
+    void Poner(Ctx& c, int x, int d, int padre) const {
+        if (c.r.contradiccion) return;
+        const int n = Nodo(x, d, true);
+        if (c.r.s.v[x] == d) return;
+        if (c.r.s.v[x] != 0 || !(c.r.s.c[x] & Bit(d))) {
+            Romper(c, padre, "la " + Celda(x) + " no admite el " + std::to_string(d));
+            return;
+        }
+        c.r.padre[n] = static_cast<std::int16_t>(padre);
+        c.ultimo = n;
+        const Mascara otras = static_cast<Mascara>(c.r.s.c[x] & ~Bit(d));
+        c.r.s.v[x] = static_cast<std::uint8_t>(d);
+        for (int o = 1; o <= 9; ++o)
+            if (otras & Bit(o)) Quitar(c, x, o, n);
+        c.r.s.c[x] = 0;
+        for (int p : T().vecinos[x]) Quitar(c, p, d, n);
+    }
+
+    // The singles the last changes made, wave after wave; when there are no
+    // more, by level, the basic techniques and nested chains.
+    void Seguir(Ctx& c) const {
+        const Tablas& t = T();
+        while (!c.r.contradiccion) {
+            if (c.pendientes.none() && std::all_of(c.casas.begin(), c.casas.end(), [](Mascara m) { return m == 0; })) {
+                if (!Mas(c)) break;
+                continue;
+            }
+            const Celdas celdas = c.pendientes;
+            const std::array<Mascara, 27> casas = c.casas;
+            c.pendientes.reset();
+            c.casas.fill(0);
+            for (int x = 0; x < 81 && !c.r.contradiccion; ++x)
+                if (celdas.test(x) && c.r.s.v[x] == 0 && Cuenta(c.r.s.c[x]) == 1)
+                    Poner(c, x, std::countr_zero(c.r.s.c[x]), c.ultimaCelda[x]);
+            for (int h = 0; h < 27 && !c.r.contradiccion; ++h) {
+                if (!casas[h]) continue;
+                for (int d = 1; d <= 9 && !c.r.contradiccion; ++d) {
+                    if (!(casas[h] & Bit(d))) continue;
+                    int lugar = -1, k = 0;
+                    bool puesta = false;
+                    for (int i : t.casas[h]) {
+                        if (c.r.s.c[i] & Bit(d)) { ++k; lugar = i; }
+                        if (c.r.s.v[i] == d) puesta = true;
+                    }
+                    if (puesta) continue;
+                    if (k == 0)
+                        Romper(c, c.ultimaCasa[h][d],
+                               "el " + std::to_string(d) + " no cabría en ninguna casilla de la " + NombreCasa(CasaDe(h)));
+                    else if (k == 1)
+                        Poner(c, lugar, d, c.ultimaCasa[h][d]);
+                }
+            }
+        }
+    }
+
+    // Beyond the singles: true when something changed.
+    bool Mas(Ctx& c) const {
+        if (nivel_ >= 1) {
+            // The basic techniques up to the hidden pairs, inside the supposition.
+            if (auto p = Basico(c.r.s, false, 3.4)) {
+                const int ultimo = c.ultimo;
+                for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
+                for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
+                return true;
+            }
+        }
+        if (nivel_ >= 2) {
+            // A candidate whose supposition, one level down, breaks the board.
+            Propagador dentro(c.r.s, nivel_ - 2);
+            Red sub;
+            for (int x = 0; x < 81; ++x)
+                for (int d = 1; d <= 9; ++d) {
+                    if (!(c.r.s.c[x] & Bit(d))) continue;
+                    dentro.Suponer(Nodo(x, d, true), sub);
+                    if (sub.contradiccion) {
+                        Quitar(c, x, d, c.ultimo);
+                        return true;
+                    }
+                }
+        }
+        return false;
+    }
+
+    const Estado& base_;
+    int nivel_;
+};
+
+// The nodes a supposition made true or false, against the board before it.
+bool Derivado(const Estado& base, const Red& r, int nodo) {
+    const int x = CeldaDe(nodo), d = CifraDe(nodo);
+    if (base.v[x] != 0 || !(base.c[x] & Bit(d))) return false;
+    if (On(nodo)) return r.s.v[x] == d;
+    return r.s.v[x] != d && !(r.s.c[x] & Bit(d));
+}
+
+const char* kNombreNivel[] = {"Cadena forzada dinámica", "Cadena forzada dinámica", "Red dinámica", "Red dinámica"};
+
+// Forcing chains, static (nivel -1: only the static links) or dynamic at a
+// level: a supposition that breaks the board, both sides of a candidate
+// leading to the same, every candidate of a cell, or every place of a digit
+// in a house leading to the same.
+std::optional<Paso> Forzadas(const Estado& e, int nivel) {
+    const double base = nivel < 0 ? 8.0 : 8.5 + 0.5 * nivel;
+    Hallazgo mejor;
+    std::vector<int> cands;
+    for (int x = 0; x < 81; ++x)
+        for (int d = 1; d <= 9; ++d)
+            if (e.c[x] & Bit(d)) cands.push_back(x * 9 + d - 1);
+    std::vector<Red> on(kCand), off(kCand);
+    std::vector<bool> hecho(kCand, false);
+    Propagador prop(e, std::max(nivel, 0));
+    auto calcula = [&](int k) {
+        if (hecho[k]) return;
+        hecho[k] = true;
+        if (nivel < 0) {
+            Estaticas(e, k, on[k].padre);
+            Estaticas(e, k + kCand, off[k].padre);
+            // Static: a contradiction is a node reached both ways.
+            for (Red* r : {&on[k], &off[k]}) {
+                r->contradiccion = false;
+                for (int n = 0; n < kCand; ++n)
+                    if (r->padre[n] != -2 && r->padre[n + kCand] != -2) {
+                        r->contradiccion = true;
+                        r->rota = n;
+                        r->porque = "la " + Celda(CeldaDe(n)) + " sería y no sería " + std::to_string(CifraDe(n));
+                        break;
+                    }
+            }
+        } else {
+            prop.Suponer(k, on[k]);
+            // Above the plain dynamic chains only the suppositions that a
+            // candidate is true are followed: the nets are dear, and what
+            // supposing one false gives, the others' truth mostly gives too.
+            if (nivel == 0) prop.Suponer(k + kCand, off[k]);
+            else off[k].s = e;  // nothing derived
+        }
+    };
+    auto alcanza = [&](const Red& r, int n) {
+        if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
+        return Derivado(e, r, n);
+    };
+    const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
+    const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
+    // A supposition that breaks the board, and both sides of a candidate.
+    for (int k : cands) {
+        calcula(k);
+        const int x = k / 9, d = k % 9 + 1;
+        for (int lado = 0; lado < 2; ++lado) {
+            const Red& r = lado == 0 ? on[k] : off[k];
+            if (!r.contradiccion) continue;
+            const int largo = r.rota >= 0 ? Profundidad(r.padre, r.rota) + 1 : 2;
+            mejor.Ofrece(base + PorLongitud(largo), [&] {
+                Paso p = Nuevo(tec, nombre, Redondea(base + PorLongitud(largo)));
+                const int concl = lado == 0 ? Nodo(x, d, false) : Nodo(x, d, true);
+                Conclusion(p, e, concl);
+                p.resumen = std::string(nombre) + " desde la " + Celda(x);
+                p.texto = "Si " +
+                          (r.rota >= 0 ? Camino(r.padre, r.rota) : Supuesto(lado == 0 ? Nodo(x, d, true) : Nodo(x, d, false))) +
+                          "; y entonces " + r.porque + ". No puede ser, así que " + Concluye(concl) + ".";
+                return p;
+            });
+        }
+        // Both sides lead to the same.
+        for (int n = 0; n < kNodos; ++n) {
+            if (!alcanza(on[k], n) || !alcanza(off[k], n)) continue;
+            if (on[k].contradiccion || off[k].contradiccion) break;
+            const int largo = Profundidad(on[k].padre, n) + Profundidad(off[k].padre, n);
+            mejor.Ofrece(base + PorLongitud(largo), [&] {
+                Paso p = Nuevo(tec, nombre, Redondea(base + PorLongitud(largo)));
+                Conclusion(p, e, n);
+                p.celdas.push_back(x);
+                p.resumen = std::string(nombre) + " desde la " + Celda(x);
+                p.texto = "Si " + Camino(on[k].padre, n) + ". Y si no, " + Camino(off[k].padre, n) +
+                          ". En los dos casos " + Concluye(n) + ".";
+                return p;
+            });
+        }
+    }
+    // Every candidate of a cell, every place of a digit in a house.
+    auto grupo = [&](const std::vector<int>& ks, const std::string& donde, Tecnica t, const char* nom) {
+        for (int k : ks) {
+            calcula(k);
+            if (on[k].contradiccion) return;
+        }
+        for (int n = 0; n < kNodos; ++n) {
+            bool todos = true;
+            int largo = 0;
+            for (int k : ks) {
+                if (!alcanza(on[k], n)) { todos = false; break; }
+                largo += Profundidad(on[k].padre, n);
+            }
+            if (!todos) continue;
+            const double dif = base + PorLongitud(largo);
+            mejor.Ofrece(dif, [&] {
+                Paso p = Nuevo(nivel < 0 ? t : tec, nivel < 0 ? nom : nombre, Redondea(dif));
+                Conclusion(p, e, n);
+                p.resumen = std::string(nivel < 0 ? nom : nombre) + " " + donde;
+                p.texto = "Cada posibilidad " + donde + " lleva a lo mismo. ";
+                for (int k : ks) p.texto += "Si " + Camino(on[k].padre, n) + ". ";
+                p.texto += "Así que " + Concluye(n) + ".";
+                return p;
+            });
+        }
+    };
+    for (int x = 0; x < 81; ++x) {
+        if (e.v[x] || Cuenta(e.c[x]) < 2) continue;
+        std::vector<int> ks;
+        for (int d = 1; d <= 9; ++d)
+            if (e.c[x] & Bit(d)) ks.push_back(x * 9 + d - 1);
+        grupo(ks, "de la " + Celda(x), Tecnica::CadenaForzadaCelda, "Cadena forzada de celda");
+    }
+    for (int h = 0; h < 27; ++h)
+        for (int d = 1; d <= 9; ++d) {
+            const auto l = Lista(e.Lugares(h, d));
+            if (l.size() < 2) continue;
+            std::vector<int> ks;
+            for (int i : l) ks.push_back(i * 9 + d - 1);
+            grupo(ks, "del " + std::to_string(d) + " en la " + NombreCasa(CasaDe(h)), Tecnica::CadenaForzadaCasa,
+                  "Cadena forzada de casa");
+        }
+    if (!mejor.hay) return std::nullopt;
+    mejor.paso.casas.clear();
+    return mejor.paso;
+}
+
+}  // namespace
+
+std::optional<Paso> Cadenas(const Estado& e, int hasta) {
+    auto p = UnaCadena(e);
+    // A W-Wing is an alternating chain of six nodes: it takes the place of a
+    // chain as long or longer.
+    if (!p || p->dificultad >= 7.0)
+        if (auto w = WWing(e)) return w;
+    if (p) return p;
+    for (int nivel = -1; nivel <= hasta; ++nivel)
+        if (auto p = Forzadas(e, nivel)) return p;
+    return std::nullopt;
+}
+
+}  // namespace novenario::logica::motor

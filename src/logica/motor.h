@@ -1,0 +1,80 @@
+// Inside the reasoning engine (not for use outside src/logica): the state of
+// a board with its candidates, the tables of houses, and the techniques.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <bitset>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "logica/logica.h"
+
+namespace novenario::logica::motor {
+
+// Candidates as a mask: bit d for digit d (1..9).
+using Mascara = std::uint16_t;
+using Celdas = std::bitset<81>;
+
+constexpr Mascara Bit(int d) { return static_cast<Mascara>(1u << d); }
+
+// Houses 0..8 rows, 9..17 columns, 18..26 blocks.
+struct Tablas {
+    std::array<std::array<int, 9>, 27> casas;
+    std::array<std::array<int, 3>, 81> de;       // row, column, block of each cell
+    std::array<std::array<int, 20>, 81> vecinos; // the cells that see each cell
+    std::array<Celdas, 81> ve;
+    std::array<Celdas, 27> en;
+};
+extern const Tablas kTablas;
+inline const Tablas& T() { return kTablas; }
+
+// How many candidates a mask holds.
+// (A table: the machine may have no instruction for it.)
+inline int Cuenta(Mascara m) {
+    static constexpr auto kCuenta = [] {
+        std::array<std::uint8_t, 1024> a{};
+        for (unsigned i = 0; i < a.size(); ++i) a[i] = static_cast<std::uint8_t>(std::popcount(i));
+        return a;
+    }();
+    return kCuenta[m & 0x3FF];
+}
+
+struct Estado {
+    Tablero v{};                  // digits, 0 empty
+    std::array<Mascara, 81> c{};  // candidates of the empty cells
+    static Estado Desde(const Tablero& tablero);
+    void Poner(int celda, int cifra);
+    void Aplicar(const Paso& paso);
+    bool Lleno() const;
+    Celdas Lugares(int casa, int cifra) const;
+};
+
+// The easiest step on the board (nothing when no technique applies).
+// Uniqueness techniques and the nested nets only when unica: on a board with
+// several solutions the deductions stop early anyway, and the nets would
+// search it long for nothing.
+std::optional<Paso> Siguiente(const Estado& e, bool unica);
+// The techniques up to the wings and fish (ratings under the chains').
+std::optional<Paso> Basico(const Estado& e, bool unica, double tope);
+// The chains, from X-cycles to nets of dynamic forcing chains.
+// nivel: the deepest level of dynamic chains tried (0 singles inside the
+// supposition, 1 also the basic techniques, 2 and 3 nested chains).
+std::optional<Paso> Cadenas(const Estado& e, int nivel);
+// W-Wing, which the common scale rates as the chain it is.
+std::optional<Paso> WWing(const Estado& e);
+
+Casa CasaDe(int h);
+std::string Celda(int i);                 // "fila 4, columna 5"
+std::string Cifras(Mascara m);            // "3, 5 y 7"
+std::string ListaCeldas(const std::vector<int>& celdas);
+std::string ListaEliminaciones(const std::vector<Digito>& elimina);
+std::string Decimal(double x);
+double Redondea(double x);
+double PorLongitud(int longitud);
+Paso Nuevo(Tecnica t, std::string nombre, double dificultad);
+std::vector<int> Lista(const Celdas& s);
+
+}  // namespace novenario::logica::motor
