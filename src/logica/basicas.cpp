@@ -314,14 +314,6 @@ std::optional<Paso> Pez(const Estado& e, int k) {
 
 bool Ve(int a, int b) { return a != b && T().ve[a].test(b); }
 
-// Every cell of a sees every cell of b (and they share none).
-bool VenTodas(const Celdas& a, const Celdas& b) {
-    if ((a & b).any()) return false;
-    for (int i : Lista(a))
-        if ((b & ~T().ve[i]).any()) return false;
-    return true;
-}
-
 // Cells that see every cell of a.
 Celdas VistasDe(const Celdas& a) {
     Celdas r;
@@ -336,6 +328,7 @@ struct Enlace {
     Celdas a, b;
     int h;
     bool grupo;
+    Celdas va, vb;  // the cells that see every cell of a, of b
 };
 
 std::vector<Enlace> Enlaces(const Estado& e, int d) {
@@ -353,7 +346,8 @@ std::vector<Enlace> Enlaces(const Estado& e, int d) {
             for (int o = desde; o < hasta; ++o)
                 if ((s & T().en[o]).any()) partes.push_back(s & T().en[o]);
             if (partes.size() != 2) continue;
-            Enlace x{partes[0], partes[1], h, partes[0].count() > 1 || partes[1].count() > 1};
+            Enlace x{partes[0], partes[1], h, partes[0].count() > 1 || partes[1].count() > 1,
+                     VistasDe(partes[0]), VistasDe(partes[1])};
             bool repetido = false;
             for (const auto& y : r)
                 if ((y.a == x.a && y.b == x.b) || (y.a == x.b && y.b == x.a)) repetido = true;
@@ -379,6 +373,7 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
             const int k = static_cast<int>(usados.size());
             const Enlace& ultimo = enlaces[usados.back()];
             const Celdas fin = al_reves.back() ? ultimo.a : ultimo.b;
+            const Celdas vfin = al_reves.back() ? ultimo.va : ultimo.vb;
             if (k == n) {
                 const Enlace& primero = enlaces[usados.front()];
                 const Celdas ini = al_reves.front() ? primero.b : primero.a;
@@ -390,7 +385,7 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                     const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
                     if (par != (paralelos == 1)) return false;
                 }
-                const Celdas blanco = VistasDe(ini) & VistasDe(fin) & ~todos;
+                const Celdas blanco = (al_reves.front() ? primero.vb : primero.va) & vfin & ~todos;
                 std::vector<Digito> elimina;
                 for (int i : Lista(blanco))
                     if (e.c[i] & Bit(d)) elimina.push_back({i, d});
@@ -433,7 +428,8 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                 if (std::find(usados.begin(), usados.end(), static_cast<int>(j)) != usados.end()) continue;
                 for (int o = 0; o < 2; ++o) {
                     const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
-                    if (((a | b) & todos).any() || !VenTodas(fin, a)) continue;
+                    // Every cell of a sees every cell of the end so far.
+                    if (((a | b) & todos).any() || (a & ~vfin).any()) continue;
                     usados.push_back(static_cast<int>(j));
                     al_reves.push_back(o == 1);
                     if (sigue(todos | a | b)) return true;
