@@ -44,10 +44,14 @@ public:
     std::string DialogoSalvar(const DialogoFichero& d) override;
     std::string DialogoAbrir(const DialogoFichero& d) override;
     bool ExisteFichero(const std::string& nombre) override;
+    bool ExisteNombre(const std::string& nombre) override;
     Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override;
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
+    std::string MotivoEscritura() const override { return motivoEscritura_; }
     void AbrirDireccion(const std::string& direccion) override;
     void MensajeError(const std::string& texto, const std::string& titulo) override;
+    // The detail goes under the text, in the box's smaller informative text.
+    void MensajeErrorDetalle(const std::string& texto, const std::string& detalle, const std::string& titulo) override;
     // The print dialog on a high-resolution printer preset from the page
     // (paper, orientation, copies, job title); printing to a PDF file is one
     // of its choices. The printer is kept, so the next dialog offers the
@@ -67,6 +71,7 @@ private:
     QElapsedTimer reloj_;  // started with the outside world
     std::unique_ptr<QPrinter> impresora_;
     bool impresoraAceptada_ = false;  // the last print dialog was accepted
+    std::string motivoEscritura_;     // why the last write failed
 };
 
 // "martes, 8 de diciembre de 2026" and "09:05:03".
