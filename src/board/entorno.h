@@ -106,8 +106,9 @@ class Reporte;  // a printed page (print/reporte.h)
 // What became of reading a file.
 enum class Leido {
     Bien,       // the bytes are the whole file
-    Ilegible,   // missing, not a plain file, or the system would not read it
-    Grande,     // longer than the reader's bound: none of it was read
+    Ilegible,     // missing, or the system would not read it
+    Grande,       // longer than the reader's bound: none of it was read
+    NoEsFichero,  // there, but a pipe, a device or a folder: never opened
 };
 
 class Entorno {
@@ -150,6 +151,9 @@ public:
     // goes through a symbolic link to its target and keeps the old file's
     // permissions, and it refuses a target that is not a plain file.
     virtual bool ExisteFichero(const std::string&) { return false; }
+    // Whether anything at all is there under that name: a plain file, or a
+    // folder, a pipe or a device, none of which is a saved game.
+    virtual bool ExisteNombre(const std::string& nombre) { return ExisteFichero(nombre); }
     virtual Leido LeerFichero(const std::string&, std::string& bytes, std::size_t maximo) {
         (void)maximo;
         bytes.clear();
@@ -165,11 +169,19 @@ public:
         (void)crear;
         return {};
     }
+    // Why the last write failed, in a few Spanish words ("no queda sitio en
+    // el disco"); "" when it did not, or when the reason is not known.
+    virtual std::string MotivoEscritura() const { return {}; }
     // Ask the system to open a web address with its default program (the
     // browser). Whether it could is not the game's business.
     virtual void AbrirDireccion(const std::string& direccion) { (void)direccion; }
     // A message box with a single OK button.
     virtual void MensajeError(const std::string& texto, const std::string& titulo) { (void)texto; (void)titulo; }
+    // The same box with a line or two more under its text: the reason, and
+    // what became of the player's file.
+    virtual void MensajeErrorDetalle(const std::string& texto, const std::string& detalle, const std::string& titulo) {
+        MensajeError(detalle.empty() ? texto : texto + "\n\n" + detalle, titulo);
+    }
     // Print setup: the platform's print dialog (printer, copies, page range,
     // orientation). Whether the player accepted it; when no printer can be
     // prepared nothing is shown and the answer is no.

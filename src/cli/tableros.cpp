@@ -32,7 +32,7 @@ bool CargaPartida(TFormPrincipal& f, EntornoMudo& mudo, const std::string& ruta,
     mudo.Mensajes.clear();
     mudo.Abrir = ruta;
     if (!mudo.ExisteFichero(ruta)) {
-        error = sdk::MensajeIlegible(ruta);
+        error = sdk::MensajeNoLeido(mudo.ExisteNombre(ruta) ? Leido::NoEsFichero : Leido::Ilegible, ruta);
         return false;
     }
     BCargar2Click(f);

@@ -29,6 +29,19 @@ DialogoFichero Dialogo(const char* titulo, const char* descripcion, bool salvar)
     return d;
 }
 
+constexpr const char* ErrorAlSalvar = "Error al Salvar el Fichero";
+constexpr const char* TituloErrorSalvar = "Novenario  Error";
+
+// Under "Error al Salvar el Fichero": why, as the system tells it, and that
+// what the player had under that name is untouched.
+std::string DetalleDelFallo(std::string motivo, bool habia) {
+    if (!motivo.empty()) {
+        if (motivo[0] >= 'a' && motivo[0] <= 'z') motivo[0] = static_cast<char>(motivo[0] - 'a' + 'A');
+        motivo += ". ";
+    }
+    return motivo + (habia ? "El fichero que había sigue como estaba." : "No se ha escrito nada.");
+}
+
 }  // namespace
 
 void TFormTrabajo::Salvar_Partida() {
@@ -58,12 +71,21 @@ void BSalvar2Click(Juego& f) {
     f.Partida.MSalida1.push_back(f.Partida.ESalvarPartida);
     f.Partida.MSalida1.insert(f.Partida.MSalida1.end(), f.Variables.LBPanel.begin(), f.Variables.LBPanel.end());
 
+    // A file the game could not load back is not written at all: the player
+    // learns it now, not when the game is gone.
+    const std::string bytes = sdk::EscribePartida(f.Partida.MSalida1);
+    if (const std::string motivo = sdk::NoSePodriaCargar(f.Variables.LBPanel.size(), bytes.size()); !motivo.empty()) {
+        f.Ent.MensajeErrorDetalle(ErrorAlSalvar, motivo + " No se ha escrito nada.", TituloErrorSalvar);
+        return;
+    }
+
     const std::string nombre = f.Ent.DialogoSalvar(Dialogo(" Novenario.  Salvar Partida.", "Documento ( *.sdk )", true));
     if (nombre.empty()) return;
+    const bool habia = f.Ent.ExisteFichero(nombre);
     // The outside writes a temporary file and puts it in place only once it
     // is complete: a failed save leaves the old file as it was.
-    if (!f.Ent.EscribirFichero(nombre, sdk::EscribePartida(f.Partida.MSalida1))) {
-        f.Ent.MensajeError("Error al Salvar el Fichero", "Novenario  Error");
+    if (!f.Ent.EscribirFichero(nombre, bytes)) {
+        f.Ent.MensajeErrorDetalle(ErrorAlSalvar, DetalleDelFallo(f.Ent.MotivoEscritura(), habia), TituloErrorSalvar);
         return;
     }
     f.Ventana.PFichero.Caption = " " + nombre;
@@ -80,7 +102,8 @@ void Abrir_Partida(Juego& f, const std::string& nombre) {
     f.Partida.Hay_Fijos = Bandera::N;
     f.Ventana.PError.Hide();
     if (!f.Ent.ExisteFichero(nombre)) {
-        f.Ent.MensajeError(sdk::MensajeIlegible(nombre), TituloAplicacion);
+        f.Ent.MensajeError(sdk::MensajeNoLeido(f.Ent.ExisteNombre(nombre) ? Leido::NoEsFichero : Leido::Ilegible, nombre),
+                           TituloAplicacion);
         return;
     }
     Cargar_Fichero(f, nombre);
@@ -165,6 +188,11 @@ void Cargar_Fichero(Juego& f, const std::string& nombre) {
                 return;
             }
             Instala_Partida(f, std::move(lectura), " " + nombre);
+        } else if (f.Ent.ExisteNombre(nombre)) {
+            // A pipe or a device picked in the dialog: said, and never opened
+            // (a pipe would wait for a writer for ever).
+            f.Ent.MensajeError(sdk::MensajeNoEsFichero(nombre), TituloAplicacion);
+            return;
         } else {
             f.Ventana.PMenti.Hide();
             Recalcula_Tras_Cargar(f);

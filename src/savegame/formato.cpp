@@ -134,30 +134,118 @@ std::string MensajeDemasiadoGrande(std::string_view nombre) {
            std::to_string(MaximoFichero >> 20) + " MB); no se ha leído";
 }
 
-std::string MensajeNoLeido(Leido leido, std::string_view nombre) {
-    return leido == Leido::Grande ? MensajeDemasiadoGrande(nombre) : MensajeIlegible(nombre);
+std::string MensajeNoEsFichero(std::string_view nombre) {
+    return "El fichero \"" + std::string(nombre) + "\" no es una partida de Novenario (no es un fichero normal); no se ha leído";
 }
 
-Lectura LeePartida(std::string_view bytes) { return LeePartidaDeLineas(LeeLineas(bytes)); }
-
-Lectura LeePartidaDeLineas(std::vector<std::string> lineas_leidas) {
-    Lectura r;
-    r.Lineas = std::move(lineas_leidas);
-    const std::vector<std::string>& lineas = r.Lineas;
-    r.Juego = LeeLineaTablero(lineas.empty() ? std::string_view{} : std::string_view{lineas[0]});
-    r.Juego.LBPanel = LeeMovimientos(lineas);
-    const std::pair<const std::string*, int*> campos[] = {
-        {&r.Juego.LPHor, &r.Juego.Horas},
-        {&r.Juego.LPMin, &r.Juego.Minutos},
-        {&r.Juego.LPseg, &r.Juego.Segundos},
-    };
-    for (const auto& [texto, entero] : campos) {
-        if (!ConvierteEntero(*texto, *entero)) {
-            r.Error = MensajeEnteroInvalido(*texto);
-            return r;
-        }
+std::string MensajeNoLeido(Leido leido, std::string_view nombre) {
+    switch (leido) {
+        case Leido::Grande: return MensajeDemasiadoGrande(nombre);
+        case Leido::NoEsFichero: return MensajeNoEsFichero(nombre);
+        default: return MensajeIlegible(nombre);
     }
-    r.Correcta = true;
+}
+
+namespace {
+
+// Numbers as the player reads them: 1.000.000.
+std::string ConPuntos(std::size_t n) {
+    std::string cifras = std::to_string(n);
+    for (std::size_t i = cifras.size(); i > 3; i -= 3) cifras.insert(i - 3, ".");
+    return cifras;
+}
+
+// A reading built one line at a time: line 1, then the move lines up to
+// their bound; every other line is dropped as soon as it is seen.
+class Acumula {
+public:
+    explicit Acumula(Lectura& r) : r_(r) {}
+
+    bool Linea(std::string& linea) {
+        if (r_.Lineas.empty()) {
+            r_.Lineas.push_back(std::move(linea));
+            return true;
+        }
+        if (linea.empty() || linea[0] != 'P') return true;
+        if (r_.Juego.LBPanel.size() >= MaximoMovimientos) {
+            demasiadas_ = true;
+            return false;
+        }
+        r_.Juego.LBPanel.push_back(ItemMovimiento(linea));
+        r_.Lineas.push_back(std::move(linea));
+        return true;
+    }
+
+    // A move list too long for any game: nothing more is taken.
+    void Demasiadas() { demasiadas_ = true; }
+
+    // The board line read and the clock checked, once every line is in.
+    void Termina() {
+        std::vector<std::string> movimientos = std::move(r_.Juego.LBPanel);
+        r_.Juego = LeeLineaTablero(r_.Lineas.empty() ? std::string_view{} : std::string_view{r_.Lineas[0]});
+        r_.Juego.LBPanel = std::move(movimientos);
+        if (demasiadas_) {
+            r_.Error = MensajeDemasiadasJugadas();
+            r_.Lineas.clear();
+            r_.Juego.LBPanel.clear();
+            return;
+        }
+        const std::pair<const std::string*, int*> campos[] = {
+            {&r_.Juego.LPHor, &r_.Juego.Horas},
+            {&r_.Juego.LPMin, &r_.Juego.Minutos},
+            {&r_.Juego.LPseg, &r_.Juego.Segundos},
+        };
+        for (const auto& [texto, entero] : campos) {
+            if (!ConvierteEntero(*texto, *entero)) {
+                r_.Error = MensajeEnteroInvalido(*texto);
+                return;
+            }
+        }
+        r_.Correcta = true;
+    }
+
+private:
+    Lectura& r_;
+    bool demasiadas_ = false;
+};
+
+}  // namespace
+
+std::string MensajeDemasiadasJugadas() {
+    return "La lista de jugadas del fichero tiene más de " + ConPuntos(MaximoMovimientos) +
+           " entradas, más de las que puede hacer una partida: no es una partida de Novenario; no se ha cargado";
+}
+
+Lectura LeePartida(std::string_view bytes) {
+    // The move lines counted first, keeping nothing: a file with more of
+    // them than a game can make costs no memory beyond its bytes, and the
+    // lists of a game that loads are made to measure.
+    std::size_t movimientos = 0;
+    bool primera = true;
+    RecorreLineas(bytes, [&](std::string& linea) {
+        if (primera) primera = false;
+        else if (!linea.empty() && linea[0] == 'P') ++movimientos;
+        return movimientos <= MaximoMovimientos;
+    });
+    Lectura r;
+    Acumula a(r);
+    if (movimientos > MaximoMovimientos) {
+        a.Demasiadas();
+    } else {
+        r.Lineas.reserve(movimientos + 1);
+        r.Juego.LBPanel.reserve(movimientos);
+        RecorreLineas(bytes, [&a](std::string& linea) { return a.Linea(linea); });
+    }
+    a.Termina();
+    return r;
+}
+
+Lectura LeePartidaDeLineas(std::vector<std::string> lineas) {
+    Lectura r;
+    Acumula a(r);
+    for (std::string& linea : lineas)
+        if (!a.Linea(linea)) break;
+    a.Termina();
     return r;
 }
 
@@ -220,5 +308,15 @@ std::vector<std::string> LineasPartida(std::string_view lineaTablero, std::strin
 }
 
 std::string EscribePartida(const std::vector<std::string>& lineas) { return EscribeRtf(lineas); }
+
+std::string NoSePodriaCargar(std::size_t movimientos, std::size_t bytes) {
+    if (movimientos > MaximoMovimientos)
+        return "La lista de jugadas tiene " + ConPuntos(movimientos) + " entradas, más de las " +
+               ConPuntos(MaximoMovimientos) + " que se pueden cargar.";
+    if (bytes > MaximoFichero)
+        return "El fichero ocuparía " + ConPuntos((bytes + (1 << 20) - 1) >> 20) + " MB, más de los " +
+               ConPuntos(MaximoFichero >> 20) + " MB que se pueden cargar.";
+    return {};
+}
 
 }  // namespace novenario::sdk

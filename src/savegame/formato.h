@@ -100,20 +100,42 @@ std::string MensajeIlegible(std::string_view nombre);
 inline constexpr std::size_t MaximoFichero = std::size_t{16} << 20;
 // What the player is told when the file is longer than MaximoFichero.
 std::string MensajeDemasiadoGrande(std::string_view nombre);
+// What the player is told when the name is there but is no plain file (a
+// pipe, a device, a folder): no saved game, and nothing is read.
+std::string MensajeNoEsFichero(std::string_view nombre);
 // The message for a read that did not come to Leido::Bien.
 std::string MensajeNoLeido(Leido leido, std::string_view nombre);
+
+// The longest move list a saved game may hold. Every entry is a move of the
+// game's history: an accepted digit adds two (the cell blank, then the
+// digit), an erase one, and stepping back and forward adds none. A game
+// fills at most 81 cells; even a player who changes every cell's digit
+// dozens of times makes a few thousand entries. A million is an entry every
+// second for eleven days and nights of play without a pause, which no game
+// comes near; and at 32 bytes an entry it keeps a load within a few dozen
+// megabytes whatever the file holds. A file with more move lines is no
+// saved game: it is refused, and a save that would write one is refused too,
+// since it could not be loaded back.
+inline constexpr std::size_t MaximoMovimientos = 1'000'000;
+// What the player is told of a file with more move lines than that.
+std::string MensajeDemasiadasJugadas();
 
 struct Lectura {
     bool Correcta = false;
     Partida Juego;                    // meaningful only when Correcta
     std::string Error;                // the message for the player when not
-    std::vector<std::string> Lineas;  // the file's lines, as MEntrada1 holds them
+    // The lines kept, as MEntrada1 holds them: line 1 and the move lines.
+    // Lines that are no move (empty, foreign) are skipped as they are read,
+    // so a file of nothing else costs no memory beyond its bytes.
+    std::vector<std::string> Lineas;
 };
 
 // The whole file checked before any change: the container (RTF or plain
-// text), the board line, the move lines and the three clock fields as
-// integers, in the order hours, minutes, seconds; the first that fails gives
-// the error. Never throws; any bytes are read.
+// text), the board line, the move lines (no more than MaximoMovimientos) and
+// the three clock fields as integers, in the order hours, minutes, seconds;
+// the first that fails gives the error. Never throws; any bytes are read.
+// The lines are taken one at a time, and a move list that goes over its
+// bound stops the reading there.
 Lectura LeePartida(std::string_view bytes);
 // The same check of a game's lines that come from no file (a board brought
 // in from outside, made into the lines of a saved game).
@@ -157,5 +179,10 @@ std::vector<std::string> LineasPartida(std::string_view lineaTablero, std::strin
 
 // The bytes of the saved file for these lines (the RTF container).
 std::string EscribePartida(const std::vector<std::string>& lineas);
+
+// Why the bytes of a game with that many moves could not be loaded back
+// ("" when they can): more moves than MaximoMovimientos, or more bytes than
+// MaximoFichero. The save refuses such a game before it writes anything.
+std::string NoSePodriaCargar(std::size_t movimientos, std::size_t bytes);
 
 }  // namespace novenario::sdk

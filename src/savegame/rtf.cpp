@@ -88,12 +88,12 @@ constexpr long Tope = 100000000;
 
 class LectorRtf {
 public:
-    explicit LectorRtf(std::string_view s) : s_(s) {}
+    LectorRtf(std::string_view s, const Receptor& recibe) : s_(s), recibe_(recibe) {}
 
-    std::vector<std::string> Lee() {
+    void Lee() {
         // Start at the opening brace of the document.
         while (i_ < s_.size() && s_[i_] != '{') ++i_;
-        while (i_ < s_.size()) {
+        while (i_ < s_.size() && sigue_) {
             const char c = s_[i_];
             if (c == '{') {
                 ++i_;
@@ -112,8 +112,7 @@ public:
                 Texto(c);
             }
         }
-        if (!linea_.empty()) lineas_.push_back(std::move(linea_));
-        return std::move(lineas_);
+        if (sigue_ && !linea_.empty()) recibe_(linea_);
     }
 
 private:
@@ -156,8 +155,8 @@ private:
             --pendientes_;
             return;
         }
-        if (Saltando()) return;
-        lineas_.push_back(std::move(linea_));
+        if (Saltando() || !sigue_) return;
+        sigue_ = recibe_(linea_);
         linea_.clear();
     }
 
@@ -274,7 +273,8 @@ private:
     std::size_t exceso_ = 0;  // open groups beyond ProfundidadMaxima
     long pendientes_ = 0;     // fallback characters still to swallow
     std::string linea_;
-    std::vector<std::string> lineas_;
+    const Receptor& recibe_;
+    bool sigue_ = true;  // the receptor wants more
 };
 
 std::string_view SinPreambulo(std::string_view bytes) {
@@ -300,30 +300,59 @@ bool EsRtf(std::string_view bytes) {
     return SinPreambulo(bytes).substr(0, 5) == "{\\rtf";
 }
 
-std::vector<std::string> LeeRtf(std::string_view bytes) {
-    return LectorRtf(SinPreambulo(bytes)).Lee();
-}
+namespace {
 
-std::vector<std::string> LeeTexto(std::string_view bytes) {
+void RecorreRtf(std::string_view bytes, const Receptor& recibe) { LectorRtf(SinPreambulo(bytes), recibe).Lee(); }
+
+void RecorreTexto(std::string_view bytes, const Receptor& recibe) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    std::vector<std::string> lineas;
     std::string linea;
+    std::size_t inicio = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            lineas.push_back(std::move(linea));
-            linea.clear();
-        } else {
-            linea += c;
-        }
+        if (c != '\r' && c != '\n') continue;
+        linea.assign(bytes.substr(inicio, i - inicio));
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        inicio = i + 1;
+        if (!recibe(linea)) return;
     }
-    if (!linea.empty()) lineas.push_back(std::move(linea));
+    if (inicio < bytes.size()) {
+        linea.assign(bytes.substr(inicio));
+        recibe(linea);
+    }
+}
+
+// Every line kept, for the readers that want them all.
+Receptor Todas(std::vector<std::string>& lineas) {
+    return [&lineas](std::string& linea) {
+        lineas.push_back(std::move(linea));
+        return true;
+    };
+}
+
+}  // namespace
+
+std::vector<std::string> LeeRtf(std::string_view bytes) {
+    std::vector<std::string> lineas;
+    RecorreRtf(bytes, Todas(lineas));
     return lineas;
 }
 
+std::vector<std::string> LeeTexto(std::string_view bytes) {
+    std::vector<std::string> lineas;
+    RecorreTexto(bytes, Todas(lineas));
+    return lineas;
+}
+
+void RecorreLineas(std::string_view bytes, const Receptor& recibe) {
+    if (EsRtf(bytes)) RecorreRtf(bytes, recibe);
+    else RecorreTexto(bytes, recibe);
+}
+
 std::vector<std::string> LeeLineas(std::string_view bytes) {
-    return EsRtf(bytes) ? LeeRtf(bytes) : LeeTexto(bytes);
+    std::vector<std::string> lineas;
+    RecorreLineas(bytes, Todas(lineas));
+    return lineas;
 }
 
 }  // namespace novenario::sdk

@@ -20,6 +20,7 @@
 // skipped as if it held no text.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,15 @@ std::string EscribeRtf(const std::vector<std::string>& lineas);
 // Whether the bytes are an RTF document: "{\rtf" at the start, after any
 // blanks, tabs, line breaks and a UTF-8 byte-order mark.
 bool EsRtf(std::string_view bytes);
+
+// What takes the lines of a file one at a time, in file order: the line is
+// its to keep (it may move from it), and the answer says whether to go on.
+// A reader that keeps only what it needs holds no more than that in memory,
+// whatever the file holds.
+using Receptor = std::function<bool(std::string& linea)>;
+// The lines LeeLineas gives, handed over one at a time until the receptor
+// answers false.
+void RecorreLineas(std::string_view bytes, const Receptor& recibe);
 
 // The lines of the file: its plain text when EsRtf says it is RTF, otherwise
 // LeeTexto. The piece after the last line break is a line only when it is not

@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -20,14 +19,12 @@
 #include <cstdlib>
 #include <iostream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "board/entorno_mudo.h"
 #include "print/reporte.h"
 #include "savegame/partidas.h"
 #include "windows/dialogo.h"
@@ -175,8 +172,15 @@ bool EntornoQt::ExisteFichero(const std::string& nombre) {
     return info.exists() && info.isFile();
 }
 
+bool EntornoQt::ExisteNombre(const std::string& nombre) {
+    const QFileInfo info(QString::fromStdString(nombre));
+    return info.exists();
+}
+
 Leido EntornoQt::LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) {
     bytes.clear();
+    // Only a plain file: opening a pipe would wait for a writer for ever.
+    if (!ExisteFichero(nombre)) return ExisteNombre(nombre) ? Leido::NoEsFichero : Leido::Ilegible;
     QFile f(QString::fromStdString(nombre));
     if (!f.open(QIODevice::ReadOnly)) return Leido::Ilegible;
     // Measured before anything is read; and read no further than the bound
@@ -195,35 +199,14 @@ Leido EntornoQt::LeerFichero(const std::string& nombre, std::string& bytes, std:
     return Leido::Bien;
 }
 
-// The new file is written beside the old one and put in its place only once
-// it is complete on disk. QSaveFile does the renaming, goes through symbolic
-// links and keeps the old file's permissions; but a buffered write whose last
-// flush fails (a full disk) still commits an empty or cut file, so the file
-// is opened unbuffered, every write is checked, and the data is synced to
-// disk before the rename.
+// The same careful write as the companion tool's: a temporary file with a
+// short name of its own beside the target, synced to disk, renamed over the
+// target only once complete. (QSaveFile names its temporary file after the
+// target, so a long name cannot be saved, and it replaces a loop of symbolic
+// links with a plain file.)
 bool EntornoQt::EscribirFichero(const std::string& nombre, const std::string& bytes) {
-    const QString ruta = QString::fromStdString(nombre);
-    // A device or a pipe is not replaced by a plain file; a folder is not
-    // written over.
-    const QFileInfo destino(ruta);
-    if (destino.exists() && !destino.isFile()) return false;
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const qint64 largo = static_cast<qint64>(bytes.size());
-    if (f.write(bytes.data(), largo) != largo || !f.flush() || ::fsync(f.handle()) != 0) {
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) return false;
-    // The new name in its folder reaches the disk too; the file is in place
-    // already, so this is as far as the save can go.
-    const QString puesto = QFileInfo(QFileInfo(ruta).canonicalFilePath()).absolutePath();
-    const int carpeta = ::open(QFile::encodeName(puesto).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (carpeta >= 0) {
-        ::fsync(carpeta);
-        ::close(carpeta);
-    }
-    return true;
+    motivoEscritura_ = EscribeEnDisco(nombre, bytes);
+    return motivoEscritura_.empty();
 }
 
 bool EntornoQt::BorrarFichero(const std::string& nombre) {
@@ -245,9 +228,14 @@ void EntornoQt::AbrirDireccion(const std::string& direccion) {
 }
 
 void EntornoQt::MensajeError(const std::string& texto, const std::string& titulo) {
+    MensajeErrorDetalle(texto, {}, titulo);
+}
+
+void EntornoQt::MensajeErrorDetalle(const std::string& texto, const std::string& detalle, const std::string& titulo) {
     Modal modal(vista_);
     QMessageBox caja(QMessageBox::Warning, QString::fromStdString(titulo), QString::fromStdString(texto),
                      QMessageBox::Ok, vista_);
+    if (!detalle.empty()) caja.setInformativeText(QString::fromStdString(detalle));
     caja.exec();
 }
 

@@ -52,13 +52,17 @@ public:
     std::string DialogoSalvar(const DialogoFichero& d) override;
     std::string DialogoAbrir(const DialogoFichero& d) override;
     bool ExisteFichero(const std::string& nombre) override;
+    bool ExisteNombre(const std::string& nombre) override;
     Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override;
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override;
     bool BorrarFichero(const std::string& nombre) override;
     // $XDG_STATE_HOME/novenario/ultima.sdk (~/.local/state/... when unset).
     std::string FicheroUltima(bool crear) override;
+    std::string MotivoEscritura() const override { return motivoEscritura_; }
     void AbrirDireccion(const std::string& direccion) override;
     void MensajeError(const std::string& texto, const std::string& titulo) override;
+    // The detail goes under the text, in the box's smaller informative text.
+    void MensajeErrorDetalle(const std::string& texto, const std::string& detalle, const std::string& titulo) override;
     // The print dialog on a high-resolution printer preset from the page
     // (paper, orientation, copies, job title); printing to a PDF file is one
     // of its choices. The printer is kept, so the next dialog offers the
@@ -82,6 +86,7 @@ private:
     std::unique_ptr<QPrinter> impresora_;
     bool impresoraAceptada_ = false;  // the last print dialog was accepted
     int codigoSalida_ = -1;
+    std::string motivoEscritura_;     // why the last write failed
 };
 
 // "martes, 8 de diciembre de 2026" and "09:05:03".

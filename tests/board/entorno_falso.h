@@ -156,9 +156,12 @@ public:
 
     // ---- files and file dialogs ----
     // The file system: names to bytes. A name whose folder is listed in
-    // SinPermiso cannot be written; one listed in Ilegibles cannot be read.
+    // SinPermiso cannot be written; one listed in Ilegibles cannot be read;
+    // one listed in NoFicheros is there, but is a pipe or a device.
     std::map<std::string, std::string> Ficheros;
-    std::vector<std::string> SinPermiso, Ilegibles;
+    std::vector<std::string> SinPermiso, Ilegibles, NoFicheros;
+    // Why the last write failed.
+    std::string Motivo;
     // What each file dialog returns, in turn; "" (cancel) when none is left.
     std::deque<std::string> EligeSalvar, EligeAbrir;
     std::vector<DialogoFichero> DialogosSalvar, DialogosAbrir;
@@ -168,6 +171,9 @@ public:
     std::string DialogoSalvar(const DialogoFichero& d) override { return Elegir(DialogosSalvar, EligeSalvar, d); }
     std::string DialogoAbrir(const DialogoFichero& d) override { return Elegir(DialogosAbrir, EligeAbrir, d); }
     bool ExisteFichero(const std::string& nombre) override { return Ficheros.count(nombre) != 0; }
+    bool ExisteNombre(const std::string& nombre) override {
+        return ExisteFichero(nombre) || Listado(NoFicheros, nombre);
+    }
     Leido LeerFichero(const std::string& nombre, std::string& bytes, std::size_t maximo) override {
         bytes.clear();
         const auto it = Ficheros.find(nombre);
@@ -179,7 +185,12 @@ public:
     bool EscribirFichero(const std::string& nombre, const std::string& bytes) override {
         const auto barra = nombre.rfind('/');
         const std::string carpeta = barra == std::string::npos ? std::string() : nombre.substr(0, barra);
-        if (Listado(SinPermiso, carpeta)) return false;
+        Motivo.clear();
+        if (Listado(SinPermiso, carpeta)) {
+            Motivo = "no hay permiso para escribir ahí";
+            return false;
+        }
+        ++Escrituras;
         Ficheros[nombre] = bytes;
         return true;
     }
@@ -192,8 +203,18 @@ public:
         if (crear) ++CarpetasUltima;
         return Ultima;
     }
+    std::string MotivoEscritura() const override { return Motivo; }
+    // The files written, counted.
+    int Escrituras = 0;
     void MensajeError(const std::string& texto, const std::string& titulo) override {
         Mensajes.emplace_back(texto, titulo);
+        Detalles.emplace_back();
+    }
+    // The detail under each message's text ("" for a plain message).
+    std::vector<std::string> Detalles;
+    void MensajeErrorDetalle(const std::string& texto, const std::string& detalle, const std::string& titulo) override {
+        Mensajes.emplace_back(texto, titulo);
+        Detalles.push_back(detalle);
     }
     // The web addresses the game asked to open.
     std::vector<std::string> Direcciones;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -97,6 +99,10 @@ TEST_P(EscrituraMuda, HaceLoJustoConElDestino) {
     }
 }
 
+// The longest name a folder takes (255 bytes), and one byte more.
+const std::string Largo = std::string(251, 'l') + ".sdk";
+const std::string Larguisimo = std::string(252, 'l') + ".sdk";
+
 fs::path Viejo(const Carpeta& d) {
     Crear(d / "real.sdk", "partida vieja", fs::perms::owner_read | fs::perms::owner_write);
     return d / "real.sdk";
@@ -140,7 +146,36 @@ INSTANTIATE_TEST_SUITE_P(
                           fs::create_symlink("a.sdk", d / "b.sdk");
                           return d / "a.sdk";
                       },
-                      "hay un bucle de enlaces simbólicos", "", nullptr, {"a.sdk", "b.sdk"}}));
+                      "hay un bucle de enlaces simbólicos", "", nullptr, {"a.sdk", "b.sdk"}},
+        // The temporary file's name is short whatever the target's.
+        CasoEscritura{"nombre largo", [](const Carpeta& d) { return d / Largo.c_str(); }, "", Largo.c_str(), ModoNuevo,
+                      {Largo}},
+        CasoEscritura{"nombre largo sobre uno viejo",
+                      [](const Carpeta& d) {
+                          Crear(d / Largo.c_str(), "partida vieja", fs::perms::owner_read | fs::perms::owner_write);
+                          return d / Largo.c_str();
+                      },
+                      "", Largo.c_str(), [] { return 0600u; }, {Largo}},
+        CasoEscritura{"nombre demasiado largo", [](const Carpeta& d) { return d / Larguisimo.c_str(); },
+                      "el nombre es demasiado largo", "", nullptr, {}},
+        CasoEscritura{"sin nombre", [](const Carpeta&) { return fs::path(); }, "falta el nombre del fichero", "",
+                      nullptr, {}},
+        CasoEscritura{"nombre de carpeta", [](const Carpeta& d) { return fs::path((d / "sub").string() + "/"); },
+                      "falta el nombre del fichero", "", nullptr, {}}));
+
+// A file system that takes no new files (the system's /proc) is not a
+// folder that does not exist; and the system's own words are never shown.
+TEST(EscrituraMudaProc, DiceQueAhiNoSeCreanFicheros) {
+    std::error_code ec;
+    if (!fs::exists("/proc/self", ec)) GTEST_SKIP() << "no /proc here";
+    EntornoMudo mudo;
+    EXPECT_FALSE(mudo.EscribirFichero("/proc/version", "x"));
+    EXPECT_EQ(mudo.ErrorEscritura, "no se pueden crear ficheros en esa carpeta");
+    for (const int error : {EIO, EAGAIN, EMFILE, 12345}) {
+        const std::string motivo = Motivo(error);
+        EXPECT_EQ(motivo.find(std::strerror(error)), std::string::npos) << motivo;
+    }
+}
 
 // A file longer than the bound is measured, not read (a sparse gigabyte
 // costs neither disk nor time); the bound itself is read whole.
@@ -166,7 +201,7 @@ TEST(LecturaMuda, UnFicheroMasLargoQueElMaximoNoSeLee) {
     ::mkfifo((dir / "tubo.sdk").c_str(), 0644);
     EntornoMudo mudo;
     std::string leido;
-    EXPECT_EQ(mudo.LeerFichero((dir / "tubo.sdk").string(), leido, 10), Leido::Ilegible);
+    EXPECT_EQ(mudo.LeerFichero((dir / "tubo.sdk").string(), leido, 10), Leido::NoEsFichero);
     EXPECT_EQ(mudo.LeerFichero((dir / "no.sdk").string(), leido, 10), Leido::Ilegible);
 }
 

@@ -113,9 +113,10 @@ TEST(Partidas, SalvarDondeNoSePuedeEscribirLoDiceEnUnaCaja) {
     ASSERT_TRUE(dir.isValid());
     auto app = ArrancarAceptando();
     TFormPrincipal& juego = app->Juego();
-    QString texto, titulo, boton;
+    QString texto, titulo, boton, detalle;
     auto caja = AlAparecerModal<QMessageBox>([&](QMessageBox& m) {
         texto = m.text();
+        detalle = m.informativeText();
         titulo = m.windowTitle();
         boton = m.button(QMessageBox::Ok)->text();
         m.button(QMessageBox::Ok)->click();
@@ -126,6 +127,7 @@ TEST(Partidas, SalvarDondeNoSePuedeEscribirLoDiceEnUnaCaja) {
     EXPECT_EQ(vigia->Veces(), 1);
     EXPECT_EQ(caja->Veces(), 1);
     EXPECT_EQ(texto, QStringLiteral("Error al Salvar el Fichero"));
+    EXPECT_EQ(detalle.toStdString(), "La carpeta no existe. No se ha escrito nada.");
     EXPECT_EQ(titulo, QStringLiteral("Novenario  Error"));
     EXPECT_EQ(boton.remove(QLatin1Char('&')), QStringLiteral("Aceptar"));  // Qt's own words in Spanish
     EXPECT_EQ(juego.Ventana.PFichero.Caption, "Fichero");
@@ -216,10 +218,11 @@ TEST_P(SalvarEnDiscoLleno, LoDiceYNoTocaElFicheroViejo) {
     TFormPrincipal& juego = app->Juego();
     CuatroEnElCentro(*app);
     // The dialog asks before it overwrites; yes. Then the error.
-    QStringList textos;
+    QStringList textos, detalles;
     auto cajas = AlAparecerModal<QMessageBox>(
         [&](QMessageBox& m) {
             textos << m.text();
+            detalles << m.informativeText();
             if (QAbstractButton* si = m.button(QMessageBox::Yes)) {
                 si->click();
             } else {
@@ -234,6 +237,9 @@ TEST_P(SalvarEnDiscoLleno, LoDiceYNoTocaElFicheroViejo) {
     ASSERT_FALSE(textos.isEmpty());
     EXPECT_EQ(textos.size(), GetParam().existe ? 2 : 1) << textos.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(textos.last().toStdString(), "Error al Salvar el Fichero");
+    EXPECT_EQ(detalles.last().toStdString(),
+              std::string("No queda sitio en el disco. ") +
+                  (GetParam().existe ? "El fichero que había sigue como estaba." : "No se ha escrito nada."));
     EXPECT_EQ(juego.Ventana.PFichero.Caption, "Fichero");
     // Nothing new left behind, and the old file as it was.
     EXPECT_EQ(disco.Ficheros().join(QLatin1Char(',')).toStdString(), antes.join(QLatin1Char(',')).toStdString());
