@@ -67,39 +67,30 @@ private:
     }
 };
 
-// "Tablero 3" between the title and the board, so a solution is found by
-// its number.
-void Numera(Reporte& pagina, const std::string& texto) {
+// A line of text across the page, centred, at its height in the page's units.
+void Rotulo(Reporte& pagina, const char* nombre, int top, bool negrita, const std::string& texto) {
     Elemento e;
-    e.Nombre = "NumeroLibro";
+    e.Nombre = nombre;
     e.Tipo = TipoElemento::Etiqueta;
     e.Left = 156;
-    e.Top = 590;
+    e.Top = top;
     e.Width = 1783;
     e.Height = 55;
     e.Puntos = 12;
-    e.Negrita = true;
+    e.Negrita = negrita;
     e.Alineado = Alineacion::Centro;
     e.Caption = texto;
     pagina.Agregar(std::move(e));
 }
 
+// "Tablero 3" between the title and the board, so a solution is found by
+// its number.
+void Numera(Reporte& pagina, const std::string& texto) { Rotulo(pagina, "NumeroLibro", 590, true, texto); }
+
 // "Dificultad 4.2" under the board, the rating of its given cells.
 void Califica(Reporte& pagina, const std::string& enunciado) {
     const logica::Calificacion c = logica::Calificar(TableroLogico(enunciado));
-    if (c.soluciones == 0) return;
-    Elemento e;
-    e.Nombre = "DificultadLibro";
-    e.Tipo = TipoElemento::Etiqueta;
-    e.Left = 156;
-    e.Top = 2170;
-    e.Width = 1783;
-    e.Height = 55;
-    e.Puntos = 12;
-    e.Negrita = false;
-    e.Alineado = Alineacion::Centro;
-    e.Caption = "Dificultad " + Decimal1(c.dificultad);
-    pagina.Agregar(std::move(e));
+    if (c.soluciones != 0) Rotulo(pagina, "DificultadLibro", 2170, false, "Dificultad " + Decimal1(c.dificultad));
 }
 
 void Avisa(const Fuente& fuente, std::size_t numero, const std::string& texto) {
