@@ -5,6 +5,7 @@
 #pragma once
 
 #include "board/estado.h"
+#include "logica/logica.h"
 
 namespace novenario {
 
@@ -44,6 +45,15 @@ bool Celda_Iluminada(const Juego& f, int c);
 // list until that digit is gone. The houses and cells of the step travel in
 // the form's Marcas for the window to outline. Lights Led1.
 void Siguiente_Paso(Juego& f);
+// The board as the reasoning engine reads it (grid reading order): every
+// digit, or only the given cells.
+logica::Tablero Tablero_Logico(const Juego& f, bool solo_fijas);
+// What the engine knows beside the board: the stored solution, and the cells
+// the player filled, oldest first. A cell's age is the last entry of the move
+// list, up to where the history stands, that put its digit in; a digit the
+// list does not explain (a loaded game without its moves) counts as older
+// than all of them.
+logica::Contexto Contexto_Logico(const Juego& f);
 // "Dificultad de la partida: 4.2, Difícil": the rating of the game's given
 // cells, worked out once per game.
 const std::string& Dificultad_Partida(Juego& f);

@@ -38,57 +38,6 @@ int Cifra(const Celda& c) {
 
 bool Fija(const Celda& c) { return c.Color_ == Naranja; }
 
-// The board for the engine: every digit, or only the given cells.
-logica::Tablero TableroLogico(const Juego& f, bool solo_fijas) {
-    logica::Tablero t{};
-    for (int g = 0; g < NumCeldas; ++g) {
-        const Celda& celda = f.Paneles[CeldaDeRejilla(g)];
-        if (!solo_fijas || Fija(celda)) t[static_cast<std::size_t>(g)] = static_cast<std::uint8_t>(Cifra(celda));
-    }
-    return t;
-}
-
-// A rating with one decimal and a point, whatever the machine's language.
-std::string Decimal(double d) {
-    long t = std::lround(d * 10.0);
-    if (t < 0) t = 0;
-    return std::to_string(t / 10) + "." + std::to_string(t % 10);
-}
-
-// What the engine knows beside the board: the stored solution, and the
-// cells the player filled, oldest first. A cell's age is the last entry of
-// the move list, up to where the history stands, that put its digit in; a
-// digit the list does not explain (a loaded game without its moves) counts
-// as older than all of them.
-logica::Contexto Contexto(const Juego& f) {
-    logica::Contexto ctx;
-    const std::string& sol = f.Partida.EPartida;
-    if (sol.size() >= static_cast<std::size_t>(NumCeldas) &&
-        std::all_of(sol.begin(), sol.begin() + NumCeldas, [](char ch) { return ch >= '1' && ch <= '9'; })) {
-        for (int g = 0; g < NumCeldas; ++g)
-            ctx.solucion[static_cast<std::size_t>(g)] =
-                static_cast<std::uint8_t>(sol[static_cast<std::size_t>(CeldaDeRejilla(g))] - '0');
-    }
-    std::array<int, NumCeldas> edad{};
-    edad.fill(-1);
-    const auto& lista = f.Variables.LBPanel;
-    const int hasta = std::min(f.Variables.Posicion_Lista, static_cast<int>(lista.size()) - 1);
-    for (int i = 0; i <= hasta; ++i) {
-        const std::string& e = lista[static_cast<std::size_t>(i)];
-        if (e.size() < 7) continue;
-        const int c = tablero::Indice(std::string_view(e).substr(0, 4));
-        if (c >= 0 && e[6] >= '1' && e[6] <= '9') edad[static_cast<std::size_t>(c)] = i;
-    }
-    std::vector<std::pair<int, int>> jugadas;  // age, grid index
-    for (int g = 0; g < NumCeldas; ++g) {
-        const int c = CeldaDeRejilla(g);
-        if (!Fija(f.Paneles[c]) && Cifra(f.Paneles[c]) != 0) jugadas.emplace_back(edad[static_cast<std::size_t>(c)], g);
-    }
-    std::stable_sort(jugadas.begin(), jugadas.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& j : jugadas) ctx.jugadas.push_back(j.second);
-    return ctx;
-}
-
 // The nine cells of a house, in name order indices; empty for a house the
 // engine could not have meant.
 std::vector<int> CeldasDeCasa(const logica::Casa& casa) {
@@ -254,8 +203,47 @@ enum class Salida { Nada, Colocar, Volver };
 
 }  // namespace
 
+logica::Tablero Tablero_Logico(const Juego& f, bool solo_fijas) {
+    logica::Tablero t{};
+    for (int g = 0; g < NumCeldas; ++g) {
+        const Celda& celda = f.Paneles[CeldaDeRejilla(g)];
+        if (!solo_fijas || Fija(celda)) t[static_cast<std::size_t>(g)] = static_cast<std::uint8_t>(Cifra(celda));
+    }
+    return t;
+}
+
+logica::Contexto Contexto_Logico(const Juego& f) {
+    logica::Contexto ctx;
+    const std::string& sol = f.Partida.EPartida;
+    if (sol.size() >= static_cast<std::size_t>(NumCeldas) &&
+        std::all_of(sol.begin(), sol.begin() + NumCeldas, [](char ch) { return ch >= '1' && ch <= '9'; })) {
+        for (int g = 0; g < NumCeldas; ++g)
+            ctx.solucion[static_cast<std::size_t>(g)] =
+                static_cast<std::uint8_t>(sol[static_cast<std::size_t>(CeldaDeRejilla(g))] - '0');
+    }
+    std::array<int, NumCeldas> edad{};
+    edad.fill(-1);
+    const auto& lista = f.Variables.LBPanel;
+    const int hasta = std::min(f.Variables.Posicion_Lista, static_cast<int>(lista.size()) - 1);
+    for (int i = 0; i <= hasta; ++i) {
+        const std::string& e = lista[static_cast<std::size_t>(i)];
+        if (e.size() < 7) continue;
+        const int c = tablero::Indice(std::string_view(e).substr(0, 4));
+        if (c >= 0 && e[6] >= '1' && e[6] <= '9') edad[static_cast<std::size_t>(c)] = i;
+    }
+    std::vector<std::pair<int, int>> jugadas;  // age, grid index
+    for (int g = 0; g < NumCeldas; ++g) {
+        const int c = CeldaDeRejilla(g);
+        if (!Fija(f.Paneles[c]) && Cifra(f.Paneles[c]) != 0) jugadas.emplace_back(edad[static_cast<std::size_t>(c)], g);
+    }
+    std::stable_sort(jugadas.begin(), jugadas.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& j : jugadas) ctx.jugadas.push_back(j.second);
+    return ctx;
+}
+
+
 const std::string& Dificultad_Partida(Juego& f) {
-    const logica::Tablero fijo = TableroLogico(f, true);
+    const logica::Tablero fijo = Tablero_Logico(f, true);
     std::string clave(fijo.begin(), fijo.end());
     for (char& ch : clave) ch = static_cast<char>('0' + ch);
     if (clave == f.Partida.Calificada && !f.Partida.Dificultad.empty()) return f.Partida.Dificultad;
@@ -267,7 +255,7 @@ const std::string& Dificultad_Partida(Juego& f) {
         if (c.soluciones == 0) {
             linea += "sin solución";
         } else {
-            linea += Decimal(c.dificultad) + ", " + (c.nivel.empty() ? logica::NivelDe(c.dificultad) : c.nivel);
+            linea += logica::TextoDificultad(c.dificultad) + ", " + (c.nivel.empty() ? logica::NivelDe(c.dificultad) : c.nivel);
             if (c.soluciones > 1) linea += " (más de una solución)";
         }
     }
@@ -279,7 +267,7 @@ const std::string& Dificultad_Partida(Juego& f) {
 void Siguiente_Paso(Juego& f) {
     if (!f.Ventana.Led1.Value) f.Ventana.Led1.Value = true;
     const std::string dificultad = Dificultad_Partida(f);
-    const Explicacion e = Explicar(f, logica::HastaColocar(TableroLogico(f, false), Contexto(f)));
+    const Explicacion e = Explicar(f, logica::HastaColocar(Tablero_Logico(f, false), Contexto_Logico(f)));
 
     FormaModal forma = Forma(FormaModal::Tipo::Siguiente, " Novenario.  Siguiente paso.", AnchoForma, AltoForma,
                              (825 - AnchoForma) / 2, (535 - AltoForma) / 2);

@@ -5,17 +5,16 @@
 #include <iostream>
 
 #include "board/juego.h"
+#include "candidates/candidatos.h"
 #include "cli/cli.h"
 #include "logica/logica.h"
 #include "savegame/partidas.h"
 
 namespace novenario::cli {
 
-std::string Decimal1(double x) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.1f", x);
-    return b;
-}
+// Never through printf: the booklet's Qt sets the machine's locale, and a
+// rating must read "4.2" in every language.
+std::string Decimal1(double x) { return logica::TextoDificultad(x); }
 
 std::optional<std::pair<double, double>> BandaDificultad(const std::string& texto) {
     const std::size_t dos = texto.find(':');
@@ -81,21 +80,7 @@ std::vector<std::optional<Puzle>> Puzles(const std::vector<Fuente>& fuentes, int
             }
             Puzle p;
             p.rejilla = EnRejilla(f);
-            const std::string sol = EnRejilla(f.Partida.EPartida);
-            if (Trim(f.Partida.EPartida).size() >= 81) p.contexto.solucion = TableroLogico(sol);
-            // The player's digits in the order of the moves that put them.
-            std::vector<int> orden;
-            for (const std::string& jugada : f.Variables.LBPanel) {
-                const int c = tablero::Indice(jugada.substr(0, jugada.find("--")));
-                if (c < 0 || c >= NumCeldas) continue;
-                const int i = (tablero::Fila(c) - 1) * 9 + tablero::Columna(c) - 1;
-                std::erase(orden, i);
-                orden.push_back(i);
-            }
-            for (int i : orden) {
-                const int c = tablero::OrdenRejilla()[static_cast<std::size_t>(i)];
-                if (f.Paneles[c].Color_ != Naranja && !f.Paneles[c].Caption.empty()) p.contexto.jugadas.push_back(i);
-            }
+            p.contexto = Contexto_Logico(f);
             r.back() = p;
         } else {
             const auto rejilla = LeeFuente(fuente, false, error);

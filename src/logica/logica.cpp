@@ -183,6 +183,12 @@ std::string NombreCasa(const Casa& casa) {
     return {};
 }
 
+std::string TextoDificultad(double dificultad) {
+    long t = std::lround(dificultad * 10.0);
+    if (t < 0) t = 0;
+    return std::to_string(t / 10) + "." + std::to_string(t % 10);
+}
+
 std::string NivelDe(double dificultad) {
     const double d = Redondea(dificultad);
     if (d <= 1.5) return "Muy Fácil";

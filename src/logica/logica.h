@@ -122,5 +122,8 @@ Calificacion Calificar(const Tablero& tablero);
 // The word for a rating: up to 1.5 "Muy Fácil", up to 2.5 "Fácil", up to 3.4
 // "Normal", up to 4.4 "Difícil", up to 6.5 "Muy Difícil", above "Diabólico".
 std::string NivelDe(double dificultad);
+// A rating with one decimal and a point ("4.2"), whatever the language the
+// program runs in.
+std::string TextoDificultad(double dificultad);
 
 }  // namespace novenario::logica
