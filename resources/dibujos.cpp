@@ -230,13 +230,6 @@ std::vector<Fotograma> AnimacionLogo() {
 
 // ---- The icon.
 
-QByteArray Png(const QImage& img) {
-    QByteArray b;
-    QBuffer buffer(&b);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "PNG");
-    return b;
-}
 
 QByteArray Svg() {
     QByteArray b;
@@ -371,6 +364,14 @@ QString Diferencia(const QString& nombre, const QByteArray& guardado, const Dibu
     if (guardada.isNull()) return QStringLiteral("not a picture");
     if (d.fotogramas.size() != 1) return QStringLiteral("the drawing is not one picture");
     return CompararPixeles(guardada, d.fotogramas.front().imagen, Tolerancia, QStringLiteral("the picture"));
+}
+
+QByteArray Png(const QImage& img) {
+    QByteArray b;
+    QBuffer buffer(&b);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    return b;
 }
 
 }  // namespace novenario::dibujos

@@ -46,6 +46,9 @@ inline constexpr int Tolerancia = 4;
 // drawing a level apart moves a box's average by a few levels more.
 inline constexpr int ToleranciaPaleta = 32;
 
+// A picture as the bytes of a PNG file.
+QByteArray Png(const QImage& img);
+
 // Why the kept bytes of nombre are not the picture d ("" when they are).
 QString Diferencia(const QString& nombre, const QByteArray& guardado, const Dibujo& d);
 

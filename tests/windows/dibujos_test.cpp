@@ -25,14 +25,6 @@ const Dibujo& Dibujado(const QString& nombre) {
     return todos.at(nombre);
 }
 
-QByteArray Png(const QImage& img) {
-    QByteArray b;
-    QBuffer buffer(&b);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "PNG");
-    return b;
-}
-
 // One channel of one pixel moved by so many levels (within 0..255).
 QImage Mover(QImage img, QPoint p, int niveles) {
     img = img.convertToFormat(QImage::Format_ARGB32);
@@ -69,7 +61,7 @@ TEST_P(IconoPng, SoloPasaElMismoDibujo) {
     const QString nombre = QStringLiteral("iconos/novenario-16.png");
     const QImage guardada = QImage::fromData(Guardado(nombre));
     ASSERT_FALSE(guardada.isNull());
-    const QString porque = dibujos::Diferencia(nombre, Png(GetParam().cambio(guardada)), Dibujado(nombre));
+    const QString porque = dibujos::Diferencia(nombre, dibujos::Png(GetParam().cambio(guardada)), Dibujado(nombre));
     EXPECT_EQ(porque.isEmpty(), GetParam().igual) << porque.toStdString();
 }
 
