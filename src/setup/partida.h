@@ -25,9 +25,6 @@ void Repetido_Borrar(Juego& f);
 void BDejarRojos2Click(Juego& f);
 // "Borrar todo": an empty board, no solution, the clock stopped and at zero.
 void BBorraTodoClick(Juego& f);
-// "Solución", "Deja fijos" and "Pista" on or off (the window model).
-void Activa_Solucion(Juego& f, bool activa);
-void Desactiva_Solucion(Juego& f);
 
 // The level dialog; accepting it creates a new game.
 void BNivel2Click(Juego& f);

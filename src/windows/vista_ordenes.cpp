@@ -10,6 +10,7 @@
 
 #include "windows/estilos.h"
 #include "windows/vista_principal.h"
+#include "entrada/entrada.h"
 
 namespace novenario::vista {
 

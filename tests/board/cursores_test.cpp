@@ -2,6 +2,9 @@
 // over a given, and the keys that enter and erase.
 #include "board/juego.h"
 #include "entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

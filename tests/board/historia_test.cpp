@@ -2,6 +2,8 @@
 // a time into the state an entry describes, through the same write-and-check
 // path as an entry.
 #include "entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -2,6 +2,8 @@
 // three command forms and their tables.
 #include "board/juego.h"
 #include "entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -2,6 +2,7 @@
 // row or column? The checks look at the live board, the digit already in
 // the cell; the first group with a repeat stops the chain and names itself.
 #include "entorno_falso.h"
+#include "candidates/candidatos.h"
 
 namespace novenario::prueba {
 namespace {

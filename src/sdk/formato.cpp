@@ -1,12 +1,12 @@
 // The board line and the move lines of a saved game, read and written.
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 
 #include <cstdint>
 #include <utility>
 
 #include "board/colores.h"
-#include "savegame/caracteres.h"
-#include "savegame/rtf.h"
+#include "sdk/caracteres.h"
+#include "sdk/rtf.h"
 
 namespace novenario::sdk {
 

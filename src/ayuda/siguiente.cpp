@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "board/juego.h"
-#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 #include "logica/logica.h"
 
 namespace novenario {
