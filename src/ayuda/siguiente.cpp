@@ -16,6 +16,7 @@
 
 #include "board/juego.h"
 #include "ayuda/ayuda.h"
+#include "board/jugada.h"
 #include "entrada/entrada.h"
 #include "logica/logica.h"
 
@@ -97,7 +98,7 @@ bool Se_Puede_Volver(const Juego& f, int c) {
     if (d == 0 || Fija(f.Paneles[c])) return false;
     const ModeloVentana& v = f.Ventana;
     if (!v.BAtras.Visible || !v.BAtras.Enabled || !v.PTeclasNum.Visible) return false;
-    const std::string entrada = tablero::Nombre(c) + "--" + std::to_string(d);
+    const std::string entrada = Jugada::En(c, d).Texto();
     const auto& lista = f.Variables.LBPanel;
     const int hasta = std::min(f.Variables.Posicion_Lista, static_cast<int>(lista.size()) - 1);
     for (int i = 0; i <= hasta; ++i)
@@ -227,10 +228,8 @@ logica::Contexto Contexto_Logico(const Juego& f) {
     const auto& lista = f.Variables.LBPanel;
     const int hasta = std::min(f.Variables.Posicion_Lista, static_cast<int>(lista.size()) - 1);
     for (int i = 0; i <= hasta; ++i) {
-        const std::string& e = lista[static_cast<std::size_t>(i)];
-        if (e.size() < 7) continue;
-        const int c = tablero::Indice(std::string_view(e).substr(0, 4));
-        if (c >= 0 && e[6] >= '1' && e[6] <= '9') edad[static_cast<std::size_t>(c)] = i;
+        const Jugada e = Jugada::Lee(lista[static_cast<std::size_t>(i)]);
+        if (e.Celda() >= 0 && e.Numero() != 0) edad[static_cast<std::size_t>(e.Celda())] = i;
     }
     std::vector<std::pair<int, int>> jugadas;  // age, grid index
     for (int g = 0; g < NumCeldas; ++g) {

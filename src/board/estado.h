@@ -76,8 +76,8 @@ struct VariablesJuego {
     // Scratch of the candidate pass.
     std::string No_Dis = "No_Dis", Si_Dis = "Si_Dis";
     std::vector<std::string> CColoca, CSalidaAux;
-    // The keyboard's hidden input boxes.
-    std::string Posicion_Cur, Semaforo = "Semaforo";
+    // The keyboard's hidden input box: the character of the key being handled.
+    std::string Posicion_Cur;
 };
 
 // The commands of the main window, each an image button with a label on top
@@ -90,7 +90,8 @@ enum class IdComando {
 struct ModeloVentana {
     ModeloVentana();
 
-    int ClientWidth = 0, ClientHeight = 0;
+    // The size of the window's inside, which the view takes.
+    int ClientWidth = 825, ClientHeight = 535;
     std::string Caption;
     Control PanelJuego{"PanelJuego"};        // the board panel
     Control PNoVerProceso{"PNoVerProceso"};  // covers the board while a new game is built
@@ -130,7 +131,6 @@ struct ModeloVentana {
     Control BitBtn11{"BitBtn11"}, BitBtn12{"BitBtn12"}, BitBtn13{"BitBtn13"}, BitBtn14{"BitBtn14"}, BitBtn15{"BitBtn15"};
     Control Panel1{"Panel1"}, LBDejarRojosR{"LBDejarRojosR"}, LBSolucionR{"LBSolucionR"}, LBpausaR{"LBpausaR"};
     Control LBVerPistasR{"LBVerPistasR"}, LBPararProcesoR{"LBPararProcesoR"};
-    Control BLogica{"BLogica"}, BRellenaSinVer{"BRellenaSinVer"};  // never shown
 
     // What Teclas_EnableNO and Teclas_EnableSI switch, in their order.
     std::vector<Control*> Teclas_Largas;

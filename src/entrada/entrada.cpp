@@ -1,5 +1,6 @@
 // Selecting a cell, entering and erasing digits, and selecting the first free
 // cell after a board-wide change.
+#include "board/jugada.h"
 #include "entrada/entrada.h"
 
 namespace novenario {
@@ -109,8 +110,8 @@ void BClick(Juego& f, int d) {
         f.Ventana.PTBorrar.Show();
         f.Ventana.PMensaje.Caption = "Número " + Digito(d) + " aceptado";
         f.Ventana.PMensaje.FontColor = Negro;
-        f.Variables.LBPanel.push_back(f.Variables.Panel_Activo + "--B");
-        f.Variables.LBPanel.push_back(f.Variables.Panel_Activo + "--" + Digito(d));
+        f.Variables.LBPanel.push_back(Jugada{f.Variables.Panel_Activo, "B"}.Texto());
+        f.Variables.LBPanel.push_back(Jugada{f.Variables.Panel_Activo, Digito(d)}.Texto());
         f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
         if (f.Variables.Posicion_Lista >= 1) f.Ventana.BAtras.Enabled = true;
         f.Ventana.BAdelante.Enabled = false;
@@ -136,7 +137,7 @@ void BBorrarClick(Juego& f) {
     f.Ventana.PMensaje.Caption.clear();
     f.Ventana.PMensaje.FontColor = Negro;
     Limpia_Campo(f);
-    f.Variables.LBPanel.push_back(f.Variables.Panel_Activo + "--B");
+    f.Variables.LBPanel.push_back(Jugada{f.Variables.Panel_Activo, "B"}.Texto());
     f.Variables.Posicion_Lista = static_cast<int>(f.Variables.LBPanel.size()) - 1;
     Disponibles(f);
     f.Ventana.BAtras.Enabled = true;

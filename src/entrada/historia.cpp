@@ -2,6 +2,7 @@
 // its digit) and every erase one; back and forward put one cell at a time back
 // into the state an entry describes, through the same write-and-check path as
 // a normal entry, so a digit that no longer fits leaves the cell empty.
+#include "board/jugada.h"
 #include "entrada/entrada.h"
 
 namespace novenario {
@@ -11,10 +12,9 @@ namespace {
 void Aplica_Entrada(Juego& f) {
     const auto i = static_cast<std::size_t>(f.Variables.Posicion_Lista);
     if (f.Variables.Posicion_Lista < 0 || i >= f.Variables.LBPanel.size()) return;
-    const std::string& entrada = f.Variables.LBPanel[i];
-    f.Variables.Panel_Historia = entrada.substr(0, 4);
-    f.Variables.Valor_Historia = entrada.size() > 6 ? entrada.substr(6, 1) : std::string();
-    if (f.Variables.Valor_Historia == "B") f.Variables.Valor_Historia.clear();
+    const Jugada entrada = Jugada::Lee(f.Variables.LBPanel[i]);
+    f.Variables.Panel_Historia = entrada.Panel;
+    f.Variables.Valor_Historia = entrada.Cifra();
     Panel_Imposible(f);
     Pongo_ColorRojo(f);
     f.Variables.Numero_Activo = f.Variables.Valor_Historia;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "board/colores.h"
+#include "board/jugada.h"
 #include "sdk/caracteres.h"
 #include "sdk/rtf.h"
 
@@ -48,7 +49,7 @@ Partida LeeLineaTablero(std::string_view linea) {
 
 std::string ItemMovimiento(std::string_view linea) {
     if (linea.empty() || linea[0] != 'P') return {};
-    return Copia(linea, 1, 4) + "--" + Copia(linea, 7, 1);
+    return Jugada::Lee(linea).Texto();
 }
 
 std::vector<std::string> LeeMovimientos(const std::vector<std::string>& lineas) {

@@ -213,7 +213,9 @@ void Busqueda::Bucle([[maybe_unused]] bool ver_proceso, [[maybe_unused]] Bomba* 
     std::uint8_t* const pila = pila_.data();
     const Posicion* const pos = posicion_.data();
 
-    [[maybe_unused]] auto bombea = [&](Momento momento) {
+    // The counters go back to the members whenever the window may look at
+    // them: at every pump and when the loop ends.
+    auto guarda = [&] {
         pasos_ = pasos;
         indice_panel_ = indice;
         numero_prueba_ = prueba;
@@ -222,6 +224,9 @@ void Busqueda::Bucle([[maybe_unused]] bool ver_proceso, [[maybe_unused]] Bomba* 
         activo_ = activo;
         anterior_ = anterior;
         comodin_ = comodin;
+    };
+    [[maybe_unused]] auto bombea = [&](Momento momento) {
+        guarda();
         bomba->Bombea(momento);
         indice = indice_panel_;
         prueba = numero_prueba_;
@@ -296,15 +301,7 @@ void Busqueda::Bucle([[maybe_unused]] bool ver_proceso, [[maybe_unused]] Bomba* 
             if (ver_proceso) bombea(Momento::TrasPaso);
         }
     }
-
-    pasos_ = pasos;
-    indice_panel_ = indice;
-    numero_prueba_ = prueba;
-    encontrado_ = encontrado;
-    altura_ = altura;
-    activo_ = activo;
-    anterior_ = anterior;
-    comodin_ = comodin;
+    guarda();
 }
 
 }  // namespace novenario

@@ -21,7 +21,7 @@ namespace novenario::vista {
 namespace {
 
 
-constexpr int AnchoCliente = 825, AltoCliente = 535, AltoEstado = 19;
+constexpr int AltoEstado = 19;
 
 }  // namespace
 
@@ -31,7 +31,8 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
       juego_(puerta.Juego()),
       puerta_(puerta) {
     setObjectName(QStringLiteral("FormPrincipal"));
-    setFixedSize(AnchoCliente, AltoCliente);
+    const int ancho = juego_.Ventana.ClientWidth, alto = juego_.Ventana.ClientHeight;
+    setFixedSize(ancho, alto);
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, AColor(Plata));
@@ -57,7 +58,7 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
                               this);
     estado_->setObjectName(QStringLiteral("StatusBar1"));
-    estado_->setGeometry(0, AltoCliente - AltoEstado, AnchoCliente, AltoEstado);
+    estado_->setGeometry(0, alto - AltoEstado, ancho, AltoEstado);
 
     // The status bar and the clock every second. The 10 ms timer of the
     // random source is not run: the game works its ticks out when a new game
@@ -442,7 +443,7 @@ void VistaPrincipal::focusInEvent(QFocusEvent* e) {
 
 void VistaPrincipal::MostrarCentrada() {
     Sincronizar();
-    QRect r(0, 0, AnchoCliente, AltoCliente);
+    QRect r(0, 0, juego_.Ventana.ClientWidth, juego_.Ventana.ClientHeight);
     if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
         r.moveCenter(s->availableGeometry().center());
     setGeometry(r);
@@ -455,10 +456,11 @@ void VistaPrincipal::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), AColor(Plata));
     // A groove sets the command column apart from the board.
+    const int abajo = height() - AltoEstado - 6;
     p.setPen(QColor(128, 128, 128));
-    p.drawLine(681, 4, 681, AltoCliente - AltoEstado - 6);
+    p.drawLine(681, 4, 681, abajo);
     p.setPen(Qt::white);
-    p.drawLine(682, 4, 682, AltoCliente - AltoEstado - 6);
+    p.drawLine(682, 4, 682, abajo);
 }
 
 }  // namespace novenario::vista

@@ -115,7 +115,7 @@ TEST_F(Partida, EstadoInicial) {
     EXPECT_EQ(f.Variables.Segundos + f.Variables.Minutos + f.Variables.Horas, 0);
     for (const Control* p : {&f.Motor.PNumero, &f.Motor.PPanel, &f.Motor.PPosicion, &f.Motor.PBorro}) EXPECT_EQ(p->Caption, "00");
     EXPECT_EQ(f.Ventana.PContador_Jug.Caption, "00000000");
-    EXPECT_EQ(f.Variables.Semaforo, "Semaforo");
+    EXPECT_TRUE(f.Variables.Posicion_Cur.empty()) << "no key is being handled";
     EXPECT_EQ(f.Ventana.PFichero.Caption, "Fichero");
 }
 
