@@ -1,9 +1,10 @@
 // What the savegame folder offers to the game: "Salvar partida" and "Cargar
-// partida" (and the work routines Salvar_Partida and Cargar_Partida of
-// TFormTrabajo, in comandos.cpp), and boards brought in from outside: the
-// paste and the companion tool's import. The format itself, which needs no
-// game, is sdk/formato.h (the game's lines) and sdk/rtf.h (the RTF
-// around them); boards as text are savegame/tablero_texto.h.
+// partida", the last game, and boards brought in from outside: the paste and
+// the companion tool's import. The format itself, which needs no game, is
+// sdk/formato.h (the game's lines) and sdk/rtf.h (the RTF around them), and
+// the board line's own work routines (Salvar_Partida and Cargar_Partida of
+// TFormTrabajo) are in entrada/entrada.h; boards as text are
+// savegame/tablero_texto.h.
 #pragma once
 
 #include <string>
