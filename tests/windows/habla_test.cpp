@@ -100,6 +100,25 @@ TEST_F(Oyente, ElAvisoEsUnaNotificacion) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Pregonero())->role(), QAccessible::Notification);
 }
 
+// Orca leaves out the word "notification" for one inside a status bar: the
+// notification is a child of the message line, both ways round (the reader
+// walks up from it and down from the window).
+TEST_F(Oyente, ElAvisoEstaEnLaLineaDeMensajes) {
+    ASSERT_NE(Pregonero(), nullptr);
+    QAccessibleInterface* aviso = QAccessible::queryAccessibleInterface(Pregonero());
+    QAccessibleInterface* linea = aviso->parent();
+    ASSERT_NE(linea, nullptr);
+    EXPECT_EQ(linea->role(), QAccessible::StatusBar);
+    EXPECT_EQ(linea->object(), Widget(*app, "PMensaje"));
+    const int i = linea->indexOfChild(aviso);
+    ASSERT_GE(i, 0);
+    ASSERT_LT(i, linea->childCount());
+    EXPECT_EQ(linea->child(i)->object(), Pregonero());
+    // The message line still says the message.
+    Tecla(Qt::Key_5, "5");
+    EXPECT_EQ(linea->text(QAccessible::Name).toStdString(), Juego().Ventana.PMensaje.Caption);
+}
+
 // Each answer from the keyboard, from an empty board with the cursor on
 // P1_1, and what the player hears after the last key.
 struct CasoHabla {
@@ -130,10 +149,24 @@ INSTANTIATE_TEST_SUITE_P(
                   {"5, Número 5 aceptado", "Error. 5 en Bloque", "Error. 5 en Bloque"}},
         // Along a row the focus alone tells the cell.
         CasoHabla{"a la derecha", {{Qt::Key_Right, ""}}, {}},
-        // To another row the cell is told whole, not its row.
-        CasoHabla{"abajo", {{Qt::Key_Down, ""}}, {"fila 2, columna 1, vacía"}},
+        // To another row too: the board is no table whose row Orca reads.
+        CasoHabla{"abajo", {{Qt::Key_Down, ""}}, {}},
+        CasoHabla{"abajo y arriba", {{Qt::Key_Down, ""}, {Qt::Key_Up, ""}}, {}},
+        // A message already told is not told again on the way out.
+        CasoHabla{"aceptada y abajo", {{Qt::Key_5, "5"}, {Qt::Key_Down, ""}}, {"5, Número 5 aceptado"}},
         CasoHabla{"borrada", {{Qt::Key_5, "5"}, {Qt::Key_Delete, ""}},
                   {"5, Número 5 aceptado", "fila 1, columna 1, vacía"}}));
+
+// A click on a cell of another row moves the reader's focus there, which
+// tells the cell; nothing else is said.
+TEST_F(Oyente, UnClicEnOtraFilaDiceSoloLaCelda) {
+    QPointer<QWidget> p4_2 = app->Vista().Celda(tablero::Indice("P4_2"));
+    ASSERT_TRUE(p4_2);
+    QTest::mouseClick(p4_2, Qt::LeftButton, Qt::NoModifier, QPoint(p4_2->width() / 2, p4_2->height() / 2));
+    EXPECT_EQ(tablero::Indice(Juego().Variables.Panel_Activo), tablero::Indice("P4_2"));
+    EXPECT_EQ(Focos(p4_2), 1);
+    EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
+}
 
 TEST_F(Oyente, UnPasoAtrasDiceLaCeldaYSuValor) {
     Tecla(Qt::Key_5, "5");
@@ -265,6 +298,8 @@ TEST_F(Oyente, AlCerrarseUnDialogoElLectorVuelveALaCelda) {
     QTest::qWait(50);
     if (!app->Vista().isActiveWindow()) GTEST_SKIP() << "this platform gives no window the focus";
     EXPECT_GE(Focos(celda), 1);
+    // The focus tells the cell alone: no notification says it again.
+    EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
     // The cell is the last the reader heard of.
     QObject* ultimo = nullptr;
     for (const Dicho& d : oidos)
