@@ -387,10 +387,8 @@ void VistaPrincipal::SincronizarLectura() {
 // aceptado"); after a refused digit the error; after a step back or forward
 // on the same cell, the cell; after long work or a change of the whole board
 // (a new game, a load, "Solución"), where the cursor is and the message.
-// A move is told by the focus alone, unless a message comes with it or the
-// candidates are shown: then the cell is told whole here, since the
-// notification cuts short what the reader was saying of the cell, and a
-// cell's candidates are its description, which Orca does not read on arrival.
+// A move is told by the focus alone: the reader says the cell and, while
+// the help display shows them, its candidates, which are its description.
 QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
     CeldaVista* celda = Celda(activa);
     if (!celda) return {};
@@ -411,8 +409,7 @@ QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
     const QString candidatos = celda->Candidatos();
 
     QStringList partes;
-    if (tablero || (movida && (decirMensaje || !candidatos.isEmpty())) ||
-        (valorNuevo && !decirMensaje)) {
+    if (tablero || (valorNuevo && !decirMensaje)) {
         partes << celda->accessibleName();
     } else if (valorNuevo) {
         const QString v = QString::fromStdString(celda->Estado().Caption).trimmed();
@@ -420,7 +417,12 @@ QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
     }
     if (conError) partes << QString::fromStdString(error.Caption).trimmed();
     if (decirMensaje) partes << QString::fromStdString(mensaje).trimmed();
-    if (movida && !candidatos.isEmpty()) partes << candidatos;
+    // What comes with a move cuts short the reader's telling of the cell:
+    // then the cell is told whole, candidates and all.
+    if (movida && !partes.isEmpty()) {
+        if (!tablero) partes.prepend(celda->accessibleName());
+        if (!candidatos.isEmpty()) partes << candidatos;
+    }
     return partes.join(QStringLiteral(", "));
 }
 

@@ -168,6 +168,25 @@ TEST_F(Oyente, UnClicEnOtraFilaDiceSoloLaCelda) {
     EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
 }
 
+// With the help display on, a move is told by the focus: the reader says
+// the cell and its candidates, its description, with no notification after
+// them that would cut them short.
+TEST_F(Oyente, ConLaAyudaUnaFlechaDejaLaCeldaYSusCandidatosAlFoco) {
+    QTest::mouseClick(Widget(*app, "LBVerTeclas"), Qt::LeftButton);
+    ASSERT_TRUE(Juego().Paneles[tablero::Indice("P1_2")].EtiquetasVisibles);
+    oidos.clear();
+    Tecla(Qt::Key_Right);
+    QPointer<QObject> p1_2 = app->Vista().Celda(tablero::Indice("P1_2"));
+    EXPECT_EQ(Focos(p1_2), 1);
+    EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
+    const QString d = QAccessible::queryAccessibleInterface(p1_2)->text(QAccessible::Description);
+    EXPECT_TRUE(d.startsWith(QStringLiteral("posibles "))) << d.toStdString();
+    // An entry there is told as before, with no candidates of a cell left.
+    Tecla(Qt::Key_5, "5");
+    ASSERT_FALSE(Anuncios().empty());
+    EXPECT_EQ(Anuncios().back(), "5, Número 5 aceptado");
+}
+
 TEST_F(Oyente, UnPasoAtrasDiceLaCeldaYSuValor) {
     Tecla(Qt::Key_5, "5");
     Tecla(Qt::Key_Right);
