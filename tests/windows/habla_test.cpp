@@ -187,6 +187,70 @@ TEST_F(Oyente, ConLaAyudaUnaFlechaDejaLaCeldaYSusCandidatosAlFoco) {
     EXPECT_EQ(Anuncios().back(), "5, Número 5 aceptado");
 }
 
+// ---- The row, the column, the block read out -------------------------------
+
+struct CasoGrupo {
+    const char* caso;
+    TipoGrupo tipo;
+    int fila, columna;  // of the cell, 1..9
+    const char* dicho;
+};
+
+void PrintTo(const CasoGrupo& c, std::ostream* os) { *os << c.caso; }
+
+class LecturaDeGrupo : public testing::TestWithParam<CasoGrupo> {};
+
+TEST_P(LecturaDeGrupo, DiceSusNueveValoresEnOrden) {
+    // Row 1: 5 _ _ | _ 7 _ | _ _ 9, and a 3 at row 6, column 5.
+    Tablero t;
+    t[tablero::EnRejilla(1, 1)].Caption = "5";
+    t[tablero::EnRejilla(1, 5)].Caption = "7";
+    t[tablero::EnRejilla(1, 9)].Caption = "9";
+    t[tablero::EnRejilla(6, 5)].Caption = "3";
+    const CasoGrupo& k = GetParam();
+    const int c = k.fila < 1 ? -1 : k.fila > 9 ? NumCeldas : tablero::EnRejilla(k.fila, k.columna);
+    EXPECT_EQ(vista::CeldaVista::LecturaDeGrupo(t, k.tipo, c).toStdString(), k.dicho);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grupos, LecturaDeGrupo,
+    testing::Values(
+        CasoGrupo{"fila", TipoGrupo::Horizontal, 1, 4,
+                  "fila 1: 5, vacía, vacía, vacía, 7, vacía, vacía, vacía, 9"},
+        CasoGrupo{"columna", TipoGrupo::Vertical, 9, 5,
+                  "columna 5: 7, vacía, vacía, vacía, vacía, 3, vacía, vacía, vacía"},
+        // A block by place: its top row first, the 3 in its bottom row.
+        CasoGrupo{"bloque", TipoGrupo::Bloque, 5, 5,
+                  "bloque 5: vacía, vacía, vacía, vacía, vacía, vacía, vacía, 3, vacía"},
+        CasoGrupo{"bloque 2", TipoGrupo::Bloque, 3, 6,
+                  "bloque 2: vacía, 7, vacía, vacía, vacía, vacía, vacía, vacía, vacía"},
+        CasoGrupo{"ninguna celda", TipoGrupo::Horizontal, 0, 0, ""},
+        CasoGrupo{"tras la última", TipoGrupo::Bloque, 10, 0, ""}));
+
+// The keys read the group of the cursor's cell as it stands, again at each
+// press, and change nothing in the game.
+TEST_F(Oyente, LasTeclasDeLecturaDicenLaFilaLaColumnaYElBloque) {
+    Tecla(Qt::Key_5, "5");
+    Tecla(Qt::Key_Down);
+    const std::string mensaje = Juego().Ventana.PMensaje.Caption;
+    const std::string cursor = Juego().Variables.Panel_Activo;
+    oidos.clear();
+    QWidget* foco = Foco(app->Vista());
+    const Qt::KeyboardModifiers m = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::keyClick(foco, Qt::Key_F, m);
+    QTest::keyClick(foco, Qt::Key_C, m);
+    QTest::keyClick(foco, Qt::Key_B, m);
+    QTest::keyClick(foco, Qt::Key_B, m);
+    const std::string vacias8 = "vacía, vacía, vacía, vacía, vacía, vacía, vacía, vacía";
+    EXPECT_EQ(Anuncios(), (std::vector<std::string>{"fila 2: vacía, " + vacias8,
+                                                    "columna 1: 5, " + vacias8, "bloque 1: 5, " + vacias8,
+                                                    "bloque 1: 5, " + vacias8}));
+    EXPECT_EQ(Juego().Variables.Panel_Activo, cursor);
+    EXPECT_EQ(Juego().Ventana.PMensaje.Caption, mensaje);
+    EXPECT_EQ(Juego().Paneles[tablero::EnRejilla(1, 1)].Caption, "5");
+    EXPECT_EQ(Juego().Paneles[tablero::EnRejilla(1, 2)].Caption, "");
+}
+
 TEST_F(Oyente, UnPasoAtrasDiceLaCeldaYSuValor) {
     Tecla(Qt::Key_5, "5");
     Tecla(Qt::Key_Right);
