@@ -17,7 +17,6 @@
 // inference.
 #include <algorithm>
 #include <bit>
-#include <deque>
 
 #include "logica/motor.h"
 
@@ -45,6 +44,7 @@ enum class Modo { X, Y, Todos };
 class Buscador {
 public:
     Buscador(const Estado& e, Modo modo) : e_(e), modo_(modo) {
+        cola_.reserve(2 * kCand);
         for (int h = 0; h < 27; ++h)
             for (int d = 1; d <= 9; ++d) lugares_[h][d] = static_cast<int>(e.Lugares(h, d).count());
     }
@@ -54,59 +54,58 @@ public:
         // Nodes: candidate k false is k, true is kCand + k.
         std::fill(padre_.begin(), padre_.end(), static_cast<std::int16_t>(-2));
         std::fill(largo_.begin(), largo_.end(), 0);
-        std::deque<int> cola;
+        // Each node enters the queue once at most.
+        cola_.clear();
         padre_[s] = -1;
         largo_[s] = 1;
-        cola.push_back(s);
-        while (!cola.empty()) {
-            const int n = cola.front();
-            cola.pop_front();
+        cola_.push_back(s);
+        for (std::size_t cabeza = 0; cabeza < cola_.size(); ++cabeza) {
+            const int n = cola_[cabeza];
             const int k = n % kCand;
             if (n < kCand) {
-                for (int f : Fuertes(k)) Llega(kCand + f, n, cola);
+                Fuertes(k, [&](int f) { Llega(kCand + f, n); });
             } else {
-                for (int w : Debiles(k)) {
-                    if (w == s) {
-                        if (largo_[n] < 4) continue;
-                        if (auto lazo = Cierra(n)) return lazo;
-                        continue;
-                    }
-                    Llega(w, n, cola);
-                }
+                std::optional<Lazo> lazo;
+                Debiles(k, [&](int w) {
+                    if (lazo) return;
+                    if (w != s) Llega(w, n);
+                    else if (largo_[n] >= 4) lazo = Cierra(n);
+                });
+                if (lazo) return lazo;
             }
         }
         return std::nullopt;
     }
 
 private:
-    void Llega(int n, int desde, std::deque<int>& cola) {
+    void Llega(int n, int desde) {
         if (padre_[n] != -2) return;
         padre_[n] = static_cast<std::int16_t>(desde);
         largo_[n] = largo_[desde] + 1;
-        cola.push_back(n);
+        cola_.push_back(n);
     }
 
-    std::vector<int> Fuertes(int k) const {
-        std::vector<int> r;
+    // The candidates joined to k by a strong link, given one by one to f.
+    template <class F>
+    void Fuertes(int k, F&& f) const {
         const int x = CeldaDe(k), d = CifraDe(k);
-        if (Cuenta(e_.c[x]) == 2 && modo_ != Modo::X) r.push_back(Cand(x, std::countr_zero(static_cast<Mascara>(e_.c[x] & ~Bit(d)))));
+        if (Cuenta(e_.c[x]) == 2 && modo_ != Modo::X) f(Cand(x, std::countr_zero(static_cast<Mascara>(e_.c[x] & ~Bit(d)))));
         for (int h : T().de[x]) {
             if (lugares_[h][d] != 2 || modo_ == Modo::Y) continue;
             for (int i : T().casas[h])
-                if (i != x && (e_.c[i] & Bit(d))) r.push_back(Cand(i, d));
+                if (i != x && (e_.c[i] & Bit(d))) f(Cand(i, d));
         }
-        return r;
     }
 
-    std::vector<int> Debiles(int k) const {
-        std::vector<int> r;
+    // The candidates joined to k by a weak link.
+    template <class F>
+    void Debiles(int k, F&& f) const {
         const int x = CeldaDe(k), d = CifraDe(k);
         if (modo_ == Modo::Todos)
             for (int o = 1; o <= 9; ++o)
-                if (o != d && (e_.c[x] & Bit(o))) r.push_back(Cand(x, o));
+                if (o != d && (e_.c[x] & Bit(o))) f(Cand(x, o));
         for (int p : T().vecinos[x])
-            if (e_.c[p] & Bit(d)) r.push_back(Cand(p, d));
-        return r;
+            if (e_.c[p] & Bit(d)) f(Cand(p, d));
     }
 
     // The loop that ends at node n (a candidate true) and closes on the start.
@@ -169,6 +168,7 @@ private:
     std::array<std::array<int, 10>, 27> lugares_{};
     std::array<std::int16_t, 2 * kCand> padre_{};
     std::array<int, 2 * kCand> largo_{};
+    std::vector<int> cola_;
 };
 
 std::string EnLa(int h) {
@@ -222,8 +222,8 @@ std::optional<Paso> Lazos(const Estado& e) {
     p.texto = "Un ciclo cerrado de " + std::to_string(L) + " candidatos: " + enlaces +
               ". Si el " + std::to_string(CifraDe(l.nodos[0])) + " de la " + Celda(CeldaDe(l.nodos[0])) +
               " no fuera cierto, el ciclo daría la vuelta haciendo cierto uno sí y otro no; si lo fuera, lo mismo en "
-              "el otro sentido. En los dos casos cada par que no puede ser cierto a la vez tiene uno cierto. Se "
-              "descarta " + ListaEliminaciones(l.elimina) + ".";
+              "el otro sentido. En los dos casos, de cada par de candidatos que no pueden ser ciertos a la vez, uno "
+              "lo es. Se descarta " + ListaEliminaciones(l.elimina) + ".";
     return p;
 }
 
