@@ -648,7 +648,8 @@ std::optional<Paso> Siguiente(const Estado& e, bool unica) {
     if (auto p = Basico(e, unica, 100.0)) return p;
     // A continuous loop against the chains that are not forcing chains (a
     // loop always rates under those): the easier first, the loop when they
-    // rate the same, as it excludes more at once.
+    // rate the same, as it excludes more at once. (Below level -1 the
+    // chains stop before the forcing chains.)
     if (auto lazo = Lazos(e)) {
         auto cadena = Cadenas(e, -2);
         if (cadena && cadena->dificultad < lazo->dificultad) return cadena;
