@@ -66,6 +66,24 @@ std::optional<Paso> Cadenas(const Estado& e, int nivel);
 // W-Wing, which the common scale rates as the chain it is.
 std::optional<Paso> WWing(const Estado& e);
 
+// The steps from a state whose solutions have been counted (unica: just
+// one), up to the next placement or to the end. otra, when given, is a
+// solution of the state, for the "Bifurcación" when the game's own does not
+// agree with the state.
+std::vector<Paso> Recorrer(Estado e, bool unica, const Contexto& contexto, bool hastaColocar, const Tablero* otra);
+// The step that says a board has no solution, naming the player's digit to
+// blame when there is one.
+Paso SinSolucionDe(const Estado& e, const Contexto& contexto);
+// The digits repeat in a house, or an empty cell has no candidate left.
+bool Roto(const Estado& e);
+// How many solutions agree with the digits and the candidates of a state,
+// counting up to tope; primera receives the first found.
+int SolucionesConCandidatos(const Estado& e, int tope, Tablero* primera = nullptr);
+// WXYZ-Wing (4 cells) and VWXYZ-Wing (5 cells).
+std::optional<Paso> AlaGrande(const Estado& e, int celdas);
+// Continuous nice loops: the easiest one on the board.
+std::optional<Paso> Lazos(const Estado& e);
+
 Casa CasaDe(int h);
 std::string Celda(int i);                 // "fila 4, columna 5"
 std::string Cifras(Mascara m);            // "3, 5 y 7"
