@@ -12,7 +12,7 @@
 // techniques and, nested, dynamic chains inside the supposition.
 #include <algorithm>
 #include <bit>
-#include <deque>
+#include <array>
 #include <functional>
 
 #include "logica/motor.h"
@@ -62,17 +62,18 @@ int Profundidad(const std::vector<std::int16_t>& padre, int nodo) {
 // Every node the static links reach from the start, with the shortest path.
 void Estaticas(const Estado& e, int inicio, std::vector<std::int16_t>& padre) {
     std::fill(padre.begin(), padre.end(), static_cast<std::int16_t>(-2));
-    std::deque<int> cola;
+    // Each node enters the queue once at most.
+    std::array<std::int16_t, kNodos> cola;
+    int primero = 0, ultimo = 0;
     padre[inicio] = -1;
-    cola.push_back(inicio);
+    cola[ultimo++] = static_cast<std::int16_t>(inicio);
     auto llega = [&](int n, int desde) {
         if (padre[n] != -2) return;
         padre[n] = static_cast<std::int16_t>(desde);
-        cola.push_back(n);
+        cola[ultimo++] = static_cast<std::int16_t>(n);
     };
-    while (!cola.empty()) {
-        const int n = cola.front();
-        cola.pop_front();
+    while (primero < ultimo) {
+        const int n = cola[primero++];
         const int x = CeldaDe(n), d = CifraDe(n);
         if (On(n)) {
             for (int o = 1; o <= 9; ++o)
@@ -555,21 +556,39 @@ const char* kNombreNivel[] = {"Cadena forzada dinámica", "Cadena forzada dinám
 std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     const double base = nivel < 0 ? 8.0 : 8.5 + 0.5 * nivel;
     Hallazgo mejor;
+    // Once a step at the level's own rating is found, none can be easier
+    // (a longer chain only adds to it), and it is the one kept.
+    auto listo = [&] { return mejor.hay && mejor.dif <= base; };
     std::vector<int> cands;
+    std::vector<int> indice(kCand, -1);
     for (int x = 0; x < 81; ++x)
         for (int d = 1; d <= 9; ++d)
-            if (e.c[x] & Bit(d)) cands.push_back(x * 9 + d - 1);
-    std::vector<Red> on(kCand), off(kCand);
-    std::vector<bool> hecho(kCand, false);
+            if (e.c[x] & Bit(d)) {
+                indice[x * 9 + d - 1] = static_cast<int>(cands.size());
+                cands.push_back(x * 9 + d - 1);
+            }
+    // Above the plain dynamic chains only the suppositions that a candidate
+    // is true are followed: the nets are dear, and what supposing one false
+    // gives, the others' truth mostly gives too.
+    const bool conFalso = nivel <= 0;
+    std::vector<Red> on(cands.size()), off(conFalso ? cands.size() : 0);
+    // The nodes each supposition that a candidate is true reaches, in order.
+    std::vector<std::vector<std::int16_t>> llega(cands.size());
+    std::vector<bool> hecho(cands.size(), false);
     Propagador prop(e, std::max(nivel, 0));
-    auto calcula = [&](int k) {
-        if (hecho[k]) return;
-        hecho[k] = true;
+    auto alcanza = [&](const Red& r, int n) {
+        if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
+        return Derivado(e, r, n);
+    };
+    auto calcula = [&](int i) {
+        if (hecho[i]) return;
+        hecho[i] = true;
+        const int k = cands[i];
         if (nivel < 0) {
-            Estaticas(e, k, on[k].padre);
-            Estaticas(e, k + kCand, off[k].padre);
+            Estaticas(e, k, on[i].padre);
+            Estaticas(e, k + kCand, off[i].padre);
             // Static: a contradiction is a node reached both ways.
-            for (Red* r : {&on[k], &off[k]}) {
+            for (Red* r : {&on[i], &off[i]}) {
                 r->contradiccion = false;
                 for (int n = 0; n < kCand; ++n)
                     if (r->padre[n] != -2 && r->padre[n + kCand] != -2) {
@@ -580,26 +599,21 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                     }
             }
         } else {
-            prop.Suponer(k, on[k]);
-            // Above the plain dynamic chains only the suppositions that a
-            // candidate is true are followed: the nets are dear, and what
-            // supposing one false gives, the others' truth mostly gives too.
-            if (nivel == 0) prop.Suponer(k + kCand, off[k]);
-            else off[k].s = e;  // nothing derived
+            prop.Suponer(k, on[i]);
+            if (conFalso) prop.Suponer(k + kCand, off[i]);
         }
-    };
-    auto alcanza = [&](const Red& r, int n) {
-        if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
-        return Derivado(e, r, n);
+        for (int n = 0; n < kNodos; ++n)
+            if (alcanza(on[i], n)) llega[i].push_back(static_cast<std::int16_t>(n));
     };
     const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
     const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
     // A supposition that breaks the board, and both sides of a candidate.
-    for (int k : cands) {
-        calcula(k);
+    for (std::size_t i = 0; i < cands.size() && !listo(); ++i) {
+        calcula(static_cast<int>(i));
+        const int k = cands[i];
         const int x = k / 9, d = k % 9 + 1;
-        for (int lado = 0; lado < 2; ++lado) {
-            const Red& r = lado == 0 ? on[k] : off[k];
+        for (int lado = 0; lado < (conFalso ? 2 : 1); ++lado) {
+            const Red& r = lado == 0 ? on[i] : off[i];
             if (!r.contradiccion) continue;
             const int largo = r.rota >= 0 ? Profundidad(r.padre, r.rota) + 1 : 2;
             mejor.Ofrece(base + PorLongitud(largo), [&] {
@@ -613,17 +627,18 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 return p;
             });
         }
-        // Both sides lead to the same.
-        for (int n = 0; n < kNodos; ++n) {
-            if (!alcanza(on[k], n) || !alcanza(off[k], n)) continue;
-            if (on[k].contradiccion || off[k].contradiccion) break;
-            const int largo = Profundidad(on[k].padre, n) + Profundidad(off[k].padre, n);
+        // Both sides lead to the same (a side that breaks the board leads
+        // to everything, and is the step above).
+        if (!conFalso || on[i].contradiccion || off[i].contradiccion) continue;
+        for (int n : llega[i]) {
+            if (!alcanza(off[i], n)) continue;
+            const int largo = Profundidad(on[i].padre, n) + Profundidad(off[i].padre, n);
             mejor.Ofrece(base + PorLongitud(largo), [&] {
                 Paso p = Nuevo(tec, nombre, Redondea(base + PorLongitud(largo)));
                 Conclusion(p, e, n);
                 p.celdas.push_back(x);
                 p.resumen = std::string(nombre) + " desde la " + Celda(x);
-                p.texto = "Si " + Camino(on[k].padre, n) + ". Y si no, " + Camino(off[k].padre, n) +
+                p.texto = "Si " + Camino(on[i].padre, n) + ". Y si no, " + Camino(off[i].padre, n) +
                           ". En los dos casos " + Concluye(n) + ".";
                 return p;
             });
@@ -631,16 +646,20 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     }
     // Every candidate of a cell, every place of a digit in a house.
     auto grupo = [&](const std::vector<int>& ks, const std::string& donde, Tecnica t, const char* nom) {
+        if (listo()) return;
+        std::vector<int> is;
         for (int k : ks) {
-            calcula(k);
-            if (on[k].contradiccion) return;
+            const int i = indice[k];
+            calcula(i);
+            if (on[i].contradiccion) return;
+            is.push_back(i);
         }
-        for (int n = 0; n < kNodos; ++n) {
+        for (int n : llega[is[0]]) {
             bool todos = true;
             int largo = 0;
-            for (int k : ks) {
-                if (!alcanza(on[k], n)) { todos = false; break; }
-                largo += Profundidad(on[k].padre, n);
+            for (int i : is) {
+                if (!alcanza(on[i], n)) { todos = false; break; }
+                largo += Profundidad(on[i].padre, n);
             }
             if (!todos) continue;
             const double dif = base + PorLongitud(largo);
@@ -649,7 +668,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 Conclusion(p, e, n);
                 p.resumen = std::string(nivel < 0 ? nom : nombre) + " " + donde;
                 p.texto = "Cada posibilidad " + donde + " lleva a lo mismo. ";
-                for (int k : ks) p.texto += "Si " + Camino(on[k].padre, n) + ". ";
+                for (int i : is) p.texto += "Si " + Camino(on[i].padre, n) + ". ";
                 p.texto += "Así que " + Concluye(n) + ".";
                 return p;
             });
