@@ -282,105 +282,6 @@ bool SinglesSostienen(Planos p, int celda, int cifra) {
     }
 }
 
-// Whether any of the basic techniques up to the hidden pairs (those a net
-// looks for inside a supposition) could apply: a quick look by masks, so
-// that the full search, with its words, runs only where there is something
-// to find. It may answer yes in vain, never no where one applies.
-bool BasicoPosible(const Estado& e) {
-    // The places of each digit in each house, as positions 0..8 in the house.
-    std::array<std::array<std::uint16_t, 10>, 27> lug{};
-    for (int h = 0; h < 27; ++h)
-        for (int k = 0; k < 9; ++k) {
-            const int x = T().casas[h][k];
-            if (e.v[x]) continue;
-            Mascara m = e.c[x];
-            if (Cuenta(m) == 1) return true;  // a single candidate, or the last cell of a house
-            while (m) {
-                const int d = std::countr_zero(m);
-                m &= static_cast<Mascara>(m - 1);
-                lug[h][d] |= static_cast<std::uint16_t>(1u << k);
-            }
-        }
-    for (int h = 0; h < 27; ++h) {
-        for (int d = 1; d <= 9; ++d)
-            if (Cuenta(lug[h][d]) == 1) return true;  // one place left
-        // Hidden pairs and triples with something to exclude.
-        int ds[9], n = 0;
-        for (int d = 1; d <= 9; ++d) {
-            const int c = Cuenta(lug[h][d]);
-            if (c == 2 || c == 3) ds[n++] = d;
-        }
-        for (int a = 0; a < n; ++a)
-            for (int b = a + 1; b < n; ++b) {
-                const std::uint16_t u2 = lug[h][ds[a]] | lug[h][ds[b]];
-                const Mascara m2 = static_cast<Mascara>(Bit(ds[a]) | Bit(ds[b]));
-                auto otras = [&](std::uint16_t u, Mascara m) {
-                    for (int k = 0; k < 9; ++k)
-                        if ((u >> k) & 1)
-                            if (e.c[T().casas[h][k]] & ~m) return true;
-                    return false;
-                };
-                if (Cuenta(u2) == 2 && otras(u2, m2)) return true;
-                for (int c = b + 1; c < n; ++c) {
-                    const std::uint16_t u3 = u2 | lug[h][ds[c]];
-                    if (Cuenta(u3) == 3 && otras(u3, static_cast<Mascara>(m2 | Bit(ds[c])))) return true;
-                }
-            }
-        // Naked pairs with something to exclude.
-        for (int i = 0; i < 9; ++i) {
-            const int x = T().casas[h][i];
-            if (e.v[x] || Cuenta(e.c[x]) != 2) continue;
-            for (int j = i + 1; j < 9; ++j) {
-                const int y = T().casas[h][j];
-                if (e.v[y] || e.c[y] != e.c[x]) continue;
-                for (int k = 0; k < 9; ++k)
-                    if (k != i && k != j && (e.c[T().casas[h][k]] & e.c[x])) return true;
-            }
-        }
-    }
-    for (int d = 1; d <= 9; ++d) {
-        // Locked candidates: in a block the digit lies in one line with
-        // places outside the block, or in a line it lies in one block with
-        // places outside the line.
-        for (int b = 0; b < 9; ++b) {
-            const std::uint16_t m = lug[18 + b][d];
-            if (Cuenta(m) < 2) continue;
-            for (int i = 0; i < 3; ++i) {
-                if (!(m & ~(0x7u << (3 * i))) && (lug[3 * (b / 3) + i][d] & ~(0x7u << (3 * (b % 3))))) return true;
-                if (!(m & ~(0x49u << i)) && (lug[9 + 3 * (b % 3) + i][d] & ~(0x7u << (3 * (b / 3))))) return true;
-            }
-        }
-        for (int r = 0; r < 9; ++r)
-            for (int filas = 0; filas < 2; ++filas) {
-                const int h = filas ? r : 9 + r;
-                const std::uint16_t m = lug[h][d];
-                if (Cuenta(m) < 2) continue;
-                for (int s = 0; s < 3; ++s) {
-                    if (m & ~(0x7u << (3 * s))) continue;
-                    const int b = filas ? 3 * (r / 3) + s : 3 * s + r / 3;
-                    const unsigned dentro = filas ? 0x7u << (3 * (r % 3)) : 0x49u << (r % 3);
-                    if (lug[18 + b][d] & ~dentro) return true;
-                }
-            }
-        // X-Wing: two lines with the same two places, the crossing lines
-        // with places elsewhere.
-        for (int b0 = 0; b0 <= 9; b0 += 9) {
-            const int c0 = 9 - b0;
-            for (int i = 0; i < 9; ++i) {
-                const std::uint16_t m = lug[b0 + i][d];
-                if (Cuenta(m) != 2) continue;
-                for (int j = i + 1; j < 9; ++j) {
-                    if (lug[b0 + j][d] != m) continue;
-                    const unsigned dos = (1u << i) | (1u << j);
-                    for (int k = 0; k < 9; ++k)
-                        if (((m >> k) & 1) && (lug[c0 + k][d] & ~dos)) return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
 // What a supposition leads to on the whole board.
 struct Red {
     Estado s;
@@ -696,6 +597,116 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
 }
 
 }  // namespace
+
+// Whether any of the basic techniques up to the hidden pairs (those a net
+// looks for inside a supposition) could apply: a quick look by masks, so
+// that the full search, with its words, runs only where there is something
+// to find. It may answer yes in vain, never no where one applies.
+bool BasicoPosible(const Estado& e) {
+    // The places of each digit in each house, as positions 0..8 in the house.
+    std::array<std::array<std::uint16_t, 10>, 27> lug{};
+    for (int h = 0; h < 27; ++h)
+        for (int k = 0; k < 9; ++k) {
+            const int x = T().casas[h][k];
+            if (e.v[x]) continue;
+            Mascara m = e.c[x];
+            if (Cuenta(m) == 1) return true;  // a single candidate, or the last cell of a house
+            while (m) {
+                const int d = std::countr_zero(m);
+                m &= static_cast<Mascara>(m - 1);
+                lug[h][d] |= static_cast<std::uint16_t>(1u << k);
+            }
+        }
+    for (int h = 0; h < 27; ++h) {
+        for (int d = 1; d <= 9; ++d)
+            if (Cuenta(lug[h][d]) == 1) return true;  // one place left
+        // Hidden pairs and triples with something to exclude.
+        int ds[9], n = 0;
+        for (int d = 1; d <= 9; ++d) {
+            const int c = Cuenta(lug[h][d]);
+            if (c == 2 || c == 3) ds[n++] = d;
+        }
+        for (int a = 0; a < n; ++a)
+            for (int b = a + 1; b < n; ++b) {
+                const std::uint16_t u2 = lug[h][ds[a]] | lug[h][ds[b]];
+                const Mascara m2 = static_cast<Mascara>(Bit(ds[a]) | Bit(ds[b]));
+                auto otras = [&](std::uint16_t u, Mascara m) {
+                    for (int k = 0; k < 9; ++k)
+                        if ((u >> k) & 1)
+                            if (e.c[T().casas[h][k]] & ~m) return true;
+                    return false;
+                };
+                if (Cuenta(u2) == 2 && otras(u2, m2)) return true;
+                for (int c = b + 1; c < n; ++c) {
+                    // A triple only counts here when it leaves another digit
+                    // one place in the house.
+                    const std::uint16_t u3 = u2 | lug[h][ds[c]];
+                    const Mascara m3 = static_cast<Mascara>(m2 | Bit(ds[c]));
+                    if (Cuenta(u3) != 3 || !otras(u3, m3)) continue;
+                    for (int o = 1; o <= 9; ++o)
+                        if (!(m3 & Bit(o)) && (lug[h][o] & u3) && Cuenta(static_cast<Mascara>(lug[h][o] & ~u3)) == 1)
+                            return true;
+                }
+            }
+        // Naked pairs with something to exclude.
+        for (int i = 0; i < 9; ++i) {
+            const int x = T().casas[h][i];
+            if (e.v[x] || Cuenta(e.c[x]) != 2) continue;
+            for (int j = i + 1; j < 9; ++j) {
+                const int y = T().casas[h][j];
+                if (e.v[y] || e.c[y] != e.c[x]) continue;
+                for (int k = 0; k < 9; ++k)
+                    if (k != i && k != j && (e.c[T().casas[h][k]] & e.c[x])) return true;
+            }
+        }
+    }
+    for (int d = 1; d <= 9; ++d) {
+        // Locked candidates: in a block the digit lies in one line with
+        // places outside the block, or in a line it lies in one block with
+        // places outside the line.
+        for (int b = 0; b < 9; ++b) {
+            const std::uint16_t m = lug[18 + b][d];
+            if (Cuenta(m) < 2) continue;
+            for (int i = 0; i < 3; ++i) {
+                if (!(m & ~(0x7u << (3 * i))) && (lug[3 * (b / 3) + i][d] & ~(0x7u << (3 * (b % 3))))) return true;
+                if (!(m & ~(0x49u << i)) && (lug[9 + 3 * (b % 3) + i][d] & ~(0x7u << (3 * (b / 3))))) return true;
+            }
+        }
+        for (int r = 0; r < 9; ++r)
+            for (int filas = 0; filas < 2; ++filas) {
+                const int h = filas ? r : 9 + r;
+                const std::uint16_t m = lug[h][d];
+                if (Cuenta(m) < 2) continue;
+                for (int s = 0; s < 3; ++s) {
+                    if (m & ~(0x7u << (3 * s))) continue;
+                    const int b = filas ? 3 * (r / 3) + s : 3 * s + r / 3;
+                    const unsigned dentro = filas ? 0x7u << (3 * (r % 3)) : 0x49u << (r % 3);
+                    if (lug[18 + b][d] & ~dentro) return true;
+                }
+            }
+        // X-Wing: two lines with the same two places, the crossing lines
+        // with places elsewhere.
+        for (int b0 = 0; b0 <= 9; b0 += 9) {
+            const int c0 = 9 - b0;
+            for (int i = 0; i < 9; ++i) {
+                const std::uint16_t m = lug[b0 + i][d];
+                if (Cuenta(m) != 2) continue;
+                for (int j = i + 1; j < 9; ++j) {
+                    if (lug[b0 + j][d] != m) continue;
+                    const unsigned dos = (1u << i) | (1u << j);
+                    for (int k = 0; k < 9; ++k)
+                        if (((m >> k) & 1) && (lug[c0 + k][d] & ~dos)) return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool SinglesSostienen(const Estado& e, int celda, int cifra) {
+    if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || e.v[celda] || !(e.c[celda] & Bit(cifra))) return false;
+    return SinglesSostienen(Planos::Desde(e), celda, cifra);
+}
 
 std::optional<Paso> Cadenas(const Estado& e, int hasta) {
     auto p = UnaCadena(e);
