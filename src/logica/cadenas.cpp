@@ -402,7 +402,7 @@ private:
     bool Mas(Ctx& c) const {
         if (nivel_ >= 1) {
             // The basic techniques up to the hidden pairs, inside the supposition.
-            if (auto p = BasicoPosible(c.r.s) ? Basico(c.r.s, false, 3.4) : std::nullopt) {
+            if (auto p = BasicoPosible(c.r.s) ? BasicoSinTexto(c.r.s) : std::nullopt) {
                 const int ultimo = c.ultimo;
                 for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
                 for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
@@ -701,6 +701,193 @@ bool BasicoPosible(const Estado& e) {
         }
     }
     return false;
+}
+
+// The step Basico(e, false, 3.4) answers, found the same way in the same
+// order, without its words: the nets take thousands of them inside their
+// suppositions and read only what they place and exclude.
+std::optional<Paso> BasicoSinTexto(const Estado& e) {
+    static constexpr std::array<int, 27> kOrden = {18, 19, 20, 21, 22, 23, 24, 25, 26, 0, 1, 2, 3, 4,
+                                                   5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17};
+    const auto& casas = T().casas;
+    // The places of each digit in each house, as positions 0..8 (the cells
+    // of a house are in reading order).
+    std::array<std::array<std::uint16_t, 10>, 27> lug{};
+    for (int h = 0; h < 27; ++h)
+        for (int k = 0; k < 9; ++k) {
+            Mascara m = e.c[casas[h][k]];
+            while (m) {
+                const int d = std::countr_zero(m);
+                m &= static_cast<Mascara>(m - 1);
+                lug[h][d] |= static_cast<std::uint16_t>(1u << k);
+            }
+        }
+    auto nuevo = [](Tecnica t) {
+        Paso p;
+        p.tecnica = t;
+        return p;
+    };
+    auto coloca = [&](Tecnica t, int celda, int cifra) {
+        Paso p = nuevo(t);
+        p.coloca = {{celda, cifra}};
+        return p;
+    };
+    auto una = [](unsigned m) { return std::countr_zero(m); };
+    // The last empty cell of a house.
+    for (int h : kOrden) {
+        int vacia = -1, n = 0;
+        for (int i : casas[h])
+            if (e.v[i] == 0) { vacia = i; ++n; }
+        if (n == 1 && Cuenta(e.c[vacia]) == 1) return coloca(Tecnica::UltimaCasilla, vacia, std::countr_zero(e.c[vacia]));
+    }
+    // One place in a block, then in a line.
+    for (int bloques = 1; bloques >= 0; --bloques)
+        for (int h : kOrden) {
+            if ((h >= 18) != (bloques == 1)) continue;
+            for (int d = 1; d <= 9; ++d)
+                if (Cuenta(lug[h][d]) == 1)
+                    return coloca(bloques ? Tecnica::UnicoLugarBloque : Tecnica::UnicoLugarLinea, casas[h][una(lug[h][d])], d);
+        }
+    // Locked candidates: the exclusions, and with directo the single in a
+    // block they leave.
+    auto bloqueo = [&](bool directo, bool apuntado) -> std::optional<Paso> {
+        for (int base : kOrden) {
+            if ((base >= 18) != apuntado) continue;
+            for (int d = 1; d <= 9; ++d) {
+                const std::uint16_t m = lug[base][d];
+                if (Cuenta(m) < 2) continue;
+                Celdas s;
+                for (int k = 0; k < 9; ++k)
+                    if ((m >> k) & 1) s.set(casas[base][k]);
+                int otra = -1;
+                for (int h = 0; h < 27; ++h) {
+                    if (h == base || (apuntado ? h >= 18 : h < 18)) continue;
+                    if ((s & ~T().en[h]).none()) { otra = h; break; }
+                }
+                if (otra < 0) continue;
+                Paso p = nuevo(directo ? Tecnica::BloqueoDirecto : apuntado ? Tecnica::Apuntado : Tecnica::Reclamo);
+                for (int k = 0; k < 9; ++k) {
+                    const int i = casas[otra][k];
+                    if (((lug[otra][d] >> k) & 1) && !T().en[base].test(i)) p.elimina.push_back({i, d});
+                }
+                if (p.elimina.empty()) continue;
+                if (directo) {
+                    int celda = -1;
+                    for (int h = 18; h < 27 && celda < 0; ++h) {
+                        std::uint16_t quedan = lug[h][d];
+                        bool toca = false;
+                        for (const auto& x : p.elimina)
+                            if (T().en[h].test(x.celda)) {
+                                toca = true;
+                                for (int k = 0; k < 9; ++k)
+                                    if (casas[h][k] == x.celda) quedan &= static_cast<std::uint16_t>(~(1u << k));
+                            }
+                        if (toca && Cuenta(quedan) == 1) celda = casas[h][una(quedan)];
+                    }
+                    if (celda < 0) continue;
+                    p.coloca = {{celda, d}};
+                }
+                return p;
+            }
+        }
+        return std::nullopt;
+    };
+    // Hidden subsets of k digits with something to exclude; with directo,
+    // only one that leaves another digit one place in the house.
+    auto oculto = [&](int k, bool directo) -> std::optional<Paso> {
+        for (int h : kOrden) {
+            int ds[9], n = 0;
+            for (int d = 1; d <= 9; ++d) {
+                const int c = Cuenta(lug[h][d]);
+                if (c >= 2 && c <= k) ds[n++] = d;
+            }
+            int idx[3] = {0, 1, 2};
+            if (k > n) continue;
+            while (true) {
+                std::uint16_t u = 0;
+                Mascara m = 0;
+                for (int j = 0; j < k; ++j) { u |= lug[h][ds[idx[j]]]; m |= Bit(ds[idx[j]]); }
+                if (Cuenta(u) == k) {
+                    Paso p = nuevo(directo ? (k == 2 ? Tecnica::ParOcultoDirecto : Tecnica::TrioOcultoDirecto)
+                                           : Tecnica::ParOculto);
+                    for (int q = 0; q < 9; ++q) {
+                        if (!((u >> q) & 1)) continue;
+                        const int i = casas[h][q];
+                        for (int d = 1; d <= 9; ++d)
+                            if (!(m & Bit(d)) && (e.c[i] & Bit(d))) p.elimina.push_back({i, d});
+                    }
+                    if (!p.elimina.empty()) {
+                        if (!directo) return p;
+                        for (int d = 1; d <= 9; ++d) {
+                            if (m & Bit(d)) continue;
+                            const std::uint16_t tras = lug[h][d] & static_cast<std::uint16_t>(~u);
+                            if ((lug[h][d] & u) && Cuenta(tras) == 1) {
+                                p.coloca = {{casas[h][una(tras)], d}};
+                                return p;
+                            }
+                        }
+                    }
+                }
+                int i = k - 1;
+                while (i >= 0 && idx[i] == n - k + i) --i;
+                if (i < 0) break;
+                ++idx[i];
+                for (int j = i + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
+            }
+        }
+        return std::nullopt;
+    };
+    if (auto p = bloqueo(true, true)) return p;
+    if (auto p = bloqueo(true, false)) return p;
+    if (auto p = oculto(2, true)) return p;
+    for (int i = 0; i < 81; ++i)
+        if (!e.v[i] && Cuenta(e.c[i]) == 1) return coloca(Tecnica::UnicoCandidato, i, std::countr_zero(e.c[i]));
+    if (auto p = oculto(3, true)) return p;
+    if (auto p = bloqueo(false, true)) return p;
+    if (auto p = bloqueo(false, false)) return p;
+    // Naked pairs.
+    for (int h : kOrden) {
+        int cs[9], n = 0;
+        for (int i : casas[h])
+            if (e.v[i] == 0 && Cuenta(e.c[i]) == 2) cs[n++] = i;
+        for (int a = 0; a < n; ++a)
+            for (int b = a + 1; b < n; ++b) {
+                const Mascara u = static_cast<Mascara>(e.c[cs[a]] | e.c[cs[b]]);
+                if (Cuenta(u) != 2) continue;
+                Paso p = nuevo(Tecnica::ParDesnudo);
+                for (int i : casas[h])
+                    if (i != cs[a] && i != cs[b] && e.v[i] == 0)
+                        for (int d = 1; d <= 9; ++d)
+                            if ((u & Bit(d)) && (e.c[i] & Bit(d))) p.elimina.push_back({i, d});
+                if (!p.elimina.empty()) return p;
+            }
+    }
+    // X-Wing: by rows, then by columns.
+    for (int filas = 1; filas >= 0; --filas) {
+        const int b0 = filas ? 0 : 9, c0 = filas ? 9 : 0;
+        for (int d = 1; d <= 9; ++d) {
+            int bs[9], n = 0;
+            for (int b = b0; b < b0 + 9; ++b)
+                if (Cuenta(lug[b][d]) == 2) bs[n++] = b;
+            for (int a = 0; a < n; ++a)
+                for (int b = a + 1; b < n; ++b) {
+                    const std::uint16_t u = lug[bs[a]][d] | lug[bs[b]][d];
+                    if (Cuenta(u) != 2) continue;
+                    const unsigned dentro = (1u << (bs[a] - b0)) | (1u << (bs[b] - b0));
+                    Paso p = nuevo(Tecnica::XWing);
+                    for (int q = 0; q < 9; ++q) {
+                        if (!((u >> q) & 1)) continue;
+                        const int c = c0 + q;
+                        for (int r = 0; r < 9; ++r)
+                            if (((lug[c][d] >> r) & 1) && !((dentro >> r) & 1)) p.elimina.push_back({casas[c][r], d});
+                    }
+                    if (p.elimina.empty()) continue;
+                    std::sort(p.elimina.begin(), p.elimina.end(), [](auto x, auto y) { return x.celda < y.celda; });
+                    return p;
+                }
+        }
+    }
+    return oculto(2, false);
 }
 
 bool SinglesSostienen(const Estado& e, int celda, int cifra) {

@@ -66,6 +66,9 @@ std::optional<Paso> Cadenas(const Estado& e, int nivel);
 // Whether a basic technique up to the hidden pairs (those the nets use
 // inside a supposition) may apply: never false where one does.
 bool BasicoPosible(const Estado& e);
+// The step Basico(e, false, 3.4) answers, its technique, what it places and
+// what it excludes, without its words.
+std::optional<Paso> BasicoSinTexto(const Estado& e);
 // Whether the board stays whole when the digit (a candidate of the empty
 // cell) is placed and the singles alone are followed; false for a digit the
 // cell does not admit.

@@ -146,6 +146,24 @@ TEST(Cadenas, LaMiradaRapidaNoPierdeTecnicas) {
     EXPECT_GT(nada, 100);
 }
 
+// Inside a supposition the nets take the basic steps without their words:
+// the same step, placing and excluding the same digits in the same order.
+TEST(Cadenas, ElPasoSinTextoEsElDeBasico) {
+    const auto tableros = Tableros(30);
+    int pasos = 0;
+    for (const Estado& e : tableros) {
+        const auto esperado = Basico(e, false, 3.4);
+        const auto rapido = BasicoSinTexto(e);
+        ASSERT_EQ(rapido.has_value(), esperado.has_value());
+        if (!esperado) continue;
+        ++pasos;
+        EXPECT_EQ(rapido->tecnica, esperado->tecnica) << esperado->nombre;
+        EXPECT_EQ(rapido->coloca, esperado->coloca) << esperado->nombre;
+        EXPECT_EQ(rapido->elimina, esperado->elimina) << esperado->nombre;
+    }
+    EXPECT_GT(pasos, 100);
+}
+
 // Inkala's puzzle, up in the nets: every step sound, the board solved, the
 // rating at the nested chains.
 TEST(Cadenas, InkalaPorRedesSinErrar) {
