@@ -234,10 +234,17 @@ struct Planos {
 // Places the digit (a candidate of the cell) and follows the singles to the
 // end: false when the board breaks (a cell with no candidate, a digit with
 // no place left in a house, or two singles that clash).
-bool SinglesSostienen(Planos p, int celda, int cifra) {
+// With quieto, the board before the supposition has no single and no digit
+// without a place in a house (a fixed point of the singles, as a net leaves
+// it), and only the houses the supposition touches are looked at.
+bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto) {
     const TablasBits& tb = TB();
     std::array<Bits81, 9> nuevas{};
     nuevas[cifra - 1].Pon(celda);
+    std::array<Bits81, 9> antes;
+    // Otherwise the first wave looks at every house.
+    antes.fill(quieto ? Bits81{} : ~Bits81{});
+    for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
     while (true) {
         // Place this wave's digits, all at once.
         Bits81 una, dos;  // cells placed once, and twice
@@ -268,7 +275,11 @@ bool SinglesSostienen(Planos p, int celda, int cifra) {
         bool hay = false;
         for (int d = 0; d < 9; ++d) {
             nuevas[d] = solas & p.cand[d];
+            // Only the houses where the digit lost a place can change.
+            const Bits81 perdidas = antes[d] & ~p.cand[d];
+            if (!perdidas.Alguna()) continue;
             for (int h = 0; h < 27; ++h) {
+                if (!(perdidas & tb.casa[h]).Alguna()) continue;
                 const Bits81 m = p.cand[d] & tb.casa[h];
                 if (!m.Alguna()) {
                     if (!(p.puesta[d] & tb.casa[h]).Alguna()) return false;
@@ -276,9 +287,10 @@ bool SinglesSostienen(Planos p, int celda, int cifra) {
                     nuevas[d] |= m;
                 }
             }
-            hay = hay || nuevas[d].Alguna();
         }
+        for (int d = 0; d < 9; ++d) hay = hay || nuevas[d].Alguna();
         if (!hay) return true;
+        antes = p.cand;
     }
 }
 
@@ -414,7 +426,7 @@ private:
             const Planos planos = Planos::Desde(c.r.s);
             for (int x = 0; x < 81; ++x)
                 for (int d = 1; d <= 9; ++d) {
-                    if (!(c.r.s.c[x] & Bit(d)) || SinglesSostienen(planos, x, d)) continue;
+                    if (!(c.r.s.c[x] & Bit(d)) || SinglesSostienen(planos, x, d, true)) continue;
                     Quitar(c, x, d, c.ultimo);
                     return true;
                 }
@@ -503,8 +515,27 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
             prop.Suponer(k, on[i]);
             if (conFalso) prop.Suponer(k + kCand, off[i]);
         }
-        for (int n = 0; n < kNodos; ++n)
-            if (alcanza(on[i], n)) llega[i].push_back(static_cast<std::int16_t>(n));
+        auto& l = llega[i];
+        if (nivel < 0) {
+            for (int n = 0; n < kNodos; ++n)
+                if (alcanza(on[i], n)) l.push_back(static_cast<std::int16_t>(n));
+            return;
+        }
+        // The digits the supposition placed, then the candidates it removed
+        // (the order of the nodes).
+        const Estado& s = on[i].s;
+        for (int x = 0; x < 81; ++x)
+            if (!e.v[x] && s.v[x] && (e.c[x] & Bit(s.v[x]))) l.push_back(static_cast<std::int16_t>(Nodo(x, s.v[x], true)));
+        for (int x = 0; x < 81; ++x) {
+            if (e.v[x]) continue;
+            Mascara quitados = static_cast<Mascara>(e.c[x] & ~s.c[x]);
+            if (s.v[x]) quitados &= static_cast<Mascara>(~Bit(s.v[x]));
+            while (quitados) {
+                const int d = std::countr_zero(quitados);
+                quitados &= static_cast<Mascara>(quitados - 1);
+                l.push_back(static_cast<std::int16_t>(Nodo(x, d, false)));
+            }
+        }
     };
     const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
     const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
@@ -892,7 +923,7 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
 
 bool SinglesSostienen(const Estado& e, int celda, int cifra) {
     if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || e.v[celda] || !(e.c[celda] & Bit(cifra))) return false;
-    return SinglesSostienen(Planos::Desde(e), celda, cifra);
+    return SinglesSostienen(Planos::Desde(e), celda, cifra, false);
 }
 
 std::optional<Paso> Cadenas(const Estado& e, int hasta) {
