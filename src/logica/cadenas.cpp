@@ -787,20 +787,29 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
             for (int d = 1; d <= 9; ++d) {
                 const std::uint16_t m = lug[base][d];
                 if (Cuenta(m) < 2) continue;
-                Celdas s;
-                for (int k = 0; k < 9; ++k)
-                    if ((m >> k) & 1) s.set(casas[base][k]);
+                // The other house holding every place (rows before columns),
+                // and the positions in it that lie in the base house.
                 int otra = -1;
-                for (int h = 0; h < 27; ++h) {
-                    if (h == base || (apuntado ? h >= 18 : h < 18)) continue;
-                    if ((s & ~T().en[h]).none()) { otra = h; break; }
+                unsigned comun = 0;
+                for (int i = 0; i < 3 && otra < 0; ++i) {
+                    if (base >= 18) {
+                        const int b = base - 18;
+                        if (!(m & ~(0x7u << (3 * i)))) { otra = 3 * (b / 3) + i; comun = 0x7u << (3 * (b % 3)); }
+                    } else if (!(m & ~(0x7u << (3 * i)))) {
+                        const int r = base % 9;
+                        otra = base < 9 ? 18 + 3 * (r / 3) + i : 18 + 3 * i + r / 3;
+                        comun = base < 9 ? 0x7u << (3 * (r % 3)) : 0x49u << (r % 3);
+                    }
+                }
+                for (int j = 0; j < 3 && otra < 0 && base >= 18; ++j) {
+                    const int b = base - 18;
+                    if (!(m & ~(0x49u << j))) { otra = 9 + 3 * (b % 3) + j; comun = 0x7u << (3 * (b / 3)); }
                 }
                 if (otra < 0) continue;
                 Paso p = nuevo(directo ? Tecnica::BloqueoDirecto : apuntado ? Tecnica::Apuntado : Tecnica::Reclamo);
-                for (int k = 0; k < 9; ++k) {
-                    const int i = casas[otra][k];
-                    if (((lug[otra][d] >> k) & 1) && !T().en[base].test(i)) p.elimina.push_back({i, d});
-                }
+                const unsigned fuera = lug[otra][d] & ~comun;
+                for (int k = 0; k < 9; ++k)
+                    if ((fuera >> k) & 1) p.elimina.push_back({casas[otra][k], d});
                 if (p.elimina.empty()) continue;
                 if (directo) {
                     int celda = -1;
@@ -808,10 +817,9 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
                         std::uint16_t quedan = lug[h][d];
                         bool toca = false;
                         for (const auto& x : p.elimina)
-                            if (T().en[h].test(x.celda)) {
+                            if (T().de[x.celda][2] == h) {
                                 toca = true;
-                                for (int k = 0; k < 9; ++k)
-                                    if (casas[h][k] == x.celda) quedan &= static_cast<std::uint16_t>(~(1u << k));
+                                quedan &= static_cast<std::uint16_t>(~(1u << ((x.celda / 9 % 3) * 3 + x.celda % 3)));
                             }
                         if (toca && Cuenta(quedan) == 1) celda = casas[h][una(quedan)];
                     }
