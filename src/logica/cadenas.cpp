@@ -237,7 +237,7 @@ struct Planos {
 // With quieto, the board before the supposition has no single and no digit
 // without a place in a house (a fixed point of the singles, as a net leaves
 // it), and only the houses the supposition touches are looked at.
-bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto) {
+bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
     const TablasBits& tb = TB();
     std::array<Bits81, 9> nuevas{};
     nuevas[cifra - 1].Pon(celda);
@@ -289,7 +289,10 @@ bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto) {
             }
         }
         for (int d = 0; d < 9; ++d) hay = hay || nuevas[d].Alguna();
-        if (!hay) return true;
+        if (!hay) {
+            if (fin) *fin = p;
+            return true;
+        }
         antes = p.cand;
     }
 }
@@ -309,6 +312,7 @@ public:
 
     // Supposes the node and follows it to a fixed point or a contradiction.
     void Suponer(int nodo, Red& r) const {
+        ++vez_;
         r.s = base_;
         std::fill(r.padre.begin(), r.padre.end(), static_cast<std::int16_t>(-2));
         r.contradiccion = false;
@@ -422,11 +426,21 @@ private:
             }
         }
         if (nivel_ == 2) {
-            // A candidate whose supposition breaks the board by singles.
+            // A candidate whose supposition breaks the board by singles. The
+            // board only loses candidates while a supposition is followed:
+            // where what a candidate led to before is still all on the
+            // board, it leads there again and holds, with no need to follow.
             const Planos planos = Planos::Desde(c.r.s);
+            if (memoria_.empty()) memoria_.resize(kCand);
             for (int x = 0; x < 81; ++x)
                 for (int d = 1; d <= 9; ++d) {
-                    if (!(c.r.s.c[x] & Bit(d)) || SinglesSostienen(planos, x, d, true)) continue;
+                    if (!(c.r.s.c[x] & Bit(d))) continue;
+                    Recuerdo& m = memoria_[x * 9 + d - 1];
+                    if (m.vez == vez_ && Contenido(m.cierre, planos)) continue;
+                    if (SinglesSostienen(planos, x, d, true, &m.cierre)) {
+                        m.vez = vez_;
+                        continue;
+                    }
                     Quitar(c, x, d, c.ultimo);
                     return true;
                 }
@@ -448,8 +462,23 @@ private:
         return false;
     }
 
+    // Whether a board a be within b: no candidate b lacks, every digit b
+    // has placed.
+    static bool Contenido(const Planos& a, const Planos& b) {
+        for (int d = 0; d < 9; ++d)
+            if ((a.cand[d] & ~b.cand[d]).Alguna() || (b.puesta[d] & ~a.puesta[d]).Alguna()) return false;
+        return true;
+    }
+
     const Estado& base_;
     int nivel_;
+    // What each candidate led to by singles, in the supposition numbered vez.
+    struct Recuerdo {
+        Planos cierre;
+        unsigned vez = 0;
+    };
+    mutable std::vector<Recuerdo> memoria_;
+    mutable unsigned vez_ = 0;
 };
 
 // The nodes a supposition made true or false, against the board before it.
