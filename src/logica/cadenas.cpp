@@ -201,6 +201,7 @@ struct Bits81 {
 struct TablasBits {
     std::array<Bits81, 81> ve;    // the cells that see each cell
     std::array<Bits81, 27> casa;  // the cells of each house
+    std::array<std::uint32_t, 81> casasDe;  // the houses of each cell, as bits 0..26
 };
 const TablasBits& TB() {
     static const TablasBits t = [] {
@@ -208,7 +209,10 @@ const TablasBits& TB() {
         for (int i = 0; i < 81; ++i)
             for (int j : T().vecinos[i]) r.ve[i].Pon(j);
         for (int h = 0; h < 27; ++h)
-            for (int i : T().casas[h]) r.casa[h].Pon(i);
+            for (int i : T().casas[h]) {
+                r.casa[h].Pon(i);
+                r.casasDe[i] |= 1u << h;
+            }
         return r;
     }();
     return t;
@@ -276,10 +280,12 @@ bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin =
         for (int d = 0; d < 9; ++d) {
             nuevas[d] = solas & p.cand[d];
             // Only the houses where the digit lost a place can change.
-            const Bits81 perdidas = antes[d] & ~p.cand[d];
-            if (!perdidas.Alguna()) continue;
-            for (int h = 0; h < 27; ++h) {
-                if (!(perdidas & tb.casa[h]).Alguna()) continue;
+            Bits81 perdidas = antes[d] & ~p.cand[d];
+            std::uint32_t tocadas = 0;
+            while (perdidas.Alguna()) tocadas |= tb.casasDe[perdidas.Saca()];
+            while (tocadas) {
+                const int h = std::countr_zero(tocadas);
+                tocadas &= tocadas - 1;
                 const Bits81 m = p.cand[d] & tb.casa[h];
                 if (!m.Alguna()) {
                     if (!(p.puesta[d] & tb.casa[h]).Alguna()) return false;
