@@ -1,7 +1,7 @@
 // Speed of the reasoning engine: ratings per second on the calibration file
 // (120 puzzles of every grade) and on 1,000 puzzles of 17 givens, with the
-// slowest puzzle of each set as a counter (max_ms), and one of the hardest
-// published puzzles alone. Every rating is checked: a puzzle the steps do not
+// slowest puzzle of each set as a counter (max_ms), and three of the hardest
+// published puzzles, each alone. Every rating is checked: a puzzle the steps do not
 // solve stops the benchmark with an error.
 #include <benchmark/benchmark.h>
 
