@@ -703,6 +703,7 @@ bool BasicoPosible(const Estado& e) {
                     return false;
                 };
                 if (Cuenta(u2) == 2 && otras(u2, m2)) return true;
+                if (Cuenta(u2) > 3) continue;
                 for (int c = b + 1; c < n; ++c) {
                     // A triple only counts here when it leaves another digit
                     // one place in the house.
