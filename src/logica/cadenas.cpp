@@ -842,26 +842,28 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
                     if (!(m & ~(0x49u << j))) { otra = 9 + 3 * (b % 3) + j; comun = 0x7u << (3 * (b / 3)); }
                 }
                 if (otra < 0) continue;
-                Paso p = nuevo(directo ? Tecnica::BloqueoDirecto : apuntado ? Tecnica::Apuntado : Tecnica::Reclamo);
                 const unsigned fuera = lug[otra][d] & ~comun;
-                for (int k = 0; k < 9; ++k)
-                    if ((fuera >> k) & 1) p.elimina.push_back({casas[otra][k], d});
-                if (p.elimina.empty()) continue;
+                if (!fuera) continue;
+                int celda = -1;
                 if (directo) {
-                    int celda = -1;
                     for (int h = 18; h < 27 && celda < 0; ++h) {
                         std::uint16_t quedan = lug[h][d];
                         bool toca = false;
-                        for (const auto& x : p.elimina)
-                            if (T().de[x.celda][2] == h) {
-                                toca = true;
-                                quedan &= static_cast<std::uint16_t>(~(1u << ((x.celda / 9 % 3) * 3 + x.celda % 3)));
-                            }
+                        for (int k = 0; k < 9; ++k) {
+                            if (!((fuera >> k) & 1)) continue;
+                            const int x = casas[otra][k];
+                            if (T().de[x][2] != h) continue;
+                            toca = true;
+                            quedan &= static_cast<std::uint16_t>(~(1u << ((x / 9 % 3) * 3 + x % 3)));
+                        }
                         if (toca && Cuenta(quedan) == 1) celda = casas[h][una(quedan)];
                     }
                     if (celda < 0) continue;
-                    p.coloca = {{celda, d}};
                 }
+                Paso p = nuevo(directo ? Tecnica::BloqueoDirecto : apuntado ? Tecnica::Apuntado : Tecnica::Reclamo);
+                for (int k = 0; k < 9; ++k)
+                    if ((fuera >> k) & 1) p.elimina.push_back({casas[otra][k], d});
+                if (directo) p.coloca = {{celda, d}};
                 return p;
             }
         }
@@ -882,7 +884,18 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
                 std::uint16_t u = 0;
                 Mascara m = 0;
                 for (int j = 0; j < k; ++j) { u |= lug[h][ds[idx[j]]]; m |= Bit(ds[idx[j]]); }
-                if (Cuenta(u) == k) {
+                // Something to exclude: another digit in one of the cells.
+                bool otras = false;
+                if (Cuenta(u) == k)
+                    for (int q = 0; q < 9 && !otras; ++q)
+                        otras = ((u >> q) & 1) && (e.c[casas[h][q]] & ~m);
+                int celda = -1, cifra = 0;
+                for (int d = 1; d <= 9 && otras && directo && celda < 0; ++d) {
+                    if (m & Bit(d)) continue;
+                    const std::uint16_t tras = lug[h][d] & static_cast<std::uint16_t>(~u);
+                    if ((lug[h][d] & u) && Cuenta(tras) == 1) { celda = casas[h][una(tras)]; cifra = d; }
+                }
+                if (otras && (!directo || celda >= 0)) {
                     Paso p = nuevo(directo ? (k == 2 ? Tecnica::ParOcultoDirecto : Tecnica::TrioOcultoDirecto)
                                            : Tecnica::ParOculto);
                     for (int q = 0; q < 9; ++q) {
@@ -891,17 +904,8 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
                         for (int d = 1; d <= 9; ++d)
                             if (!(m & Bit(d)) && (e.c[i] & Bit(d))) p.elimina.push_back({i, d});
                     }
-                    if (!p.elimina.empty()) {
-                        if (!directo) return p;
-                        for (int d = 1; d <= 9; ++d) {
-                            if (m & Bit(d)) continue;
-                            const std::uint16_t tras = lug[h][d] & static_cast<std::uint16_t>(~u);
-                            if ((lug[h][d] & u) && Cuenta(tras) == 1) {
-                                p.coloca = {{casas[h][una(tras)], d}};
-                                return p;
-                            }
-                        }
-                    }
+                    if (directo) p.coloca = {{celda, cifra}};
+                    return p;
                 }
                 int i = k - 1;
                 while (i >= 0 && idx[i] == n - k + i) --i;
