@@ -664,25 +664,38 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
 
 }  // namespace
 
+// The places of each digit in each house, as positions 0..8 in the house
+// (the cells of a house are in reading order).
+using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
+Lugares9 LugaresEnCasas(const Estado& e) {
+    Lugares9 lug{};
+    for (int x = 0; x < 81; ++x) {
+        Mascara m = e.c[x];
+        if (!m) continue;
+        const int r = x / 9, c = x % 9;
+        const int b = 18 + (r / 3) * 3 + c / 3;
+        const auto enFila = static_cast<std::uint16_t>(1u << c), enColumna = static_cast<std::uint16_t>(1u << r),
+                   enBloque = static_cast<std::uint16_t>(1u << ((r % 3) * 3 + c % 3));
+        while (m) {
+            const int d = std::countr_zero(m);
+            m &= static_cast<Mascara>(m - 1);
+            lug[r][d] |= enFila;
+            lug[9 + c][d] |= enColumna;
+            lug[b][d] |= enBloque;
+        }
+    }
+    return lug;
+}
+
 // Whether any of the basic techniques up to the hidden pairs (those a net
 // looks for inside a supposition) could apply: a quick look by masks, so
 // that the full search, with its words, runs only where there is something
 // to find. It may answer yes in vain, never no where one applies.
 bool BasicoPosible(const Estado& e) {
-    // The places of each digit in each house, as positions 0..8 in the house.
-    std::array<std::array<std::uint16_t, 10>, 27> lug{};
-    for (int h = 0; h < 27; ++h)
-        for (int k = 0; k < 9; ++k) {
-            const int x = T().casas[h][k];
-            if (e.v[x]) continue;
-            Mascara m = e.c[x];
-            if (Cuenta(m) == 1) return true;  // a single candidate, or the last cell of a house
-            while (m) {
-                const int d = std::countr_zero(m);
-                m &= static_cast<Mascara>(m - 1);
-                lug[h][d] |= static_cast<std::uint16_t>(1u << k);
-            }
-        }
+    // A single candidate, or the last cell of a house.
+    for (int x = 0; x < 81; ++x)
+        if (!e.v[x] && Cuenta(e.c[x]) == 1) return true;
+    const Lugares9 lug = LugaresEnCasas(e);
     for (int h = 0; h < 27; ++h) {
         for (int d = 1; d <= 9; ++d)
             if (Cuenta(lug[h][d]) == 1) return true;  // one place left
@@ -777,18 +790,7 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
     static constexpr std::array<int, 27> kOrden = {18, 19, 20, 21, 22, 23, 24, 25, 26, 0, 1, 2, 3, 4,
                                                    5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17};
     const auto& casas = T().casas;
-    // The places of each digit in each house, as positions 0..8 (the cells
-    // of a house are in reading order).
-    std::array<std::array<std::uint16_t, 10>, 27> lug{};
-    for (int h = 0; h < 27; ++h)
-        for (int k = 0; k < 9; ++k) {
-            Mascara m = e.c[casas[h][k]];
-            while (m) {
-                const int d = std::countr_zero(m);
-                m &= static_cast<Mascara>(m - 1);
-                lug[h][d] |= static_cast<std::uint16_t>(1u << k);
-            }
-        }
+    const Lugares9 lug = LugaresEnCasas(e);
     auto nuevo = [](Tecnica t) {
         Paso p;
         p.tecnica = t;
