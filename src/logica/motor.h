@@ -63,6 +63,16 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope);
 // nivel: the deepest level of dynamic chains tried (0 singles inside the
 // supposition, 1 also the basic techniques, 2 and 3 nested chains).
 std::optional<Paso> Cadenas(const Estado& e, int nivel);
+// Whether a basic technique up to the hidden pairs (those the nets use
+// inside a supposition) may apply: never false where one does.
+bool BasicoPosible(const Estado& e);
+// The step Basico(e, false, 3.4) answers, its technique, what it places and
+// what it excludes, without its words.
+std::optional<Paso> BasicoSinTexto(const Estado& e);
+// Whether the board stays whole when the digit (a candidate of the empty
+// cell) is placed and the singles alone are followed; false for a digit the
+// cell does not admit.
+bool SinglesSostienen(const Estado& e, int celda, int cifra);
 // W-Wing, which the common scale rates as the chain it is.
 std::optional<Paso> WWing(const Estado& e);
 
