@@ -166,8 +166,11 @@ TEST(Candidatos, LaTecnicaMasFacilPrimero) {
         Rejilla r{}, s{};
         for (int i = 0; i < 81; ++i) r[i] = t[i];
         if (ContarSoluciones(r, 2, &s) != 1) continue;
-        for (int i = 0; i < 81; ++i)
-            if (!t[i]) ASSERT_TRUE(c[i] & (1u << s[i])) << "la celda " << i << " no admite su cifra";
+        for (int i = 0; i < 81; ++i) {
+            if (!t[i]) {
+                ASSERT_TRUE(c[i] & (1u << s[i])) << "la celda " << i << " no admite su cifra";
+            }
+        }
         for (const Paso& q : pasos) {
             EXPECT_NE(q.tecnica, Tecnica::Bifurcacion);
             for (const auto& x : q.coloca) EXPECT_EQ(s[x.celda], x.cifra) << q.nombre;
