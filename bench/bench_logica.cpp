@@ -1,7 +1,7 @@
 // Speed of the reasoning engine: ratings per second on the calibration file
 // (120 puzzles of every grade) and on 1,000 puzzles of 17 givens, with the
-// slowest puzzle of each set as a counter (max_ms), and one of the hardest
-// published puzzles alone. Every rating is checked: a puzzle the steps do not
+// slowest puzzle of each set as a counter (max_ms), and three of the hardest
+// published puzzles, each alone. Every rating is checked: a puzzle the steps do not
 // solve stops the benchmark with an error.
 #include <benchmark/benchmark.h>
 
@@ -30,7 +30,7 @@ std::vector<logica::Tablero> Leer(const char* nombre) {
     return r;
 }
 
-void Califica(benchmark::State& state, const std::vector<logica::Tablero>& tableros) {
+void Califica(benchmark::State& state, const std::vector<logica::Tablero>& tableros, double minima = 0.0) {
     if (tableros.empty()) {
         state.SkipWithError("no se han leído los tableros");
         return;
@@ -43,6 +43,10 @@ void Califica(benchmark::State& state, const std::vector<logica::Tablero>& table
             peor = std::max(peor, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - antes).count());
             if (!c.completa || c.soluciones != 1) {
                 state.SkipWithError("un tablero no se resuelve por deducciones");
+                return;
+            }
+            if (c.dificultad < minima) {
+                state.SkipWithError("un tablero queda por debajo de su calificación");
                 return;
             }
             benchmark::DoNotOptimize(c.dificultad);
@@ -64,14 +68,31 @@ void BM_CalificarDiecisietePistas(benchmark::State& state) {
 }
 BENCHMARK(BM_CalificarDiecisietePistas)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Escargot, among the hardest published: nets of nested dynamic chains.
-void BM_CalificarEscargot(benchmark::State& state) {
+// The hardest published puzzles, one benchmark each: nets of nested dynamic
+// chains. Each must be solved by deductions alone at the top of the scale.
+void CalificaFamoso(benchmark::State& state, const char* texto) {
     logica::Tablero t{};
-    const std::string texto = "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
     for (std::size_t i = 0; i < 81; ++i) t[i] = texto[i] == '.' ? 0 : static_cast<std::uint8_t>(texto[i] - '0');
-    Califica(state, {t});
+    Califica(state, {t}, 9.5);
+}
+
+// Escargot.
+void BM_CalificarEscargot(benchmark::State& state) {
+    CalificaFamoso(state, "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..");
 }
 BENCHMARK(BM_CalificarEscargot)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Inkala's "most difficult".
+void BM_CalificarInkala(benchmark::State& state) {
+    CalificaFamoso(state, "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+}
+BENCHMARK(BM_CalificarInkala)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Among the highest rated ever published (about 11.6).
+void BM_CalificarOnceSeis(benchmark::State& state) {
+    CalificaFamoso(state, "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1");
+}
+BENCHMARK(BM_CalificarOnceSeis)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace novenario

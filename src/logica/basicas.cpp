@@ -631,8 +631,10 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
         {5.2, [&] { return Pez(e, 4); }},
         {5.4, [&] { return Oculto(e, 4, false); }},
         {5.4, [&] { return EnlacesFuertes(e, 3, false, 0); }},
+        {5.6, [&] { return AlaGrande(e, 4); }},
         {5.6, [&] { return Bug(e); }, true},
         {5.7, [&] { return EnlacesFuertes(e, 3, true, 0); }},
+        {6.4, [&] { return AlaGrande(e, 5); }},
     };
     for (const auto& t : tecnicas) {
         if (t.dif > tope) break;
@@ -644,6 +646,15 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
 
 std::optional<Paso> Siguiente(const Estado& e, bool unica) {
     if (auto p = Basico(e, unica, 100.0)) return p;
+    // A continuous loop against the chains that are not forcing chains (a
+    // loop always rates under those): the easier first, the loop when they
+    // rate the same, as it excludes more at once. (Below level -1 the
+    // chains stop before the forcing chains.)
+    if (auto lazo = Lazos(e)) {
+        auto cadena = Cadenas(e, -2);
+        if (cadena && cadena->dificultad < lazo->dificultad) return cadena;
+        return lazo;
+    }
     return Cadenas(e, unica ? 3 : 0);
 }
 

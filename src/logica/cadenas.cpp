@@ -12,7 +12,7 @@
 // techniques and, nested, dynamic chains inside the supposition.
 #include <algorithm>
 #include <bit>
-#include <deque>
+#include <array>
 #include <functional>
 
 #include "logica/motor.h"
@@ -62,17 +62,18 @@ int Profundidad(const std::vector<std::int16_t>& padre, int nodo) {
 // Every node the static links reach from the start, with the shortest path.
 void Estaticas(const Estado& e, int inicio, std::vector<std::int16_t>& padre) {
     std::fill(padre.begin(), padre.end(), static_cast<std::int16_t>(-2));
-    std::deque<int> cola;
+    // Each node enters the queue once at most.
+    std::array<std::int16_t, kNodos> cola;
+    int primero = 0, ultimo = 0;
     padre[inicio] = -1;
-    cola.push_back(inicio);
+    cola[ultimo++] = static_cast<std::int16_t>(inicio);
     auto llega = [&](int n, int desde) {
         if (padre[n] != -2) return;
         padre[n] = static_cast<std::int16_t>(desde);
-        cola.push_back(n);
+        cola[ultimo++] = static_cast<std::int16_t>(n);
     };
-    while (!cola.empty()) {
-        const int n = cola.front();
-        cola.pop_front();
+    while (primero < ultimo) {
+        const int n = cola[primero++];
         const int x = CeldaDe(n), d = CifraDe(n);
         if (On(n)) {
             for (int o = 1; o <= 9; ++o)
@@ -171,6 +172,137 @@ std::optional<Paso> UnaCadena(const Estado& e) {
 
 // ---- Dynamic chains ------------------------------------------------------
 
+// The singles alone, as sets of cells: whether supposing a digit in a cell
+// breaks the board when only the singles are followed. Every single found
+// is placed at once, wave after wave; the answer does not depend on the order
+// the singles are taken in, so it is the same as following them one by one,
+// only much quicker (the nets ask it thousands of times a step).
+
+// 81 cells as bits: 0..63 in lo, 64..80 in hi.
+struct Bits81 {
+    std::uint64_t lo = 0, hi = 0;
+    Bits81 operator&(const Bits81& o) const { return {lo & o.lo, hi & o.hi}; }
+    Bits81 operator|(const Bits81& o) const { return {lo | o.lo, hi | o.hi}; }
+    Bits81 operator~() const { return {~lo, ~hi & ((std::uint64_t{1} << 17) - 1)}; }
+    Bits81& operator&=(const Bits81& o) { lo &= o.lo; hi &= o.hi; return *this; }
+    Bits81& operator|=(const Bits81& o) { lo |= o.lo; hi |= o.hi; return *this; }
+    bool Alguna() const { return (lo | hi) != 0; }
+    // More than one cell.
+    bool Varias() const { return (lo & (lo - 1)) != 0 || (hi & (hi - 1)) != 0 || (lo != 0 && hi != 0); }
+    void Pon(int i) { if (i < 64) lo |= std::uint64_t{1} << i; else hi |= std::uint64_t{1} << (i - 64); }
+    bool Tiene(int i) const { return i < 64 ? (lo >> i) & 1 : (hi >> (i - 64)) & 1; }
+    // Takes the lowest cell out and answers it (the set is not empty).
+    int Saca() {
+        if (lo) { const int i = std::countr_zero(lo); lo &= lo - 1; return i; }
+        const int i = std::countr_zero(hi); hi &= hi - 1; return 64 + i;
+    }
+};
+
+struct TablasBits {
+    std::array<Bits81, 81> ve;    // the cells that see each cell
+    std::array<Bits81, 27> casa;  // the cells of each house
+    std::array<std::uint32_t, 81> casasDe;  // the houses of each cell, as bits 0..26
+};
+const TablasBits& TB() {
+    static const TablasBits t = [] {
+        TablasBits r{};
+        for (int i = 0; i < 81; ++i)
+            for (int j : T().vecinos[i]) r.ve[i].Pon(j);
+        for (int h = 0; h < 27; ++h)
+            for (int i : T().casas[h]) {
+                r.casa[h].Pon(i);
+                r.casasDe[i] |= 1u << h;
+            }
+        return r;
+    }();
+    return t;
+}
+
+// A board as sets: the cells where each digit may still go, and where it is.
+struct Planos {
+    std::array<Bits81, 9> cand;
+    std::array<Bits81, 9> puesta;
+    Bits81 vacias;
+    static Planos Desde(const Estado& e) {
+        Planos p;
+        for (int x = 0; x < 81; ++x) {
+            if (e.v[x]) { p.puesta[e.v[x] - 1].Pon(x); continue; }
+            p.vacias.Pon(x);
+            for (int d = 1; d <= 9; ++d)
+                if (e.c[x] & Bit(d)) p.cand[d - 1].Pon(x);
+        }
+        return p;
+    }
+};
+
+// Places the digit (a candidate of the cell) and follows the singles to the
+// end: false when the board breaks (a cell with no candidate, a digit with
+// no place left in a house, or two singles that clash).
+// With quieto, the board before the supposition has no single and no digit
+// without a place in a house (a fixed point of the singles, as a net leaves
+// it), and only the houses the supposition touches are looked at.
+bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+    const TablasBits& tb = TB();
+    std::array<Bits81, 9> nuevas{};
+    nuevas[cifra - 1].Pon(celda);
+    std::array<Bits81, 9> antes;
+    // Otherwise the first wave looks at every house.
+    antes.fill(quieto ? Bits81{} : ~Bits81{});
+    for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
+    while (true) {
+        // Place this wave's digits, all at once.
+        Bits81 una, dos;  // cells placed once, and twice
+        for (int d = 0; d < 9; ++d) {
+            dos |= una & nuevas[d];
+            una |= nuevas[d];
+        }
+        if (dos.Alguna()) return false;
+        for (int d = 0; d < 9; ++d) {
+            Bits81 n = nuevas[d];
+            Bits81 ven;
+            while (n.Alguna()) ven |= tb.ve[n.Saca()];
+            if ((ven & nuevas[d]).Alguna()) return false;
+            p.cand[d] &= ~ven;
+            p.puesta[d] |= nuevas[d];
+        }
+        const Bits81 fuera = ~una;
+        for (int d = 0; d < 9; ++d) p.cand[d] &= fuera;
+        p.vacias &= fuera;
+        // The next wave: cells with one candidate, digits with one place.
+        Bits81 alguna, varias;
+        for (int d = 0; d < 9; ++d) {
+            varias |= alguna & p.cand[d];
+            alguna |= p.cand[d];
+        }
+        if ((p.vacias & ~alguna).Alguna()) return false;
+        const Bits81 solas = alguna & ~varias;
+        bool hay = false;
+        for (int d = 0; d < 9; ++d) {
+            nuevas[d] = solas & p.cand[d];
+            // Only the houses where the digit lost a place can change.
+            Bits81 perdidas = antes[d] & ~p.cand[d];
+            std::uint32_t tocadas = 0;
+            while (perdidas.Alguna()) tocadas |= tb.casasDe[perdidas.Saca()];
+            while (tocadas) {
+                const int h = std::countr_zero(tocadas);
+                tocadas &= tocadas - 1;
+                const Bits81 m = p.cand[d] & tb.casa[h];
+                if (!m.Alguna()) {
+                    if (!(p.puesta[d] & tb.casa[h]).Alguna()) return false;
+                } else if (!m.Varias()) {
+                    nuevas[d] |= m;
+                }
+            }
+        }
+        for (int d = 0; d < 9; ++d) hay = hay || nuevas[d].Alguna();
+        if (!hay) {
+            if (fin) *fin = p;
+            return true;
+        }
+        antes = p.cand;
+    }
+}
+
 // What a supposition leads to on the whole board.
 struct Red {
     Estado s;
@@ -186,6 +318,7 @@ public:
 
     // Supposes the node and follows it to a fixed point or a contradiction.
     void Suponer(int nodo, Red& r) const {
+        ++vez_;
         r.s = base_;
         std::fill(r.padre.begin(), r.padre.end(), static_cast<std::int16_t>(-2));
         r.contradiccion = false;
@@ -291,14 +424,34 @@ private:
     bool Mas(Ctx& c) const {
         if (nivel_ >= 1) {
             // The basic techniques up to the hidden pairs, inside the supposition.
-            if (auto p = Basico(c.r.s, false, 3.4)) {
+            if (auto p = BasicoPosible(c.r.s) ? BasicoSinTexto(c.r.s) : std::nullopt) {
                 const int ultimo = c.ultimo;
                 for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
                 for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
                 return true;
             }
         }
-        if (nivel_ >= 2) {
+        if (nivel_ == 2) {
+            // A candidate whose supposition breaks the board by singles. The
+            // board only loses candidates while a supposition is followed:
+            // where what a candidate led to before is still all on the
+            // board, it leads there again and holds, with no need to follow.
+            const Planos planos = Planos::Desde(c.r.s);
+            if (memoria_.empty()) memoria_.resize(kCand);
+            for (int x = 0; x < 81; ++x)
+                for (int d = 1; d <= 9; ++d) {
+                    if (!(c.r.s.c[x] & Bit(d))) continue;
+                    Recuerdo& m = memoria_[x * 9 + d - 1];
+                    if (m.vez == vez_ && Contenido(m.cierre, planos)) continue;
+                    if (SinglesSostienen(planos, x, d, true, &m.cierre)) {
+                        m.vez = vez_;
+                        continue;
+                    }
+                    Quitar(c, x, d, c.ultimo);
+                    return true;
+                }
+        }
+        if (nivel_ >= 3) {
             // A candidate whose supposition, one level down, breaks the board.
             Propagador dentro(c.r.s, nivel_ - 2);
             Red sub;
@@ -315,8 +468,23 @@ private:
         return false;
     }
 
+    // Whether a board a be within b: no candidate b lacks, every digit b
+    // has placed.
+    static bool Contenido(const Planos& a, const Planos& b) {
+        for (int d = 0; d < 9; ++d)
+            if ((a.cand[d] & ~b.cand[d]).Alguna() || (b.puesta[d] & ~a.puesta[d]).Alguna()) return false;
+        return true;
+    }
+
     const Estado& base_;
     int nivel_;
+    // What each candidate led to by singles, in the supposition numbered vez.
+    struct Recuerdo {
+        Planos cierre;
+        unsigned vez = 0;
+    };
+    mutable std::vector<Recuerdo> memoria_;
+    mutable unsigned vez_ = 0;
 };
 
 // The nodes a supposition made true or false, against the board before it.
@@ -336,21 +504,39 @@ const char* kNombreNivel[] = {"Cadena forzada dinámica", "Cadena forzada dinám
 std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     const double base = nivel < 0 ? 8.0 : 8.5 + 0.5 * nivel;
     Hallazgo mejor;
+    // Once a step at the level's own rating is found, none can be easier
+    // (a longer chain only adds to it), and it is the one kept.
+    auto listo = [&] { return mejor.hay && mejor.dif <= base; };
     std::vector<int> cands;
+    std::vector<int> indice(kCand, -1);
     for (int x = 0; x < 81; ++x)
         for (int d = 1; d <= 9; ++d)
-            if (e.c[x] & Bit(d)) cands.push_back(x * 9 + d - 1);
-    std::vector<Red> on(kCand), off(kCand);
-    std::vector<bool> hecho(kCand, false);
+            if (e.c[x] & Bit(d)) {
+                indice[x * 9 + d - 1] = static_cast<int>(cands.size());
+                cands.push_back(x * 9 + d - 1);
+            }
+    // Above the plain dynamic chains only the suppositions that a candidate
+    // is true are followed: the nets are dear, and what supposing one false
+    // gives, the others' truth mostly gives too.
+    const bool conFalso = nivel <= 0;
+    std::vector<Red> on(cands.size()), off(conFalso ? cands.size() : 0);
+    // The nodes each supposition that a candidate is true reaches, in order.
+    std::vector<std::vector<std::int16_t>> llega(cands.size());
+    std::vector<bool> hecho(cands.size(), false);
     Propagador prop(e, std::max(nivel, 0));
-    auto calcula = [&](int k) {
-        if (hecho[k]) return;
-        hecho[k] = true;
+    auto alcanza = [&](const Red& r, int n) {
+        if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
+        return Derivado(e, r, n);
+    };
+    auto calcula = [&](int i) {
+        if (hecho[i]) return;
+        hecho[i] = true;
+        const int k = cands[i];
         if (nivel < 0) {
-            Estaticas(e, k, on[k].padre);
-            Estaticas(e, k + kCand, off[k].padre);
+            Estaticas(e, k, on[i].padre);
+            Estaticas(e, k + kCand, off[i].padre);
             // Static: a contradiction is a node reached both ways.
-            for (Red* r : {&on[k], &off[k]}) {
+            for (Red* r : {&on[i], &off[i]}) {
                 r->contradiccion = false;
                 for (int n = 0; n < kCand; ++n)
                     if (r->padre[n] != -2 && r->padre[n + kCand] != -2) {
@@ -361,26 +547,40 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                     }
             }
         } else {
-            prop.Suponer(k, on[k]);
-            // Above the plain dynamic chains only the suppositions that a
-            // candidate is true are followed: the nets are dear, and what
-            // supposing one false gives, the others' truth mostly gives too.
-            if (nivel == 0) prop.Suponer(k + kCand, off[k]);
-            else off[k].s = e;  // nothing derived
+            prop.Suponer(k, on[i]);
+            if (conFalso) prop.Suponer(k + kCand, off[i]);
         }
-    };
-    auto alcanza = [&](const Red& r, int n) {
-        if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
-        return Derivado(e, r, n);
+        auto& l = llega[i];
+        if (nivel < 0) {
+            for (int n = 0; n < kNodos; ++n)
+                if (alcanza(on[i], n)) l.push_back(static_cast<std::int16_t>(n));
+            return;
+        }
+        // The digits the supposition placed, then the candidates it removed
+        // (the order of the nodes).
+        const Estado& s = on[i].s;
+        for (int x = 0; x < 81; ++x)
+            if (!e.v[x] && s.v[x] && (e.c[x] & Bit(s.v[x]))) l.push_back(static_cast<std::int16_t>(Nodo(x, s.v[x], true)));
+        for (int x = 0; x < 81; ++x) {
+            if (e.v[x]) continue;
+            Mascara quitados = static_cast<Mascara>(e.c[x] & ~s.c[x]);
+            if (s.v[x]) quitados &= static_cast<Mascara>(~Bit(s.v[x]));
+            while (quitados) {
+                const int d = std::countr_zero(quitados);
+                quitados &= static_cast<Mascara>(quitados - 1);
+                l.push_back(static_cast<std::int16_t>(Nodo(x, d, false)));
+            }
+        }
     };
     const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
     const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
     // A supposition that breaks the board, and both sides of a candidate.
-    for (int k : cands) {
-        calcula(k);
+    for (std::size_t i = 0; i < cands.size() && !listo(); ++i) {
+        calcula(static_cast<int>(i));
+        const int k = cands[i];
         const int x = k / 9, d = k % 9 + 1;
-        for (int lado = 0; lado < 2; ++lado) {
-            const Red& r = lado == 0 ? on[k] : off[k];
+        for (int lado = 0; lado < (conFalso ? 2 : 1); ++lado) {
+            const Red& r = lado == 0 ? on[i] : off[i];
             if (!r.contradiccion) continue;
             const int largo = r.rota >= 0 ? Profundidad(r.padre, r.rota) + 1 : 2;
             mejor.Ofrece(base + PorLongitud(largo), [&] {
@@ -394,17 +594,18 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 return p;
             });
         }
-        // Both sides lead to the same.
-        for (int n = 0; n < kNodos; ++n) {
-            if (!alcanza(on[k], n) || !alcanza(off[k], n)) continue;
-            if (on[k].contradiccion || off[k].contradiccion) break;
-            const int largo = Profundidad(on[k].padre, n) + Profundidad(off[k].padre, n);
+        // Both sides lead to the same (a side that breaks the board leads
+        // to everything, and is the step above).
+        if (!conFalso || on[i].contradiccion || off[i].contradiccion) continue;
+        for (int n : llega[i]) {
+            if (!alcanza(off[i], n)) continue;
+            const int largo = Profundidad(on[i].padre, n) + Profundidad(off[i].padre, n);
             mejor.Ofrece(base + PorLongitud(largo), [&] {
                 Paso p = Nuevo(tec, nombre, Redondea(base + PorLongitud(largo)));
                 Conclusion(p, e, n);
                 p.celdas.push_back(x);
                 p.resumen = std::string(nombre) + " desde la " + Celda(x);
-                p.texto = "Si " + Camino(on[k].padre, n) + ". Y si no, " + Camino(off[k].padre, n) +
+                p.texto = "Si " + Camino(on[i].padre, n) + ". Y si no, " + Camino(off[i].padre, n) +
                           ". En los dos casos " + Concluye(n) + ".";
                 return p;
             });
@@ -412,16 +613,20 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     }
     // Every candidate of a cell, every place of a digit in a house.
     auto grupo = [&](const std::vector<int>& ks, const std::string& donde, Tecnica t, const char* nom) {
+        if (listo()) return;
+        std::vector<int> is;
         for (int k : ks) {
-            calcula(k);
-            if (on[k].contradiccion) return;
+            const int i = indice[k];
+            calcula(i);
+            if (on[i].contradiccion) return;
+            is.push_back(i);
         }
-        for (int n = 0; n < kNodos; ++n) {
+        for (int n : llega[is[0]]) {
             bool todos = true;
             int largo = 0;
-            for (int k : ks) {
-                if (!alcanza(on[k], n)) { todos = false; break; }
-                largo += Profundidad(on[k].padre, n);
+            for (int i : is) {
+                if (!alcanza(on[i], n)) { todos = false; break; }
+                largo += Profundidad(on[i].padre, n);
             }
             if (!todos) continue;
             const double dif = base + PorLongitud(largo);
@@ -430,7 +635,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 Conclusion(p, e, n);
                 p.resumen = std::string(nivel < 0 ? nom : nombre) + " " + donde;
                 p.texto = "Cada posibilidad " + donde + " lleva a lo mismo. ";
-                for (int k : ks) p.texto += "Si " + Camino(on[k].padre, n) + ". ";
+                for (int i : is) p.texto += "Si " + Camino(on[i].padre, n) + ". ";
                 p.texto += "Así que " + Concluye(n) + ".";
                 return p;
             });
@@ -458,6 +663,318 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
 }
 
 }  // namespace
+
+// The places of each digit in each house, as positions 0..8 in the house
+// (the cells of a house are in reading order).
+using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
+Lugares9 LugaresEnCasas(const Estado& e) {
+    Lugares9 lug{};
+    for (int x = 0; x < 81; ++x) {
+        Mascara m = e.c[x];
+        if (!m) continue;
+        const int r = x / 9, c = x % 9;
+        const int b = 18 + (r / 3) * 3 + c / 3;
+        const auto enFila = static_cast<std::uint16_t>(1u << c), enColumna = static_cast<std::uint16_t>(1u << r),
+                   enBloque = static_cast<std::uint16_t>(1u << ((r % 3) * 3 + c % 3));
+        while (m) {
+            const int d = std::countr_zero(m);
+            m &= static_cast<Mascara>(m - 1);
+            lug[r][d] |= enFila;
+            lug[9 + c][d] |= enColumna;
+            lug[b][d] |= enBloque;
+        }
+    }
+    return lug;
+}
+
+// Whether any of the basic techniques up to the hidden pairs (those a net
+// looks for inside a supposition) could apply: a quick look by masks, so
+// that the full search, with its words, runs only where there is something
+// to find. It may answer yes in vain, never no where one applies.
+bool BasicoPosible(const Estado& e) {
+    // A single candidate, or the last cell of a house.
+    for (int x = 0; x < 81; ++x)
+        if (!e.v[x] && Cuenta(e.c[x]) == 1) return true;
+    const Lugares9 lug = LugaresEnCasas(e);
+    for (int h = 0; h < 27; ++h) {
+        for (int d = 1; d <= 9; ++d)
+            if (Cuenta(lug[h][d]) == 1) return true;  // one place left
+        // Hidden pairs and triples with something to exclude.
+        int ds[9], n = 0;
+        for (int d = 1; d <= 9; ++d) {
+            const int c = Cuenta(lug[h][d]);
+            if (c == 2 || c == 3) ds[n++] = d;
+        }
+        for (int a = 0; a < n; ++a)
+            for (int b = a + 1; b < n; ++b) {
+                const std::uint16_t u2 = lug[h][ds[a]] | lug[h][ds[b]];
+                const Mascara m2 = static_cast<Mascara>(Bit(ds[a]) | Bit(ds[b]));
+                auto otras = [&](std::uint16_t u, Mascara m) {
+                    for (int k = 0; k < 9; ++k)
+                        if ((u >> k) & 1)
+                            if (e.c[T().casas[h][k]] & ~m) return true;
+                    return false;
+                };
+                if (Cuenta(u2) == 2 && otras(u2, m2)) return true;
+                if (Cuenta(u2) > 3) continue;
+                for (int c = b + 1; c < n; ++c) {
+                    // A triple only counts here when it leaves another digit
+                    // one place in the house.
+                    const std::uint16_t u3 = u2 | lug[h][ds[c]];
+                    const Mascara m3 = static_cast<Mascara>(m2 | Bit(ds[c]));
+                    if (Cuenta(u3) != 3 || !otras(u3, m3)) continue;
+                    for (int o = 1; o <= 9; ++o)
+                        if (!(m3 & Bit(o)) && (lug[h][o] & u3) && Cuenta(static_cast<Mascara>(lug[h][o] & ~u3)) == 1)
+                            return true;
+                }
+            }
+        // Naked pairs with something to exclude.
+        for (int i = 0; i < 9; ++i) {
+            const int x = T().casas[h][i];
+            if (e.v[x] || Cuenta(e.c[x]) != 2) continue;
+            for (int j = i + 1; j < 9; ++j) {
+                const int y = T().casas[h][j];
+                if (e.v[y] || e.c[y] != e.c[x]) continue;
+                for (int k = 0; k < 9; ++k)
+                    if (k != i && k != j && (e.c[T().casas[h][k]] & e.c[x])) return true;
+            }
+        }
+    }
+    for (int d = 1; d <= 9; ++d) {
+        // Locked candidates: in a block the digit lies in one line with
+        // places outside the block, or in a line it lies in one block with
+        // places outside the line.
+        for (int b = 0; b < 9; ++b) {
+            const std::uint16_t m = lug[18 + b][d];
+            if (Cuenta(m) < 2) continue;
+            for (int i = 0; i < 3; ++i) {
+                if (!(m & ~(0x7u << (3 * i))) && (lug[3 * (b / 3) + i][d] & ~(0x7u << (3 * (b % 3))))) return true;
+                if (!(m & ~(0x49u << i)) && (lug[9 + 3 * (b % 3) + i][d] & ~(0x7u << (3 * (b / 3))))) return true;
+            }
+        }
+        for (int r = 0; r < 9; ++r)
+            for (int filas = 0; filas < 2; ++filas) {
+                const int h = filas ? r : 9 + r;
+                const std::uint16_t m = lug[h][d];
+                if (Cuenta(m) < 2) continue;
+                for (int s = 0; s < 3; ++s) {
+                    if (m & ~(0x7u << (3 * s))) continue;
+                    const int b = filas ? 3 * (r / 3) + s : 3 * s + r / 3;
+                    const unsigned dentro = filas ? 0x7u << (3 * (r % 3)) : 0x49u << (r % 3);
+                    if (lug[18 + b][d] & ~dentro) return true;
+                }
+            }
+        // X-Wing: two lines with the same two places, the crossing lines
+        // with places elsewhere.
+        for (int b0 = 0; b0 <= 9; b0 += 9) {
+            const int c0 = 9 - b0;
+            for (int i = 0; i < 9; ++i) {
+                const std::uint16_t m = lug[b0 + i][d];
+                if (Cuenta(m) != 2) continue;
+                for (int j = i + 1; j < 9; ++j) {
+                    if (lug[b0 + j][d] != m) continue;
+                    const unsigned dos = (1u << i) | (1u << j);
+                    for (int k = 0; k < 9; ++k)
+                        if (((m >> k) & 1) && (lug[c0 + k][d] & ~dos)) return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// The step Basico(e, false, 3.4) answers, found the same way in the same
+// order, without its words: the nets take thousands of them inside their
+// suppositions and read only what they place and exclude.
+std::optional<Paso> BasicoSinTexto(const Estado& e) {
+    static constexpr std::array<int, 27> kOrden = {18, 19, 20, 21, 22, 23, 24, 25, 26, 0, 1, 2, 3, 4,
+                                                   5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17};
+    const auto& casas = T().casas;
+    const Lugares9 lug = LugaresEnCasas(e);
+    auto nuevo = [](Tecnica t) {
+        Paso p;
+        p.tecnica = t;
+        return p;
+    };
+    auto coloca = [&](Tecnica t, int celda, int cifra) {
+        Paso p = nuevo(t);
+        p.coloca = {{celda, cifra}};
+        return p;
+    };
+    auto una = [](unsigned m) { return std::countr_zero(m); };
+    // The last empty cell of a house.
+    for (int h : kOrden) {
+        int vacia = -1, n = 0;
+        for (int i : casas[h])
+            if (e.v[i] == 0) { vacia = i; ++n; }
+        if (n == 1 && Cuenta(e.c[vacia]) == 1) return coloca(Tecnica::UltimaCasilla, vacia, std::countr_zero(e.c[vacia]));
+    }
+    // One place in a block, then in a line.
+    for (int bloques = 1; bloques >= 0; --bloques)
+        for (int h : kOrden) {
+            if ((h >= 18) != (bloques == 1)) continue;
+            for (int d = 1; d <= 9; ++d)
+                if (Cuenta(lug[h][d]) == 1)
+                    return coloca(bloques ? Tecnica::UnicoLugarBloque : Tecnica::UnicoLugarLinea, casas[h][una(lug[h][d])], d);
+        }
+    // Locked candidates: the exclusions, and with directo the single in a
+    // block they leave.
+    auto bloqueo = [&](bool directo, bool apuntado) -> std::optional<Paso> {
+        for (int base : kOrden) {
+            if ((base >= 18) != apuntado) continue;
+            for (int d = 1; d <= 9; ++d) {
+                const std::uint16_t m = lug[base][d];
+                if (Cuenta(m) < 2) continue;
+                // The other house holding every place (rows before columns),
+                // and the positions in it that lie in the base house.
+                int otra = -1;
+                unsigned comun = 0;
+                for (int i = 0; i < 3 && otra < 0; ++i) {
+                    if (base >= 18) {
+                        const int b = base - 18;
+                        if (!(m & ~(0x7u << (3 * i)))) { otra = 3 * (b / 3) + i; comun = 0x7u << (3 * (b % 3)); }
+                    } else if (!(m & ~(0x7u << (3 * i)))) {
+                        const int r = base % 9;
+                        otra = base < 9 ? 18 + 3 * (r / 3) + i : 18 + 3 * i + r / 3;
+                        comun = base < 9 ? 0x7u << (3 * (r % 3)) : 0x49u << (r % 3);
+                    }
+                }
+                for (int j = 0; j < 3 && otra < 0 && base >= 18; ++j) {
+                    const int b = base - 18;
+                    if (!(m & ~(0x49u << j))) { otra = 9 + 3 * (b % 3) + j; comun = 0x7u << (3 * (b / 3)); }
+                }
+                if (otra < 0) continue;
+                const unsigned fuera = lug[otra][d] & ~comun;
+                if (!fuera) continue;
+                int celda = -1;
+                if (directo) {
+                    for (int h = 18; h < 27 && celda < 0; ++h) {
+                        std::uint16_t quedan = lug[h][d];
+                        bool toca = false;
+                        for (int k = 0; k < 9; ++k) {
+                            if (!((fuera >> k) & 1)) continue;
+                            const int x = casas[otra][k];
+                            if (T().de[x][2] != h) continue;
+                            toca = true;
+                            quedan &= static_cast<std::uint16_t>(~(1u << ((x / 9 % 3) * 3 + x % 3)));
+                        }
+                        if (toca && Cuenta(quedan) == 1) celda = casas[h][una(quedan)];
+                    }
+                    if (celda < 0) continue;
+                }
+                Paso p = nuevo(directo ? Tecnica::BloqueoDirecto : apuntado ? Tecnica::Apuntado : Tecnica::Reclamo);
+                for (int k = 0; k < 9; ++k)
+                    if ((fuera >> k) & 1) p.elimina.push_back({casas[otra][k], d});
+                if (directo) p.coloca = {{celda, d}};
+                return p;
+            }
+        }
+        return std::nullopt;
+    };
+    // Hidden subsets of k digits with something to exclude; with directo,
+    // only one that leaves another digit one place in the house.
+    auto oculto = [&](int k, bool directo) -> std::optional<Paso> {
+        for (int h : kOrden) {
+            int ds[9], n = 0;
+            for (int d = 1; d <= 9; ++d) {
+                const int c = Cuenta(lug[h][d]);
+                if (c >= 2 && c <= k) ds[n++] = d;
+            }
+            int idx[3] = {0, 1, 2};
+            if (k > n) continue;
+            while (true) {
+                std::uint16_t u = 0;
+                Mascara m = 0;
+                for (int j = 0; j < k; ++j) { u |= lug[h][ds[idx[j]]]; m |= Bit(ds[idx[j]]); }
+                // Something to exclude: another digit in one of the cells.
+                bool otras = false;
+                if (Cuenta(u) == k)
+                    for (int q = 0; q < 9 && !otras; ++q)
+                        otras = ((u >> q) & 1) && (e.c[casas[h][q]] & ~m);
+                int celda = -1, cifra = 0;
+                for (int d = 1; d <= 9 && otras && directo && celda < 0; ++d) {
+                    if (m & Bit(d)) continue;
+                    const std::uint16_t tras = lug[h][d] & static_cast<std::uint16_t>(~u);
+                    if ((lug[h][d] & u) && Cuenta(tras) == 1) { celda = casas[h][una(tras)]; cifra = d; }
+                }
+                if (otras && (!directo || celda >= 0)) {
+                    Paso p = nuevo(directo ? (k == 2 ? Tecnica::ParOcultoDirecto : Tecnica::TrioOcultoDirecto)
+                                           : Tecnica::ParOculto);
+                    for (int q = 0; q < 9; ++q) {
+                        if (!((u >> q) & 1)) continue;
+                        const int i = casas[h][q];
+                        for (int d = 1; d <= 9; ++d)
+                            if (!(m & Bit(d)) && (e.c[i] & Bit(d))) p.elimina.push_back({i, d});
+                    }
+                    if (directo) p.coloca = {{celda, cifra}};
+                    return p;
+                }
+                int i = k - 1;
+                while (i >= 0 && idx[i] == n - k + i) --i;
+                if (i < 0) break;
+                ++idx[i];
+                for (int j = i + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
+            }
+        }
+        return std::nullopt;
+    };
+    if (auto p = bloqueo(true, true)) return p;
+    if (auto p = bloqueo(true, false)) return p;
+    if (auto p = oculto(2, true)) return p;
+    for (int i = 0; i < 81; ++i)
+        if (!e.v[i] && Cuenta(e.c[i]) == 1) return coloca(Tecnica::UnicoCandidato, i, std::countr_zero(e.c[i]));
+    if (auto p = oculto(3, true)) return p;
+    if (auto p = bloqueo(false, true)) return p;
+    if (auto p = bloqueo(false, false)) return p;
+    // Naked pairs.
+    for (int h : kOrden) {
+        int cs[9], n = 0;
+        for (int i : casas[h])
+            if (e.v[i] == 0 && Cuenta(e.c[i]) == 2) cs[n++] = i;
+        for (int a = 0; a < n; ++a)
+            for (int b = a + 1; b < n; ++b) {
+                const Mascara u = static_cast<Mascara>(e.c[cs[a]] | e.c[cs[b]]);
+                if (Cuenta(u) != 2) continue;
+                Paso p = nuevo(Tecnica::ParDesnudo);
+                for (int i : casas[h])
+                    if (i != cs[a] && i != cs[b] && e.v[i] == 0)
+                        for (int d = 1; d <= 9; ++d)
+                            if ((u & Bit(d)) && (e.c[i] & Bit(d))) p.elimina.push_back({i, d});
+                if (!p.elimina.empty()) return p;
+            }
+    }
+    // X-Wing: by rows, then by columns.
+    for (int filas = 1; filas >= 0; --filas) {
+        const int b0 = filas ? 0 : 9, c0 = filas ? 9 : 0;
+        for (int d = 1; d <= 9; ++d) {
+            int bs[9], n = 0;
+            for (int b = b0; b < b0 + 9; ++b)
+                if (Cuenta(lug[b][d]) == 2) bs[n++] = b;
+            for (int a = 0; a < n; ++a)
+                for (int b = a + 1; b < n; ++b) {
+                    const std::uint16_t u = lug[bs[a]][d] | lug[bs[b]][d];
+                    if (Cuenta(u) != 2) continue;
+                    const unsigned dentro = (1u << (bs[a] - b0)) | (1u << (bs[b] - b0));
+                    Paso p = nuevo(Tecnica::XWing);
+                    for (int q = 0; q < 9; ++q) {
+                        if (!((u >> q) & 1)) continue;
+                        const int c = c0 + q;
+                        for (int r = 0; r < 9; ++r)
+                            if (((lug[c][d] >> r) & 1) && !((dentro >> r) & 1)) p.elimina.push_back({casas[c][r], d});
+                    }
+                    if (p.elimina.empty()) continue;
+                    std::sort(p.elimina.begin(), p.elimina.end(), [](auto x, auto y) { return x.celda < y.celda; });
+                    return p;
+                }
+        }
+    }
+    return oculto(2, false);
+}
+
+bool SinglesSostienen(const Estado& e, int celda, int cifra) {
+    if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || e.v[celda] || !(e.c[celda] & Bit(cifra))) return false;
+    return SinglesSostienen(Planos::Desde(e), celda, cifra, false);
+}
 
 std::optional<Paso> Cadenas(const Estado& e, int hasta) {
     auto p = UnaCadena(e);

@@ -221,7 +221,7 @@ bool Concuerda(const Estado& e, const Tablero& s) {
 }
 
 // The digits on the board repeat in a house, or a cell has nothing left.
-bool Roto(const Estado& e) {
+bool RotoEn(const Estado& e) {
     for (int i = 0; i < 81; ++i) {
         if (e.v[i] == 0 && e.c[i] == 0) return true;
         if (e.v[i])
@@ -251,11 +251,14 @@ Paso SinSolucionPaso(const Estado& e, const Contexto& contexto) {
     return p;
 }
 
-Paso BifurcacionPaso(const Estado& e, const Contexto& contexto) {
+Paso BifurcacionPaso(const Estado& e, const Contexto& contexto, const Tablero* otra) {
     Paso p = Nuevo(Tecnica::Bifurcacion, "Bifurcación", 0.0);
     Tablero sol = contexto.solucion;
     const bool guardada = Concuerda(e, sol);
-    if (!guardada) Soluciones(e, 1, &sol);
+    if (!guardada) {
+        if (otra) sol = *otra;
+        else Soluciones(e, 1, &sol);
+    }
     // The empty cell with fewest candidates, where the choice is smallest.
     int mejor = -1;
     for (int i = 0; i < 81; ++i)
@@ -280,18 +283,26 @@ std::vector<Paso> Pasos(const Tablero& tablero, const Contexto& contexto, bool h
     Estado e = Estado::Desde(tablero);
     if (e.Lleno()) return pasos;
     const int n = Soluciones(e, 2);
-    if (n == 0 || Roto(e)) {
+    if (n == 0 || RotoEn(e)) {
         pasos.push_back(SinSolucionPaso(e, contexto));
         return pasos;
     }
     // The count is made anyway (it is quick), and it is the safer word: a
     // player's digits can leave a puzzle known to be unique with several
     // solutions, where the uniqueness techniques would mislead.
-    const bool unica = n == 1;
+    return Recorrer(std::move(e), n == 1, contexto, hastaColocar, nullptr);
+}
+
+}  // namespace
+
+namespace motor {
+
+std::vector<Paso> Recorrer(Estado e, bool unica, const Contexto& contexto, bool hastaColocar, const Tablero* otra) {
+    std::vector<Paso> pasos;
     while (!e.Lleno()) {
         std::optional<Paso> paso = Siguiente(e, unica);
         if (!paso) {
-            pasos.push_back(BifurcacionPaso(e, contexto));
+            pasos.push_back(BifurcacionPaso(e, contexto, otra));
             return pasos;
         }
         e.Aplicar(*paso);
@@ -302,7 +313,11 @@ std::vector<Paso> Pasos(const Tablero& tablero, const Contexto& contexto, bool h
     return pasos;
 }
 
-}  // namespace
+Paso SinSolucionDe(const Estado& e, const Contexto& contexto) { return SinSolucionPaso(e, contexto); }
+
+bool Roto(const Estado& e) { return RotoEn(e); }
+
+}  // namespace motor
 
 std::vector<Paso> HastaColocar(const Tablero& tablero, const Contexto& contexto) {
     return Pasos(tablero, contexto, true);
@@ -315,7 +330,7 @@ std::vector<Paso> Resolver(const Tablero& tablero, const Contexto& contexto) {
 Calificacion Calificar(const Tablero& tablero) {
     Calificacion r;
     Estado e = Estado::Desde(tablero);
-    r.soluciones = Roto(e) ? 0 : Soluciones(e, 2);
+    r.soluciones = RotoEn(e) ? 0 : Soluciones(e, 2);
     if (r.soluciones == 0) {
         r.nivel = NivelDe(0.0);
         return r;

@@ -67,6 +67,8 @@ enum class Tecnica {
     Bifurcacion,   // no deduction decides: several solutions
     SinSolucion,   // a placed digit leads to no solution
     TresEnlaces,   // three strong links of a digit in a row (grouped or not)
+    WXYZWing, VWXYZWing,           // four or five cells with as many digits, one of them unrestricted
+    CicloBidireccional, CicloY,    // continuous loops: of any links, or of cells with two candidates
 };
 
 struct Paso {
@@ -102,6 +104,22 @@ struct Contexto {
 // solution), or a "SinSolucion" (its coloca empty, its celdas the digit that
 // leads nowhere). Empty on a full board.
 std::vector<Paso> HastaColocar(const Tablero& tablero, const Contexto& contexto = {});
+
+// The candidates of the 81 cells as masks: bit d (1..9) set when digit d may
+// still go in the cell. The mask of a filled cell is not read.
+using Candidatos = std::array<std::uint16_t, 81>;
+
+// As HastaColocar, from a board whose empty cells have the candidates given
+// (a player's pencil marks, a position met in the middle of a puzzle). A
+// cell's candidates are taken together with what its row, column and block
+// allow. Uniqueness techniques when the digits and the candidates leave one
+// solution, or when contexto.unica_conocida says so.
+// Candidates that cannot be a position answer one "SinSolucion" step (coloca
+// empty, celdas the cell, if one is to blame) saying why: a mask with bits
+// outside 1..9, an empty cell with no candidate left, or candidates that
+// leave the board no solution.
+std::vector<Paso> HastaColocarConCandidatos(const Tablero& tablero, const Candidatos& candidatos,
+                                            const Contexto& contexto = {});
 
 // Every step from this board to the end (or to where deductions stop).
 std::vector<Paso> Resolver(const Tablero& tablero, const Contexto& contexto = {});

@@ -63,8 +63,36 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope);
 // nivel: the deepest level of dynamic chains tried (0 singles inside the
 // supposition, 1 also the basic techniques, 2 and 3 nested chains).
 std::optional<Paso> Cadenas(const Estado& e, int nivel);
+// Whether a basic technique up to the hidden pairs (those the nets use
+// inside a supposition) may apply: never false where one does.
+bool BasicoPosible(const Estado& e);
+// The step Basico(e, false, 3.4) answers, its technique, what it places and
+// what it excludes, without its words.
+std::optional<Paso> BasicoSinTexto(const Estado& e);
+// Whether the board stays whole when the digit (a candidate of the empty
+// cell) is placed and the singles alone are followed; false for a digit the
+// cell does not admit.
+bool SinglesSostienen(const Estado& e, int celda, int cifra);
 // W-Wing, which the common scale rates as the chain it is.
 std::optional<Paso> WWing(const Estado& e);
+
+// The steps from a state whose solutions have been counted (unica: just
+// one), up to the next placement or to the end. otra, when given, is a
+// solution of the state, for the "Bifurcación" when the game's own does not
+// agree with the state.
+std::vector<Paso> Recorrer(Estado e, bool unica, const Contexto& contexto, bool hastaColocar, const Tablero* otra);
+// The step that says a board has no solution, naming the player's digit to
+// blame when there is one.
+Paso SinSolucionDe(const Estado& e, const Contexto& contexto);
+// The digits repeat in a house, or an empty cell has no candidate left.
+bool Roto(const Estado& e);
+// How many solutions agree with the digits and the candidates of a state,
+// counting up to tope; primera receives the first found.
+int SolucionesConCandidatos(const Estado& e, int tope, Tablero* primera = nullptr);
+// WXYZ-Wing (4 cells) and VWXYZ-Wing (5 cells).
+std::optional<Paso> AlaGrande(const Estado& e, int celdas);
+// Continuous nice loops: the easiest one on the board.
+std::optional<Paso> Lazos(const Estado& e);
 
 Casa CasaDe(int h);
 std::string Celda(int i);                 // "fila 4, columna 5"

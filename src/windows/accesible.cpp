@@ -157,10 +157,11 @@ private:
 };
 
 // The 81 cells in grid reading order, then whatever else lies on the board
-// (the floating keypad, the cover of a new game).
+// (the floating keypad, the cover of a new game). A panel (a grouping) that
+// answers as a table: see the header.
 class Tablero : public Contenedor, public QAccessibleTableInterface {
 public:
-    explicit Tablero(TableroVista* w) : Contenedor(w, QAccessible::Table) {}
+    explicit Tablero(TableroVista* w) : Contenedor(w, QAccessible::Grouping) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -274,6 +275,8 @@ QAccessibleInterface* Fabrica(const QString&, QObject* o) {
     if (auto* c = qobject_cast<ControlVista*>(o)) {
         if (c->Papel() == Aspecto::Papel::Boton) return new Boton(c);
         if (c->Papel() == Aspecto::Papel::Grupo) return new Contenedor(c, QAccessible::Grouping);
+        // The message line holds the window's Pregonero.
+        if (c->Papel() == Aspecto::Papel::Estado) return new Contenedor(c, QAccessible::StatusBar);
         return new Hoja(c, PapelDe(c->Papel()));
     }
     return nullptr;

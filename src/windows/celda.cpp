@@ -81,6 +81,18 @@ QString CeldaVista::NombreAccesible(int indice, const std::string& valor, bool f
     return fija ? n + QStringLiteral(", fija") : n;
 }
 
+QString CeldaVista::LecturaDeGrupo(const Tablero& paneles, TipoGrupo tipo, int c) {
+    if (c < 0 || c >= NumCeldas) return {};
+    const int g = tablero::GrupoDe(tipo, c);
+    const char* nombre = tipo == TipoGrupo::Horizontal ? "fila" : tipo == TipoGrupo::Vertical ? "columna" : "bloque";
+    QStringList valores;
+    for (int celda : tablero::Grupo(tipo, g)) {
+        const QString v = QString::fromStdString(paneles[celda].Caption).trimmed();
+        valores << (v.isEmpty() ? QStringLiteral("vacía") : v);
+    }
+    return QStringLiteral("%1 %2: ").arg(QLatin1String(nombre)).arg(g) + valores.join(QStringLiteral(", "));
+}
+
 QString CeldaVista::Candidatos() const {
     if (!ultima_.EtiquetasVisibles || (ultima_.PSD.empty() && ultima_.PND.empty())) return {};
     const auto separados = [](const std::string& cifras) {

@@ -59,6 +59,10 @@ public:
     static QString NombreAccesible(int indice, const std::string& valor, bool fija = false);
     // While the help display shows them, "posibles 3 5 8; ocupados 1 2 4 6 7 9".
     QString Candidatos() const;
+    // A whole row, column or block read out for a screen reader, in slot
+    // order: "fila 4: 5, vacía, 9, ...". The group is the one of that kind
+    // holding cell c; an index off the board reads as nothing.
+    static QString LecturaDeGrupo(const Tablero& paneles, TipoGrupo tipo, int c);
     // The cell the keyboard cursor stands on (Panel_Activo names it).
     bool Activa() const { return activa_; }
     void PonerActiva(bool activa) { activa_ = activa; }

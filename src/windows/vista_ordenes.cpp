@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "windows/accesible.h"
+#include "windows/celda.h"
 #include "windows/estilos.h"
 #include "windows/vista_principal.h"
 #include "entrada/entrada.h"
@@ -104,6 +106,17 @@ void VistaPrincipal::CrearAtajos() {
         const std::string texto = puerta_.Copiar();
         if (!texto.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(texto));
     });
+    // The row, column or block of the cursor read out, for a player who
+    // cannot see the board; the game is not touched.
+    for (const auto& [tecla, tipo] : {std::pair{AtajoLeerFila, TipoGrupo::Horizontal},
+                                      std::pair{AtajoLeerColumna, TipoGrupo::Vertical},
+                                      std::pair{AtajoLeerBloque, TipoGrupo::Bloque}}) {
+        atajo(tecla, [this, tipo = tipo] {
+            if (juego_.Variables.Proceso_Largo) return;
+            const int activa = tablero::Indice(juego_.Variables.Panel_Activo);
+            pregonero_->Decir(CeldaVista::LecturaDeGrupo(juego_.Paneles, tipo, activa));
+        });
+    }
 }
 
 void VistaPrincipal::closeEvent(QCloseEvent* e) {

@@ -53,7 +53,8 @@ VistaPrincipal::VistaPrincipal(Puerta& puerta, QWidget* padre)
     CrearReloj();
     CrearSiguiente();
 
-    pregonero_ = new Pregonero(this);
+    // A notification inside the status bar, which Orca speaks without its role.
+    pregonero_ = new Pregonero(mensaje_);
 
     estado_ = new BarraEstado({ModeloVentana::AnchoPanelesEstado.begin(), ModeloVentana::AnchoPanelesEstado.end()},
                               this);
@@ -387,9 +388,8 @@ void VistaPrincipal::SincronizarLectura() {
 // aceptado"); after a refused digit the error; after a step back or forward
 // on the same cell, the cell; after long work or a change of the whole board
 // (a new game, a load, "Solución"), where the cursor is and the message.
-// A move to a cell of another row, or with the candidates shown, is told
-// whole here too: Orca would read the whole row for a new row, and a cell's
-// candidates are its description, which it does not read on arrival.
+// A move is told by the focus alone: the reader says the cell and, while
+// the help display shows them, its candidates, which are its description.
 QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
     CeldaVista* celda = Celda(activa);
     if (!celda) return {};
@@ -408,11 +408,9 @@ QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
     const bool decirMensaje = !mensaje.empty() && !(conError && mensaje == error.Caption) &&
                               (mensaje != mensajeLeido_ || valorNuevo || tablero || conError);
     const QString candidatos = celda->Candidatos();
-    const bool otraFila = movida && (previa < 0 || tablero::Fila(previa) != tablero::Fila(activa));
 
     QStringList partes;
-    if (tablero || otraFila || (movida && (decirMensaje || !candidatos.isEmpty())) ||
-        (valorNuevo && !decirMensaje)) {
+    if (tablero || (valorNuevo && !decirMensaje)) {
         partes << celda->accessibleName();
     } else if (valorNuevo) {
         const QString v = QString::fromStdString(celda->Estado().Caption).trimmed();
@@ -420,7 +418,12 @@ QString VistaPrincipal::Anuncio(int activa, bool trasProceso) {
     }
     if (conError) partes << QString::fromStdString(error.Caption).trimmed();
     if (decirMensaje) partes << QString::fromStdString(mensaje).trimmed();
-    if (movida && !candidatos.isEmpty()) partes << candidatos;
+    // What comes with a move cuts short the reader's telling of the cell:
+    // then the cell is told whole, candidates and all.
+    if (movida && !partes.isEmpty()) {
+        if (!tablero) partes.prepend(celda->accessibleName());
+        if (!candidatos.isEmpty()) partes << candidatos;
+    }
     return partes.join(QStringLiteral(", "));
 }
 
@@ -429,15 +432,10 @@ void VistaPrincipal::focusInEvent(QFocusEvent* e) {
     // The window has the keyboard, the cell under the cursor the reader's
     // focus: when a dialog closes the reader is told where the player was,
     // after Qt's own news that the window has the focus.
-    // Orca reads the cell's whole row on its return; the notification of
-    // the cell alone follows and cuts it short.
     const int activa = activa_;
     QTimer::singleShot(0, this, [this, activa] {
         if (activa != activa_ || juego_.Variables.Proceso_Largo || !isActiveWindow()) return;
-        if (CeldaVista* celda = Celda(activa)) {
-            Avisar(celda, QAccessible::Focus);
-            pregonero_->Decir(celda->accessibleName());
-        }
+        Avisar(Celda(activa), QAccessible::Focus);
     });
 }
 

@@ -28,6 +28,12 @@ class TBlinkLabel;
 class ThhALed;
 class TableroVista;
 
+// A screen reader's player hears the row, the column or the block of the
+// cursor with these keys.
+inline constexpr const char* AtajoLeerFila = "Ctrl+Shift+F";
+inline constexpr const char* AtajoLeerColumna = "Ctrl+Shift+C";
+inline constexpr const char* AtajoLeerBloque = "Ctrl+Shift+B";
+
 class VistaPrincipal : public QWidget {
     Q_OBJECT
 public:

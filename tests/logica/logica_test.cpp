@@ -170,7 +170,7 @@ TEST(Logica, CalificaComoLaEscalaComun) {
         a.push_back(r.dificultad);
         b.push_back(c.dificultad);
     }
-    EXPECT_GE(cerca, 110) << "de " << ref.size();
+    EXPECT_GE(cerca, 117) << "de " << ref.size();
     // Spearman's rank correlation, ties at their mean rank.
     auto rangos = [](const std::vector<double>& v) {
         std::vector<std::size_t> o(v.size());
@@ -236,7 +236,9 @@ const Caso kCasos[] = {
     {"7528..136631275498489316572578.6..219165.2.472431.7.65365.2178.1976.825.82475.61.", Tecnica::XYWing, 4.2, "r1c6-9"},
     {"...617829269583.1.178942635.12.965.3....25.9..9513824..37.59.6.9.1.643....63719..", Tecnica::XYZWing, 4.4, "r9c2-8"},
     {"8.2635.1767.12835.315.7.8261532.678.9..587231287.13.654.83.157272185.6.353.7.21.8", Tecnica::TresEnlaces, 5.4, "r2c9-9"},
-    {"354.7..81.2183.7...78.1..324859613277..45.1.81...87...519728..3867.4.219243196875", Tecnica::WWing, 7.0, "r3c7-9"},
+    // The W-Wing here (7.0) comes after a Y-cycle of seven cells (6.9); the
+    // W-Wing has its row in the table of positions with candidates.
+    {"354.7..81.2183.7...78.1..324859613277..45.1.81...87...519728..3867.4.219243196875", Tecnica::CicloY, 6.9, "r3c7-6"},
     {"...753261735621.8.612849.5.15..62.383.8..75262.63851....12.6..5.2.5.861.56...4872", Tecnica::CadenaAlterna, 7.2, "r3c7-3"},
     {"1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..41.....7..7...3..", Tecnica::CadenaDinamica, 8.6, "r7c4-9"},
 };

@@ -221,7 +221,9 @@ TEST_F(UltimaPartida, LoQueNoSePuedeRecuperarSeIgnoraYSeDeja) {
         EXPECT_EQ(Foto(f), antes) << c.nombre;
         EXPECT_TRUE(ent.Mensajes.empty()) << c.nombre;
         EXPECT_EQ(ent.Ficheros.count(Ultima), c.existe ? 1u : 0u) << c.nombre;
-        if (c.existe) EXPECT_EQ(ent.Ficheros[Ultima].size(), c.bytes.size()) << c.nombre;
+        if (c.existe) {
+            EXPECT_EQ(ent.Ficheros[Ultima].size(), c.bytes.size()) << c.nombre;
+        }
     }
 }
 

@@ -137,10 +137,11 @@ TEST_F(Lector, PulsarNuevaPartidaCreaUnaPartida) {
 
 // ---- The board ---------------------------------------------------------------------
 
+// A panel that answers as a table of nine by nine.
 TEST_F(Lector, ElTableroEsUnaTablaDeNueveporNueve) {
     QAccessibleInterface* t = Tablero();
     ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->role(), QAccessible::Table);
+    EXPECT_EQ(t->role(), QAccessible::Grouping);
     QAccessibleTableInterface* tabla = t->tableInterface();
     ASSERT_NE(tabla, nullptr);
     EXPECT_EQ(tabla->rowCount(), 9);
@@ -161,6 +162,22 @@ TEST_F(Lector, ElTableroEsUnaTablaDeNueveporNueve) {
     EXPECT_FALSE(celda->state().focused);
     ASSERT_EQ(tabla->selectedCellCount(), 1);
     EXPECT_EQ(tabla->selectedCells()[0]->object(), primera->object());
+}
+
+// Orca reads a table cell's whole row when the focus comes from another
+// row: no cell may stand in a table, however deep.
+TEST_F(Lector, NingunaCeldaEstaEnUnaTabla) {
+    for (int c = 0; c < NumCeldas; ++c) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(app->Vista().Celda(c));
+        ASSERT_NE(i, nullptr) << c;
+        EXPECT_EQ(i->role(), QAccessible::Cell) << c;
+        ASSERT_NE(i->parent(), nullptr) << c;
+        EXPECT_EQ(i->parent()->object(), Widget(*app, "PanelJuego")) << c;
+        int niveles = 0;
+        for (QAccessibleInterface* p = i->parent(); p && niveles < 20; p = p->parent(), ++niveles)
+            EXPECT_NE(p->role(), QAccessible::Table) << c;
+        EXPECT_LT(niveles, 20) << c;
+    }
 }
 
 TEST_F(Lector, UnaFijaDiceFijaYSusCandidatosConLaAyuda) {

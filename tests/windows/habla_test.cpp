@@ -100,6 +100,25 @@ TEST_F(Oyente, ElAvisoEsUnaNotificacion) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Pregonero())->role(), QAccessible::Notification);
 }
 
+// Orca leaves out the word "notification" for one inside a status bar: the
+// notification is a child of the message line, both ways round (the reader
+// walks up from it and down from the window).
+TEST_F(Oyente, ElAvisoEstaEnLaLineaDeMensajes) {
+    ASSERT_NE(Pregonero(), nullptr);
+    QAccessibleInterface* aviso = QAccessible::queryAccessibleInterface(Pregonero());
+    QAccessibleInterface* linea = aviso->parent();
+    ASSERT_NE(linea, nullptr);
+    EXPECT_EQ(linea->role(), QAccessible::StatusBar);
+    EXPECT_EQ(linea->object(), Widget(*app, "PMensaje"));
+    const int i = linea->indexOfChild(aviso);
+    ASSERT_GE(i, 0);
+    ASSERT_LT(i, linea->childCount());
+    EXPECT_EQ(linea->child(i)->object(), Pregonero());
+    // The message line still says the message.
+    Tecla(Qt::Key_5, "5");
+    EXPECT_EQ(linea->text(QAccessible::Name).toStdString(), Juego().Ventana.PMensaje.Caption);
+}
+
 // Each answer from the keyboard, from an empty board with the cursor on
 // P1_1, and what the player hears after the last key.
 struct CasoHabla {
@@ -130,10 +149,107 @@ INSTANTIATE_TEST_SUITE_P(
                   {"5, Número 5 aceptado", "Error. 5 en Bloque", "Error. 5 en Bloque"}},
         // Along a row the focus alone tells the cell.
         CasoHabla{"a la derecha", {{Qt::Key_Right, ""}}, {}},
-        // To another row the cell is told whole, not its row.
-        CasoHabla{"abajo", {{Qt::Key_Down, ""}}, {"fila 2, columna 1, vacía"}},
+        // To another row too: the board is no table whose row Orca reads.
+        CasoHabla{"abajo", {{Qt::Key_Down, ""}}, {}},
+        CasoHabla{"abajo y arriba", {{Qt::Key_Down, ""}, {Qt::Key_Up, ""}}, {}},
+        // A message already told is not told again on the way out.
+        CasoHabla{"aceptada y abajo", {{Qt::Key_5, "5"}, {Qt::Key_Down, ""}}, {"5, Número 5 aceptado"}},
         CasoHabla{"borrada", {{Qt::Key_5, "5"}, {Qt::Key_Delete, ""}},
                   {"5, Número 5 aceptado", "fila 1, columna 1, vacía"}}));
+
+// A click on a cell of another row moves the reader's focus there, which
+// tells the cell; nothing else is said.
+TEST_F(Oyente, UnClicEnOtraFilaDiceSoloLaCelda) {
+    QPointer<QWidget> p4_2 = app->Vista().Celda(tablero::Indice("P4_2"));
+    ASSERT_TRUE(p4_2);
+    QTest::mouseClick(p4_2, Qt::LeftButton, Qt::NoModifier, QPoint(p4_2->width() / 2, p4_2->height() / 2));
+    EXPECT_EQ(tablero::Indice(Juego().Variables.Panel_Activo), tablero::Indice("P4_2"));
+    EXPECT_EQ(Focos(p4_2), 1);
+    EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
+}
+
+// With the help display on, a move is told by the focus: the reader says
+// the cell and its candidates, its description, with no notification after
+// them that would cut them short.
+TEST_F(Oyente, ConLaAyudaUnaFlechaDejaLaCeldaYSusCandidatosAlFoco) {
+    QTest::mouseClick(Widget(*app, "LBVerTeclas"), Qt::LeftButton);
+    ASSERT_TRUE(Juego().Paneles[tablero::Indice("P1_2")].EtiquetasVisibles);
+    oidos.clear();
+    Tecla(Qt::Key_Right);
+    QPointer<QObject> p1_2 = app->Vista().Celda(tablero::Indice("P1_2"));
+    EXPECT_EQ(Focos(p1_2), 1);
+    EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
+    const QString d = QAccessible::queryAccessibleInterface(p1_2)->text(QAccessible::Description);
+    EXPECT_TRUE(d.startsWith(QStringLiteral("posibles "))) << d.toStdString();
+    // An entry there is told as before, with no candidates of a cell left.
+    Tecla(Qt::Key_5, "5");
+    ASSERT_FALSE(Anuncios().empty());
+    EXPECT_EQ(Anuncios().back(), "5, Número 5 aceptado");
+}
+
+// ---- The row, the column, the block read out -------------------------------
+
+struct CasoGrupo {
+    const char* caso;
+    TipoGrupo tipo;
+    int fila, columna;  // of the cell, 1..9
+    const char* dicho;
+};
+
+void PrintTo(const CasoGrupo& c, std::ostream* os) { *os << c.caso; }
+
+class LecturaDeGrupo : public testing::TestWithParam<CasoGrupo> {};
+
+TEST_P(LecturaDeGrupo, DiceSusNueveValoresEnOrden) {
+    // Row 1: 5 _ _ | _ 7 _ | _ _ 9, and a 3 at row 6, column 5.
+    Tablero t;
+    t[tablero::EnRejilla(1, 1)].Caption = "5";
+    t[tablero::EnRejilla(1, 5)].Caption = "7";
+    t[tablero::EnRejilla(1, 9)].Caption = "9";
+    t[tablero::EnRejilla(6, 5)].Caption = "3";
+    const CasoGrupo& k = GetParam();
+    const int c = k.fila < 1 ? -1 : k.fila > 9 ? NumCeldas : tablero::EnRejilla(k.fila, k.columna);
+    EXPECT_EQ(vista::CeldaVista::LecturaDeGrupo(t, k.tipo, c).toStdString(), k.dicho);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grupos, LecturaDeGrupo,
+    testing::Values(
+        CasoGrupo{"fila", TipoGrupo::Horizontal, 1, 4,
+                  "fila 1: 5, vacía, vacía, vacía, 7, vacía, vacía, vacía, 9"},
+        CasoGrupo{"columna", TipoGrupo::Vertical, 9, 5,
+                  "columna 5: 7, vacía, vacía, vacía, vacía, 3, vacía, vacía, vacía"},
+        // A block by place: its top row first, the 3 in its bottom row.
+        CasoGrupo{"bloque", TipoGrupo::Bloque, 5, 5,
+                  "bloque 5: vacía, vacía, vacía, vacía, vacía, vacía, vacía, 3, vacía"},
+        CasoGrupo{"bloque 2", TipoGrupo::Bloque, 3, 6,
+                  "bloque 2: vacía, 7, vacía, vacía, vacía, vacía, vacía, vacía, vacía"},
+        CasoGrupo{"ninguna celda", TipoGrupo::Horizontal, 0, 0, ""},
+        CasoGrupo{"tras la última", TipoGrupo::Bloque, 10, 0, ""}));
+
+// The keys read the group of the cursor's cell as it stands, again at each
+// press, and change nothing in the game.
+TEST_F(Oyente, LasTeclasDeLecturaDicenLaFilaLaColumnaYElBloque) {
+    Tecla(Qt::Key_5, "5");
+    Tecla(Qt::Key_Down);
+    const std::string mensaje = Juego().Ventana.PMensaje.Caption;
+    const std::string cursor = Juego().Variables.Panel_Activo;
+    oidos.clear();
+    QWidget* foco = Foco(app->Vista());
+    const Qt::KeyboardModifiers m = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::keyClick(foco, Qt::Key_F, m);
+    QTest::keyClick(foco, Qt::Key_C, m);
+    QTest::keyClick(foco, Qt::Key_B, m);
+    QTest::keyClick(foco, Qt::Key_B, m);
+    const std::string vacias8 = "vacía, vacía, vacía, vacía, vacía, vacía, vacía, vacía";
+    EXPECT_EQ(Anuncios(), (std::vector<std::string>{"fila 2: vacía, " + vacias8,
+                                                    "columna 1: 5, " + vacias8, "bloque 1: 5, " + vacias8,
+                                                    "bloque 1: 5, " + vacias8}));
+    EXPECT_EQ(Juego().Variables.Panel_Activo, cursor);
+    EXPECT_EQ(Juego().Ventana.PMensaje.Caption, mensaje);
+    EXPECT_EQ(Juego().Paneles[tablero::EnRejilla(1, 1)].Caption, "5");
+    EXPECT_EQ(Juego().Paneles[tablero::EnRejilla(1, 2)].Caption, "");
+}
 
 TEST_F(Oyente, UnPasoAtrasDiceLaCeldaYSuValor) {
     Tecla(Qt::Key_5, "5");
@@ -265,6 +381,8 @@ TEST_F(Oyente, AlCerrarseUnDialogoElLectorVuelveALaCelda) {
     QTest::qWait(50);
     if (!app->Vista().isActiveWindow()) GTEST_SKIP() << "this platform gives no window the focus";
     EXPECT_GE(Focos(celda), 1);
+    // The focus tells the cell alone: no notification says it again.
+    EXPECT_TRUE(Anuncios().empty()) << Anuncios().front();
     // The cell is the last the reader heard of.
     QObject* ultimo = nullptr;
     for (const Dicho& d : oidos)
