@@ -10,13 +10,14 @@
 
 #include "board/entorno_mudo.h"
 #include "board/juego.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "candidates/candidatos.h"
 #include "print/imprimir.h"
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
 #include "solver/calcula.h"
+#include "entrada/entrada.h"
 
 namespace novenario {
 namespace {

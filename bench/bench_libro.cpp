@@ -12,7 +12,7 @@
 #include <string>
 
 #include "board/entorno_mudo.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "cli/cli.h"
 #include "setup/partida.h"
 

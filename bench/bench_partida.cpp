@@ -8,7 +8,7 @@
 
 #include "board/entorno_mudo.h"
 #include "board/juego.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "candidates/candidatos.h"
 #include "exhaustiva/exhaustiva.h"
 #include "print/imprimir.h"

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "board/tablero.h"
-#include "savegame/formato.h"
-#include "savegame/rtf.h"
+#include "sdk/formato.h"
+#include "sdk/rtf.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
-// What the board folder offers: playing on the board. Validation, cell
-// selection and number entry, the keyboard and its cursor, the move history,
-// the command forms that run board-wide routines by name, the clock and the
-// timers, the main window's own dialogs, and the switching of every command
-// around long work. The state they work on is the game (board/estado.h);
-// each group below says which of its parts it reads and writes.
+// What the board folder offers besides the game's state (board/estado.h):
+// the ground every other folder stands on. The clock and the timers, the
+// main window's own dialogs (pause, end of game, exit, help, about), the
+// switching of every command around long work, and the dispatch of the
+// command forms. Nothing here calls a routine of another folder: the rules
+// and candidates, the engines, the game's routines and the commands' wiring
+// all sit above it. Each group below says which parts of the game it reads
+// and writes.
 //
 // Handlers carry the names of the controls and events they answer
 // (B1Click is BClick with its digit, BSalir2Click, Timer02Timer); routines
@@ -12,7 +14,10 @@
 // digit being entered is Variables.Numero_Activo.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/estado.h"
@@ -22,108 +27,24 @@ namespace novenario {
 inline constexpr const char* TituloAplicacion = " Novenario. v.4.0";
 inline constexpr const char* DireccionOrvalia = "https://www.orvalia.example/novenario/";
 
-// ---- Validation (validacion.cpp) -----------------------------------------
-// Board: the selected cell. Variables: Panel_Activo, Numero_Activo,
-// Valor_Anterior, Hay_Error, Casillas_Grupo, Grupo_Error. Limpia_Error also
-// greys the hint bar; Limpia_Campo shows or hides the erase keys and pumps.
-void Modifica_Panel(Juego& f);   // the old value into Valor_Anterior, Numero_Activo into the cell
-void Valida_Bloque(Juego& f);
-void Valida_Horizontal(Juego& f);
-void Valida_Vertical(Juego& f);
-// Block, then row, then column; the first repeat stops the chain. With
-// con_grupo the group being checked is written into Grupo_Error.
-void Valida_Cadena(Juego& f, bool con_grupo);
-void Limpia_Error(Juego& f);     // the old value back into the cell
-void Limpia_Campo(Juego& f);     // the selected cell emptied
-
-// ---- Selection and entry (entrada.cpp) ----------------------------------
-// Board, Variables (the selection, the entry, the move list) and the window
-// model's pads, message line, banner and hint bar.
-void PClick(Juego& f, int c);    // P1_1Click .. P9_9Click: cell c (0..80) selected
-void BClick(Juego& f, int d);    // B1Click .. B9Click: digit d entered
-void BBorrarClick(Juego& f);
-inline void PTClick(Juego& f, int d) { BClick(f, d); }
-inline void PTBorrarClick(Juego& f) { BBorrarClick(f); }
-void Color_Normal(Juego& f);     // the traces of the last action cleared
-void Color_Verde(Juego& f);      // the selected cell green
-void Quita_Botones(Juego& f);    // the pads offer only the digits that fit
-void Busca_Libre(Juego& f);      // Panel_Libre := the first cell that is not fixed
-void Paneles_Libres(Juego& f);   // ... and selected
-void Coloca_MicroTeclas(Juego& f, int c);  // the micro keypad beside cell c
-
-// ---- The keyboard (teclado.cpp, cursores.cpp) -----------------------------
-// A key pressed: its key code and the character it typed, if any. Runs the
-// entry and erase handlers and the cursor moves, and over a fixed cell shows
-// the placeholder PMenti with the notice "--- Dato Fijo ---".
-inline constexpr int VK_BACK = 8, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_DELETE = 46;
-void Posicion_CurKeyDown(Juego& f, int codigo, const std::string& caracter);
-
-// ---- Move history (historia.cpp) --------------------------------------------
-// Variables: LBPanel, Posicion_Lista, Panel_Historia, Valor_Historia; the
-// window model's "<<" and ">>"; a step writes one cell as an entry does.
-void BAtrasClick(Juego& f);
-void BAdelanteClick(Juego& f);
-void Reinicia_Historia(Juego& f);  // an empty move list, both steps off
-
-// ---- Command forms (ordenes.cpp) --------------------------------------------
+// ---- Command forms -----------------------------------------------------------
 // Many board-wide routines are run by name: the caller writes the routine's
 // text into Variables.Orden_Trabajo and creates the form of its group; the
 // form's creation compares the trimmed text with the names it knows, in
 // order, re-reading it before each comparison, and runs every match. A text
 // that names nothing runs nothing. Orden_Trabajo keeps the text afterwards.
+// The forms live with their routines: the board-wide work and the cursor
+// moves in entrada/entrada.h, the candidate pass in candidates/candidatos.h.
 
-// Board-wide work. Its routines belong to the fixed cells and the end of a
-// game (setup/fijos.cpp) and to the saved game (savegame/comandos.cpp).
-class TFormTrabajo {
-public:
-    explicit TFormTrabajo(Juego& f);
-
-    void Nueva_Partida();    // the stored solution into the cells
-    void Bloquea_Paneles();  // every cell holding a value becomes fixed
-    void Color_Rojo();       // every cell that is not orange becomes white
-    void Color_Blanco();     // every cell becomes white
-    void Libera_Paneles();   // every cell enabled
-    void Salvar_Partida();   // the board line of a saved game
-    void Cargar_Partida();   // the board line back into the cells
-    void Captura_Fijos();    // every white cell loses its value
-    void Marca_Usuario();    // every white cell holding a value becomes aqua
-    void Fin_Partida();      // Partida_Terminada := "S" when every cell holds a value
-
-private:
-    Juego& f_;
-};
-
-// Keyboard cursor moves (cursores.cpp).
-class TFormCursores {
-public:
-    explicit TFormCursores(Juego& f);
-
-    void Mover_Arriba();
-    void Mover_Abajo();
-    void Mover_Derecha();
-    void Mover_Izquierda();
-
-private:
-    void Mover(int dfila, int dcolumna);
-    Juego& f_;
-};
-
-// The candidate pass (its routines in candidates/disponibles.cpp).
-class TFormDisponibles {
-public:
-    explicit TFormDisponibles(Juego& f);
-
-    void Disponibles();
-    void Calcula_Disponibles();
-
-private:
-    Juego& f_;
-};
-
-// Sets Orden_Trabajo and runs the form of that group, as every caller does.
-void Ejecuta_Trabajo(Juego& f, const char* orden);
-void Ejecuta_Cursores(Juego& f, const char* orden);
-void Disponibles(Juego& f);  // "Mira Disponibles": the candidate pass
+// The dispatch every form runs on its creation: the pending text compared
+// with each name of a table, in table order, re-read and trimmed before each
+// comparison (a routine that pumps may let another handler overwrite it),
+// and every match run.
+template <typename Forma, std::size_t N>
+void Despacha(Juego& f, Forma& forma, const std::array<std::pair<const char*, void (Forma::*)()>, N>& tabla) {
+    for (const auto& [nombre, rutina] : tabla)
+        if (Trim(f.Variables.Orden_Trabajo) == nombre) (forma.*rutina)();
+}
 
 // ---- Clock and timers (reloj.cpp) -----------------------------------------
 // Variables: Reloj_Activo and the counters; the window model's clock labels,
@@ -161,6 +82,9 @@ void Empieza_Proceso_Largo(Juego& f);
 void Teclas_EnableSI(Juego& f);
 // "Pausa" and "Cancelar", which answer only while "Calcula" runs.
 void Pausa_Y_Cancelar(Juego& f, bool activos);
+// "Solución", "Deja fijos" and "Pista" on or off.
+void Activa_Solucion(Juego& f, bool activa);
+void Desactiva_Solucion(Juego& f);
 // The letter after "&" in a caption, in upper case; 0 when there is none.
 char LetraAcelerador(const std::string& caption);
 

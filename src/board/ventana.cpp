@@ -242,4 +242,12 @@ void Casa_MicroTeclas(ModeloVentana& v) {
     v.PTBorrar.Presionado = false;
 }
 
+void Desactiva_Solucion(Juego& f) { Activa_Solucion(f, false); }
+
+void Activa_Solucion(Juego& f, bool activa) {
+    for (Control* c : {&f.Ventana.BSolucion, &f.Ventana.LBSolucion, &f.Ventana.LBSolucionR, &f.Ventana.BDejarRojos, &f.Ventana.LBDejarRojos,
+                       &f.Ventana.LBDejarRojosR, &f.Ventana.BVerPista, &f.Ventana.LBVerPista, &f.Ventana.LBVerPistasR})
+        c->Enabled = activa;
+}
+
 }  // namespace novenario

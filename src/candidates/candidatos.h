@@ -1,33 +1,53 @@
-// What the candidates folder offers: the digits still possible in every cell
-// and those its peers already hold (the candidate pass itself is the command
-// form TFormDisponibles, run by Disponibles in board/juego.h), the maroon mark
-// of a cell with no possible digit, and the three assistance switches.
+// What the candidates folder offers: the rules and the candidates. The group
+// checks of a digit entered (validation), the digits still possible in every
+// cell and those its peers already hold (the candidate pass, the command
+// form TFormDisponibles), the maroon mark of a cell with no possible digit,
+// the hint bar's colour, and the digit the view lights. It stands on the
+// board alone; the assistance commands that show all this ("Ayuda", "Pista",
+// "Micro teclado", "Siguiente paso") are in ayuda/ayuda.h.
 #pragma once
 
-#include "board/estado.h"
-#include "logica/logica.h"
+#include "board/juego.h"
 
 namespace novenario {
 
+// ---- Validation (validacion.cpp) -----------------------------------------
+// Board: the selected cell. Variables: Panel_Activo, Numero_Activo,
+// Valor_Anterior, Hay_Error, Casillas_Grupo, Grupo_Error. Limpia_Error also
+// greys the hint bar; Limpia_Campo shows or hides the erase keys and pumps.
+void Modifica_Panel(Juego& f);   // the old value into Valor_Anterior, Numero_Activo into the cell
+void Valida_Bloque(Juego& f);
+void Valida_Horizontal(Juego& f);
+void Valida_Vertical(Juego& f);
+// Block, then row, then column; the first repeat stops the chain. With
+// con_grupo the group being checked is written into Grupo_Error.
+void Valida_Cadena(Juego& f, bool con_grupo);
+void Limpia_Error(Juego& f);     // the old value back into the cell
+void Limpia_Campo(Juego& f);     // the selected cell emptied
+
+// The candidate pass (disponibles.cpp): its command form and the routine
+// that runs it, "Mira Disponibles".
+class TFormDisponibles {
+public:
+    explicit TFormDisponibles(Juego& f);
+
+    void Disponibles();
+    void Calcula_Disponibles();
+
+private:
+    Juego& f_;
+};
+
+void Disponibles(Juego& f);  // "Mira Disponibles": the candidate pass
+
+// ---- Impossible cells and the hint bar (rojo.cpp, dato.cpp) ----------------
 // Board: every empty cell whose two labels are empty becomes maroon.
 void Pongo_ColorRojo(Juego& f);
-// A history step: the cell named in Variables.Panel_Historia gets
-// Valor_Historia, the candidates follow, and the cell is selected.
-void Panel_Imposible(Juego& f);
-
-// The switches. Each hides the error banner; the help display and the hint
-// light the lamp Led1 that tells assistance was used.
-// "Ayuda": Variables.Ayuda_Activa, the candidate labels of every cell and the
-// pads (only the digits that fit); the selection moves to Panel_Libre.
-void BVerTeclasClick(Juego& f);
-// "Micro teclado": Variables.Micro_Activo and the floating keypad.
-void BMicroTeclas2Click(Juego& f);
-// "Pista": Variables.Pista_Activa and the hint bar Shape1.
-void BPistaClick(Juego& f);
 // The hint bar turns green when the selected cell holds the solution's digit
 // (Partida.EPartida).
 void Indica_Dato(Juego& f);
 
+// ---- The lit digit (iluminado.cpp) ------------------------------------------
 // The digit the view lights wherever else it stands on the board: that of
 // the selected cell (Panel_Activo), 1 to 9; 0 when that cell is empty or long
 // work has the board. Only the view's drawing follows it: no cell's colour
@@ -36,26 +56,5 @@ int Digito_Iluminado(const Juego& f);
 // Whether cell c (0..80) is lit: another cell than the selected one,
 // holding that digit.
 bool Celda_Iluminada(const Juego& f, int c);
-// "Siguiente paso" (Ctrl+H, or the board's own menu): the next step a person
-// would take on the board as it stands, the player's digits included, told
-// in a modal form in stages: the rating of the game and the technique with
-// where to look first, then ("Más") the whole reasoning. "Colocar" enters
-// the step's digit as the player enters one; on a board where one of the
-// player's digits leads to no solution, "Volver" steps back through the move
-// list until that digit is gone. The houses and cells of the step travel in
-// the form's Marcas for the window to outline. Lights Led1.
-void Siguiente_Paso(Juego& f);
-// The board as the reasoning engine reads it (grid reading order): every
-// digit, or only the given cells.
-logica::Tablero Tablero_Logico(const Juego& f, bool solo_fijas);
-// What the engine knows beside the board: the stored solution, and the cells
-// the player filled, oldest first. A cell's age is the last entry of the move
-// list, up to where the history stands, that put its digit in; a digit the
-// list does not explain (a loaded game without its moves) counts as older
-// than all of them.
-logica::Contexto Contexto_Logico(const Juego& f);
-// "Dificultad de la partida: 4.2, Difícil": the rating of the game's given
-// cells, worked out once per game.
-const std::string& Dificultad_Partida(Juego& f);
 
 }  // namespace novenario

@@ -5,7 +5,6 @@
 // solver reads the candidate texts back.
 #include <algorithm>
 
-#include "board/juego.h"
 #include "candidates/candidatos.h"
 
 namespace novenario {
@@ -73,6 +72,19 @@ void TFormDisponibles::Disponibles() {
         else if (celda.Color_ != Aguamarina)
             celda.Color_ = Blanco;
     }
+}
+
+void Disponibles(Juego& f) {
+    f.Variables.Orden_Trabajo = "Mira Disponibles";
+    TFormDisponibles forma(f);
+}
+
+TFormDisponibles::TFormDisponibles(Juego& f) : f_(f) {
+    using T = TFormDisponibles;
+    static constexpr std::array<std::pair<const char*, void (T::*)()>, 1> tabla{{
+        {"Mira Disponibles", &T::Disponibles},
+    }};
+    Despacha(f_, *this, tabla);
 }
 
 }  // namespace novenario

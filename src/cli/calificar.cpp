@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "logica/logica.h"
 #include "savegame/partidas.h"
+#include "ayuda/ayuda.h"
 
 namespace novenario::cli {
 

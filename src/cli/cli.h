@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "board/entorno_mudo.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "logica/logica.h"
 #include "savegame/tablero_texto.h"
 

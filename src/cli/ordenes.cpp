@@ -6,7 +6,7 @@
 #include "cli/cli.h"
 #include "board/juego.h"
 #include "candidates/candidatos.h"
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
 #include "solver/calcula.h"

@@ -4,7 +4,7 @@
 #include "board/juego.h"
 #include "candidates/candidatos.h"
 #include "cli/cli.h"
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
 #include "exhaustiva/exhaustiva.h"

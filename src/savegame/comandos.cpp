@@ -7,8 +7,8 @@
 // A load reads and checks the whole file before it touches anything, so a
 // file that cannot be loaded leaves the game in progress as it was.
 #include "board/juego.h"
-#include "candidates/candidatos.h"
-#include "savegame/formato.h"
+#include "entrada/entrada.h"
+#include "sdk/formato.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
 
@@ -43,24 +43,6 @@ std::string DetalleDelFallo(std::string motivo, bool habia) {
 }
 
 }  // namespace
-
-void TFormTrabajo::Salvar_Partida() {
-    f_.Partida.ESalvarPartida = sdk::LineaTablero(f_.Paneles, f_.Ventana.LPHor.Caption, f_.Ventana.LPMin.Caption, f_.Ventana.LPseg.Caption);
-    f_.Ent.ProcessMessages();
-}
-
-void TFormTrabajo::Cargar_Partida() {
-    f_.Partida.Hay_Fijos = Bandera::N;
-    const sdk::Partida p =
-        sdk::LeeLineaTablero(f_.Partida.MEntrada1.empty() ? std::string_view{} : std::string_view{f_.Partida.MEntrada1[0]});
-    if (sdk::AplicaTablero(p, f_.Paneles)) f_.Partida.Hay_Fijos = Bandera::S;
-    f_.Ventana.LPHor.Caption = p.LPHor;
-    f_.Ventana.LPMin.Caption = p.LPMin;
-    f_.Ventana.LPseg.Caption = p.LPseg;
-    f_.Partida.EPartida = p.EPartida;
-    f_.Partida.ENivel_Juego = p.ENivel_Juego;
-    f_.Ent.ProcessMessages();
-}
 
 void BSalvar2Click(Juego& f) {
     f.Ventana.PError.Hide();

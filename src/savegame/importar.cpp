@@ -1,11 +1,7 @@
 // Boards brought in from outside: the solution worked out as the game would
 // work it out, the saved game made of the board, and the paste.
-#include <memory>
-
-#include "board/entorno_mudo.h"
-#include "board/juego.h"
-#include "board/principal.h"
-#include "savegame/formato.h"
+#include "entrada/entrada.h"
+#include "sdk/formato.h"
 #include "savegame/partidas.h"
 #include "solver/calcula.h"
 #include "exhaustiva/exhaustiva.h"
@@ -14,17 +10,17 @@ namespace novenario {
 
 Importado Resuelve_Importado(const TableroTexto& rejilla) {
     Importado r;
-    // "Calcula" in a game of its own, started as the program starts, that
-    // nobody sees: its board is the grid as a load leaves it.
-    EntornoMudo mudo;
-    const auto f = std::make_unique<TFormPrincipal>(mudo);
-    f->FormCreate();
-    Cargar_Tablero(*f, rejilla, "", "");
-    BRellena2Click(*f);
-    r.Resultado = f->Motor.Resultado_Calculo;
+    // "Calcula" on the grid as a load leaves it: its digits in their cells,
+    // every other cell empty.
+    std::array<std::string, NumCeldas> valores{};
+    const auto& orden = tablero::OrdenRejilla();
+    for (std::size_t i = 0; i < NumCeldas; ++i)
+        if (rejilla[i]) valores[static_cast<std::size_t>(orden[i])] = std::string(1, rejilla[i]);
+    const Calculo calculo = Calcula_Tablero(valores);
+    r.Resultado = calculo.Resultado;
     bool llena = r.Resultado.empty();
     for (int c = 0; c < NumCeldas && llena; ++c) {
-        const std::string& v = f->Paneles[c].Caption;
+        const std::string& v = calculo.Valores[static_cast<std::size_t>(c)];
         llena = v.size() == 1 && v[0] >= '1' && v[0] <= '9';
         r.Solucion += v;
     }
@@ -39,7 +35,6 @@ Importado Resuelve_Importado(const TableroTexto& rejilla) {
     // search does not.
     if (r.Solucion.empty() && r.Soluciones > 0) {
         r.Solucion.assign(NumCeldas, '0');
-        const auto& orden = tablero::OrdenRejilla();
         for (std::size_t i = 0; i < NumCeldas; ++i)
             r.Solucion[static_cast<std::size_t>(orden[i])] = static_cast<char>('0' + primera[i]);
     }

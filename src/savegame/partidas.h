@@ -1,9 +1,10 @@
 // What the savegame folder offers to the game: "Salvar partida" and "Cargar
-// partida" (and the work routines Salvar_Partida and Cargar_Partida of
-// TFormTrabajo, in comandos.cpp), and boards brought in from outside: the
-// paste and the companion tool's import. The format itself, which needs no
-// game, is savegame/formato.h (the game's lines) and savegame/rtf.h (the RTF
-// around them); boards as text are savegame/tablero_texto.h.
+// partida", the last game, and boards brought in from outside: the paste and
+// the companion tool's import. The format itself, which needs no game, is
+// sdk/formato.h (the game's lines) and sdk/rtf.h (the RTF around them), and
+// the board line's own work routines (Salvar_Partida and Cargar_Partida of
+// TFormTrabajo) are in entrada/entrada.h; boards as text are
+// savegame/tablero_texto.h.
 #pragma once
 
 #include <string>
@@ -81,9 +82,10 @@ struct Importado {
     std::string Solucion;   // 81 digits in name order, "" when it has none
     int Soluciones = 0;     // 0, 1 or 2 (two or more), by the exhaustive search
 };
-// "Calcula" runs on the grid in a game of its own, with no window; when it
-// runs out of steps the exhaustive search gives the solution instead, so
-// every grid that has a solution gets one.
+// "Calcula" runs on the grid alone, with no game around it (the engine's
+// Calcula_Tablero, solver/calcula.h); when it runs out of steps the
+// exhaustive search gives the solution instead, so every grid that has a
+// solution gets one.
 Importado Resuelve_Importado(const TableroTexto& rejilla);
 // The lines of the saved game of that grid: the tail only with a solution.
 std::vector<std::string> Lineas_Importadas(const TableroTexto& rejilla, const std::string& solucion, int nivel);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "board/juego.h"
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 #include "savegame/partidas.h"
 
 namespace novenario {

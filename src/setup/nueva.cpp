@@ -23,7 +23,7 @@
 // count of cells is empty or when every cell has been drawn once; then the
 // game keeps more givens than its level and the message line says how many.
 #include "board/juego.h"
-#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 #include "exhaustiva/exhaustiva.h"
 #include "setup/partida.h"
 #include "solver/calcula.h"

@@ -1,8 +1,8 @@
 // What the setup folder offers: a new game ("Nueva partida", drawn from the
 // random source of the board's timer, solved by the engine and emptied to the
-// level's count), the fixed cells and the end of a game ("Deja fijos",
-// "Borrar todo", and the work routines of TFormTrabajo in fijos.cpp), and the
-// level dialog.
+// level's count), the two commands on the fixed cells ("Deja fijos",
+// "Borrar todo"), and the level dialog. The board-wide routines they run by
+// name are entrada/entrada.h's.
 #pragma once
 
 #include <string>
@@ -25,9 +25,6 @@ void Repetido_Borrar(Juego& f);
 void BDejarRojos2Click(Juego& f);
 // "Borrar todo": an empty board, no solution, the clock stopped and at zero.
 void BBorraTodoClick(Juego& f);
-// "Solución", "Deja fijos" and "Pista" on or off (the window model).
-void Activa_Solucion(Juego& f, bool activa);
-void Desactiva_Solucion(Juego& f);
 
 // The level dialog; accepting it creates a new game.
 void BNivel2Click(Juego& f);

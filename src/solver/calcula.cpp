@@ -4,8 +4,7 @@
 // still empty. The player watches the search at a pace meant for the eye;
 // "Pausa" and "Cancelar" reach it while it waits for its next frame.
 #include "board/juego.h"
-#include "candidates/candidatos.h"
-#include "setup/partida.h"
+#include "entrada/entrada.h"
 #include "solver/busqueda.h"
 #include "solver/calcula.h"
 #include "solver/ritmo.h"

@@ -4,6 +4,9 @@
 // solutions exhaustiva/exhaustiva.h.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "board/estado.h"
 
 namespace novenario {
@@ -26,5 +29,19 @@ void BSolucion2Click(Juego& f);
 void BPararProceso2Click(Juego& f);
 // "Sin Solución" or "Sin Tiempo", as Motor.Resultado_Calculo says.
 void Muestra_SinSolucion(Juego& f);
+
+// The steps the game gives "Calcula" before it says "Sin tiempo".
+inline constexpr int LimitePasos = 999999;
+
+// "Calcula" on a board alone, with no game around it: the logic phase, then
+// the search, on 81 values in name order ("" for an empty cell, a digit for
+// a given), as "Calcula" runs on a board a load has just set up. The same
+// cells are filled in the same order, so the board left is the one "Calcula"
+// leaves in the game.
+struct Calculo {
+    std::array<std::string, NumCeldas> Valores;  // the board the run leaves
+    std::string Resultado;                       // "", "SS" no solution, "ST" out of steps
+};
+Calculo Calcula_Tablero(const std::array<std::string, NumCeldas>& valores, long long limite_pasos = LimitePasos);
 
 }  // namespace novenario

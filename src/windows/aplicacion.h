@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "board/puerta.h"
+#include "mando/puerta.h"
 #include "windows/argumentos.h"
 #include "windows/entorno_qt.h"
 #include "windows/vista_principal.h"

@@ -12,6 +12,7 @@
 #include "windows/celda.h"
 #include "windows/estilos.h"
 #include "windows/vista_principal.h"
+#include "entrada/entrada.h"
 
 namespace novenario::vista {
 

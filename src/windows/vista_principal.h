@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "board/puerta.h"
+#include "mando/puerta.h"
 #include "windows/pulsable.h"
 
 class QAction;

@@ -25,12 +25,13 @@
 
 #include "board/entorno.h"
 #include "board/juego.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "candidates/candidatos.h"
 #include "print/imprimir.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
 #include "solver/calcula.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 

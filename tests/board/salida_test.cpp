@@ -1,5 +1,6 @@
 // The main window's own dialogs: pause and the exit confirmation.
 #include "entorno_falso.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

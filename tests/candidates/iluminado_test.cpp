@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
 
 namespace novenario::prueba {
 namespace {

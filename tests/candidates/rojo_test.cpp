@@ -2,6 +2,8 @@
 // how it survives the colour reset of every selection, and the history step
 // that writes one value and recomputes around it.
 #include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

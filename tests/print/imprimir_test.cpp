@@ -13,6 +13,8 @@
 
 #include "board/entorno_falso.h"
 #include "print/imprimir.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "salvar_cargar.h"
-#include "savegame/rtf.h"
+#include "sdk/rtf.h"
 
 namespace novenario::prueba {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "savegame/caracteres.h"
+#include "sdk/caracteres.h"
 
 namespace novenario::sdk {
 namespace {

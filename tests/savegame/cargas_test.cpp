@@ -6,6 +6,7 @@
 #include <string>
 
 #include "salvar_cargar.h"
+#include "ayuda/ayuda.h"
 
 namespace novenario::prueba {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "board/colores.h"
 #include "juegos.h"
-#include "savegame/formato.h"
-#include "savegame/rtf.h"
+#include "sdk/formato.h"
+#include "sdk/rtf.h"
 
 namespace novenario::sdk::prueba {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "juegos.h"
-#include "savegame/formato.h"
-#include "savegame/rtf.h"
+#include "sdk/formato.h"
+#include "sdk/rtf.h"
 
 namespace novenario::sdk::prueba {
 namespace {

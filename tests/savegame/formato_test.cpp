@@ -10,7 +10,7 @@
 #include "board/colores.h"
 #include "formato_prueba.h"
 #include "juegos.h"
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 
 namespace novenario::sdk::prueba {
 namespace {

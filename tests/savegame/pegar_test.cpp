@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "board/puerta.h"
+#include "mando/puerta.h"
 #include "salvar_cargar.h"
 #include "savegame/tablero_texto.h"
 

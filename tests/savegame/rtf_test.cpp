@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "savegame/rtf.h"
+#include "sdk/rtf.h"
 
 namespace novenario::sdk::prueba {
 namespace {

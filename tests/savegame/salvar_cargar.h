@@ -11,7 +11,8 @@
 #include "board/entorno_falso.h"
 #include "board/juego.h"
 #include "juegos.h"
-#include "savegame/formato.h"
+#include "sdk/formato.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 

@@ -2,6 +2,9 @@
 // form, "Deja fijos", "Borrar todo" and the end-of-game test.
 #include "board/entorno_falso.h"
 #include "board/juego.h"
+#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "board/entorno_falso.h"
 #include "board/juego.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -9,6 +9,7 @@
 
 #include "solver/busqueda.h"
 #include "tableros_prueba.h"
+#include "candidates/candidatos.h"
 
 namespace novenario {
 namespace {

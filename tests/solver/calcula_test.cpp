@@ -5,6 +5,8 @@
 
 #include "board/entorno_falso.h"
 #include "board/juego.h"
+#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -11,6 +11,7 @@
 #include "board/entorno_falso.h"
 #include "board/juego.h"
 #include "solver/ritmo.h"
+#include "candidates/candidatos.h"
 
 namespace novenario::prueba {
 namespace {

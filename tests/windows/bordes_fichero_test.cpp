@@ -18,8 +18,8 @@
 #include <unistd.h>
 
 #include "ayudas.h"
-#include "board/principal.h"
-#include "savegame/formato.h"
+#include "mando/principal.h"
+#include "sdk/formato.h"
 #include "windows/celda.h"
 
 namespace novenario::pruebas {

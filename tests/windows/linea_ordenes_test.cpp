@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "ayudas.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "windows/argumentos.h"
 #include "windows/celda.h"
 

@@ -20,7 +20,7 @@
 #include <unistd.h>
 
 #include "ayudas.h"
-#include "board/principal.h"
+#include "mando/principal.h"
 #include "windows/celda.h"
 
 namespace novenario::pruebas {

@@ -1,8 +1,7 @@
 // Selecting a cell, entering and erasing digits, and selecting the first free
 // cell after a board-wide change.
-#include "board/juego.h"
 #include "board/jugada.h"
-#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario {
 

@@ -3,7 +3,7 @@
 // The reader is a single pass over the bytes with a small stack of group
 // states; nothing is ever read past the end, no recursion is used, and every
 // character of text it produces costs at least one byte of input.
-#include "savegame/rtf.h"
+#include "sdk/rtf.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "savegame/caracteres.h"
+#include "sdk/caracteres.h"
 
 namespace novenario::sdk {
 

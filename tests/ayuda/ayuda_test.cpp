@@ -2,6 +2,8 @@
 // the digits that fit, the micro keypad, and the hint bar; and the lamp that
 // tells that assistance was used.
 #include "board/entorno_falso.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

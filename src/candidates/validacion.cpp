@@ -3,7 +3,7 @@
 // checks then look at the whole group, so a repeat that was already there is
 // reported too.
 #include "board/grupo.h"
-#include "board/juego.h"
+#include "candidates/candidatos.h"
 
 namespace novenario {
 

@@ -1,6 +1,6 @@
 // Keyboard cursor moves. A fixed cell cannot be selected, so the cursor shows
 // itself over one with the placeholder PMenti.
-#include "board/juego.h"
+#include "entrada/entrada.h"
 
 namespace novenario {
 

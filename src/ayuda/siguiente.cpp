@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "board/juego.h"
+#include "ayuda/ayuda.h"
 #include "board/jugada.h"
-#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 #include "logica/logica.h"
 
 namespace novenario {

@@ -1,7 +1,9 @@
 // Running board-wide routines by name: the pending text, its trimming, the
 // three command forms and their tables.
 #include "board/juego.h"
-#include "entorno_falso.h"
+#include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -1,7 +1,10 @@
 // Playing from the keyboard: the four cursor moves, the placeholder cursor
 // over a given, and the keys that enter and erase.
 #include "board/juego.h"
-#include "entorno_falso.h"
+#include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

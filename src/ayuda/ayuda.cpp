@@ -1,9 +1,10 @@
 // The three assistance switches: the help display (candidate labels shown and
 // the pads restricted to the digits that fit), the floating micro keypad, and
-// the hint bar that turns green when the digit just entered is the solution's.
-// The lamp Led1 records that assistance was used.
-#include "board/juego.h"
-#include "candidates/candidatos.h"
+// the hint bar that turns green when the digit just entered is the solution's
+// (its colour is Indica_Dato's, candidates/dato.cpp). The lamp Led1 records
+// that assistance was used.
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario {
 
@@ -64,15 +65,6 @@ void BPistaClick(Juego& f) {
         f.Variables.Pista_Activa = Bandera::S;
         f.Ventana.Shape1.Show();
     }
-}
-
-void Indica_Dato(Juego& f) {
-    f.Ventana.Shape1.Color_ = Gris;
-    const int c = tablero::Indice(f.Variables.Panel_Activo);
-    if (c < 0) return;
-    const auto i = static_cast<std::size_t>(c);  // position in name order, from 0
-    const Celda& celda = f.Paneles[c];
-    if (i < f.Partida.EPartida.size() && celda.Caption == f.Partida.EPartida.substr(i, 1)) f.Ventana.Shape1.Color_ = Verde;
 }
 
 }  // namespace novenario

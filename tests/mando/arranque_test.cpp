@@ -1,6 +1,6 @@
 // Start-up, the commands of the main window, the press effect, the Alt
 // accelerators and the switching of all commands.
-#include "entorno_falso.h"
+#include "board/entorno_falso.h"
 
 namespace novenario::prueba {
 namespace {

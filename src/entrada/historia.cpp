@@ -2,9 +2,8 @@
 // its digit) and every erase one; back and forward put one cell at a time back
 // into the state an entry describes, through the same write-and-check path as
 // a normal entry, so a digit that no longer fits leaves the cell empty.
-#include "board/juego.h"
 #include "board/jugada.h"
-#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario {
 
@@ -56,6 +55,17 @@ void BAdelanteClick(Juego& f) {
     if (f.Variables.Posicion_Lista < static_cast<int>(f.Variables.LBPanel.size())) Aplica_Entrada(f);
     f.Ventana.BAdelante.Enabled = f.Variables.Posicion_Lista < static_cast<int>(f.Variables.LBPanel.size()) - 1;
     f.Ventana.BAtras.Enabled = true;
+}
+
+// A history step: the cell named in Panel_Historia gets Valor_Historia, the
+// candidates follow, and the cell is selected as a click would.
+void Panel_Imposible(Juego& f) {
+    for (int c = 0; c < NumCeldas; ++c) {
+        if (f.Variables.Panel_Historia != tablero::Nombre(c)) continue;
+        f.Paneles[c].Caption = f.Variables.Valor_Historia;
+        Disponibles(f);
+        PClick(f, c);
+    }
 }
 
 }  // namespace novenario

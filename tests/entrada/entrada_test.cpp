@@ -1,6 +1,9 @@
 // Selecting a cell, entering and erasing digits, the messages and the move
 // list they leave, and the selection of the first free cell.
-#include "entorno_falso.h"
+#include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

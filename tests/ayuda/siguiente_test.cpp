@@ -4,6 +4,9 @@
 
 #include "board/entorno_falso.h"
 #include "logica/logica.h"
+#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

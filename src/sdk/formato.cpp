@@ -1,13 +1,13 @@
 // The board line and the move lines of a saved game, read and written.
-#include "savegame/formato.h"
+#include "sdk/formato.h"
 
 #include <cstdint>
 #include <utility>
 
 #include "board/colores.h"
 #include "board/jugada.h"
-#include "savegame/caracteres.h"
-#include "savegame/rtf.h"
+#include "sdk/caracteres.h"
+#include "sdk/rtf.h"
 
 namespace novenario::sdk {
 

@@ -1,23 +1,8 @@
-// The three command forms and their dispatch tables.
-#include "board/juego.h"
-
-#include <utility>
+// The command forms of board-wide work and of the cursor, and their dispatch
+// tables.
+#include "entrada/entrada.h"
 
 namespace novenario {
-
-namespace {
-
-// Compares the pending text with each name of a table, in table order,
-// re-reading and trimming it before each comparison (a routine that pumps
-// may let another handler overwrite it), and runs every match.
-template <typename Forma, std::size_t N>
-void Despacha(Juego& f, Forma& forma,
-              const std::array<std::pair<const char*, void (Forma::*)()>, N>& tabla) {
-    for (const auto& [nombre, rutina] : tabla)
-        if (Trim(f.Variables.Orden_Trabajo) == nombre) (forma.*rutina)();
-}
-
-}  // namespace
 
 void Ejecuta_Trabajo(Juego& f, const char* orden) {
     f.Variables.Orden_Trabajo = orden;
@@ -27,11 +12,6 @@ void Ejecuta_Trabajo(Juego& f, const char* orden) {
 void Ejecuta_Cursores(Juego& f, const char* orden) {
     f.Variables.Orden_Trabajo = orden;
     TFormCursores forma(f);
-}
-
-void Disponibles(Juego& f) {
-    f.Variables.Orden_Trabajo = "Mira Disponibles";
-    TFormDisponibles forma(f);
 }
 
 TFormTrabajo::TFormTrabajo(Juego& f) : f_(f) {
@@ -61,14 +41,6 @@ TFormCursores::TFormCursores(Juego& f) : f_(f) {
     }};
     Despacha(f_, *this, tabla);
     f_.Ent.ProcessMessages();
-}
-
-TFormDisponibles::TFormDisponibles(Juego& f) : f_(f) {
-    using T = TFormDisponibles;
-    static constexpr std::array<std::pair<const char*, void (T::*)()>, 1> tabla{{
-        {"Mira Disponibles", &T::Disponibles},
-    }};
-    Despacha(f_, *this, tabla);
 }
 
 }  // namespace novenario

@@ -1,4 +1,4 @@
-#include "board/puerta.h"
+#include "mando/puerta.h"
 
 namespace novenario {
 

@@ -3,8 +3,7 @@
 // backspace erase.
 // Over a fixed cell the cursor is the placeholder PMenti and the number pad
 // gives way to the notice "--- Dato Fijo ---".
-#include "board/juego.h"
-#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario {
 

@@ -1,9 +1,10 @@
 // The main window as the game knows it: its commands, its start, and the
 // guarded entries the window reaches.
-#include "board/principal.h"
+#include "mando/principal.h"
 
 #include "board/juego.h"
-#include "candidates/candidatos.h"
+#include "ayuda/ayuda.h"
+#include "entrada/entrada.h"
 #include "print/imprimir.h"
 #include "savegame/partidas.h"
 #include "setup/partida.h"
@@ -80,8 +81,8 @@ bool TFormPrincipal::FormCreate() {
     Ventana.ClientWidth = 825;
     Ventana.ClientHeight = 535;
     Ventana.PNoVerProceso.Colocar(2, 2, 639, 395);
-    Motor.Limite_Normal = 999999;
-    Motor.Limite_Pasos = 999999;
+    Motor.Limite_Normal = LimitePasos;
+    Motor.Limite_Pasos = LimitePasos;
     Motor.Creando_Partida = Bandera::N;
     Variables.Nivel = 3;
     Variables.Paneles_Vacios = 41;

@@ -1,7 +1,8 @@
 // Does the digit just written into the selected cell repeat in its block,
 // row or column? The checks look at the live board, the digit already in
 // the cell; the first group with a repeat stops the chain and names itself.
-#include "entorno_falso.h"
+#include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
 
 namespace novenario::prueba {
 namespace {

@@ -1,7 +1,9 @@
 // The move list and its two keys: stepping back and forward puts one cell at
 // a time into the state an entry describes, through the same write-and-check
 // path as an entry.
-#include "entorno_falso.h"
+#include "board/entorno_falso.h"
+#include "candidates/candidatos.h"
+#include "entrada/entrada.h"
 
 namespace novenario::prueba {
 namespace {

@@ -13,14 +13,14 @@
 #include <array>
 #include <string>
 
-#include "board/juego.h"
-#include "board/principal.h"
+#include "entrada/entrada.h"
+#include "mando/principal.h"
 #include "savegame/partidas.h"
 
 namespace novenario {
 
 // The standard shortcuts of the two history keys of the number pad; the
-// commands carry theirs in their table (board/principal.h).
+// commands carry theirs in their table (mando/principal.h).
 struct AtajoHistoria {
     bool Adelante;                      // ">>"; else "<<"
     std::array<const char*, 2> Teclas;  // the second may be null
