@@ -153,11 +153,13 @@ std::vector<std::string> Construir_Ayuda() {
     linea("Ctrl+N ................. Nueva partida.");
     linea("Ctrl+S / Ctrl+O ........ Guardar / Cargar partida.");
     linea("Ctrl+P ................. Imprimir.");
+    linea("Ctrl+H ................. Explica el siguiente paso.");
     linea("Ctrl+Z ................. Deshace la última jugada ( << ).");
     linea("Ctrl+Y, Ctrl+Mayús+Z ... Rehace la jugada deshecha ( >> ).");
     linea("Ctrl+C ................. Copia el tablero al portapapeles.");
     linea("Ctrl+V ................. Pega un tablero copiado como texto.");
     linea("Supr, Retroceso ........ Borra el dato del panel seleccionado.");
+    linea("Ctrl+Mayús+F / C / B ... Dice la fila, columna o bloque del cursor.");
     linea("F1 ..................... Esta ayuda.");
     linea("Ctrl+Q ................. Salir de Novenario.");
     linea("Intro / Escape ......... En una ventana, su botón principal / cerrarla.");

@@ -72,7 +72,8 @@ TEST(TextoAyuda, NombraLosAtajosQueNingunBotonMuestra) {
     const auto& t = Texto();
     const std::size_t desde = Linea("Atajos de teclado");
     ASSERT_LT(desde, t.size());
-    for (const char* tecla : {"Ctrl+V ", "Ctrl+C ", "Ctrl+Z ", "Ctrl+Y", "F1 ", "Ctrl+Q ", "Supr"}) {
+    for (const char* tecla :
+         {"Ctrl+V ", "Ctrl+C ", "Ctrl+Z ", "Ctrl+Y", "F1 ", "Ctrl+Q ", "Supr", "Ctrl+H ", "Ctrl+Mayús+F"}) {
         const bool esta = std::any_of(t.begin() + static_cast<std::ptrdiff_t>(desde), t.end(),
                                       [&](const std::string& l) { return l.rfind(tecla, 0) == 0; });
         EXPECT_TRUE(esta) << tecla;

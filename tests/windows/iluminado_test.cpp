@@ -118,9 +118,11 @@ TEST(Tenido, CadaClaseSigueReconociendose) {
     for (Color propia : {Blanco, Naranja, Granate, Aguamarina}) {
         const QColor tenido = vista::CeldaVista::Tenido(AColor(propia));
         EXPECT_GE(distancia(tenido, AColor(propia)), 40) << std::hex << propia;
-        for (Color otra : clases)
-            if (otra != propia)
+        for (Color otra : clases) {
+            if (otra != propia) {
                 EXPECT_LT(distancia(tenido, AColor(propia)), distancia(tenido, AColor(otra))) << std::hex << propia << " " << otra;
+            }
+        }
     }
 }
 
