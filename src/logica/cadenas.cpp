@@ -241,14 +241,12 @@ struct Planos {
 // With quieto, the board before the supposition has no single and no digit
 // without a place in a house (a fixed point of the singles, as a net leaves
 // it), and only the houses the supposition touches are looked at.
-bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+//
+// The waves themselves: nuevas the digits to place first; antes where each
+// digit could go when every house was last looked at (the houses where it
+// has lost a place since are looked at again).
+bool Olas(Planos p, std::array<Bits81, 9> nuevas, std::array<Bits81, 9> antes, Planos* fin) {
     const TablasBits& tb = TB();
-    std::array<Bits81, 9> nuevas{};
-    nuevas[cifra - 1].Pon(celda);
-    std::array<Bits81, 9> antes;
-    // Otherwise the first wave looks at every house.
-    antes.fill(quieto ? Bits81{} : ~Bits81{});
-    for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
     while (true) {
         // Place this wave's digits, all at once.
         Bits81 una, dos;  // cells placed once, and twice
@@ -301,6 +299,35 @@ bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin =
         }
         antes = p.cand;
     }
+}
+
+bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+    std::array<Bits81, 9> nuevas{};
+    nuevas[cifra - 1].Pon(celda);
+    std::array<Bits81, 9> antes;
+    // Otherwise the first wave looks at every house.
+    antes.fill(quieto ? Bits81{} : ~Bits81{});
+    for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
+    return Olas(p, nuevas, antes, fin);
+}
+
+// The same supposition followed again on a board that has only lost
+// candidates (or had cells filled) since cierre, where its singles ended,
+// was found. The singles end the same way from that end with what the board
+// has lost since taken away too, and that is much nearer the end: only the
+// changes are followed. False when the board breaks.
+bool SinglesDeNuevo(const Planos& cierre, const Planos& ahora, Planos* fin) {
+    Planos p = cierre;
+    std::array<Bits81, 9> nuevas;
+    for (int d = 0; d < 9; ++d) {
+        // A digit the end placed where the board no longer allows it, or
+        // one the board placed where the end does not allow it.
+        if ((cierre.puesta[d] & ~(ahora.puesta[d] | ahora.cand[d])).Alguna()) return false;
+        nuevas[d] = ahora.puesta[d] & ~cierre.puesta[d];
+        if ((nuevas[d] & ~cierre.cand[d]).Alguna()) return false;
+        p.cand[d] &= ahora.cand[d] | nuevas[d];
+    }
+    return Olas(p, nuevas, cierre.cand, fin);
 }
 
 // What a supposition leads to on the whole board.
@@ -436,15 +463,25 @@ private:
             // board only loses candidates while a supposition is followed:
             // where what a candidate led to before is still all on the
             // board, it leads there again and holds, with no need to follow.
+            // And a candidate that the singles of one that held placed
+            // holds too: following it stays within that end, which is whole.
             const Planos planos = Planos::Desde(c.r.s);
             if (memoria_.empty()) memoria_.resize(kCand);
+            std::array<Bits81, 9> sostienen{};
             for (int x = 0; x < 81; ++x)
                 for (int d = 1; d <= 9; ++d) {
                     if (!(c.r.s.c[x] & Bit(d))) continue;
                     Recuerdo& m = memoria_[x * 9 + d - 1];
-                    if (m.vez == vez_ && Contenido(m.cierre, planos)) continue;
-                    if (SinglesSostienen(planos, x, d, true, &m.cierre)) {
+                    if (m.vez == vez_ && Contenido(m.cierre, planos)) {
+                        for (int o = 0; o < 9; ++o) sostienen[o] |= m.cierre.puesta[o];
+                        continue;
+                    }
+                    if (sostienen[d - 1].Tiene(x)) continue;
+                    // Within one supposition the board only loses candidates.
+                    if (m.vez == vez_ ? SinglesDeNuevo(m.cierre, planos, &m.cierre)
+                                      : SinglesSostienen(planos, x, d, true, &m.cierre)) {
                         m.vez = vez_;
+                        for (int o = 0; o < 9; ++o) sostienen[o] |= m.cierre.puesta[o];
                         continue;
                     }
                     Quitar(c, x, d, c.ultimo);
@@ -469,10 +506,12 @@ private:
     }
 
     // Whether a board a be within b: no candidate b lacks, every digit b
-    // has placed.
+    // has placed, and each digit a has placed one b places or allows there.
     static bool Contenido(const Planos& a, const Planos& b) {
         for (int d = 0; d < 9; ++d)
-            if ((a.cand[d] & ~b.cand[d]).Alguna() || (b.puesta[d] & ~a.puesta[d]).Alguna()) return false;
+            if ((a.cand[d] & ~b.cand[d]).Alguna() || (b.puesta[d] & ~a.puesta[d]).Alguna() ||
+                (a.puesta[d] & ~(b.puesta[d] | b.cand[d])).Alguna())
+                return false;
         return true;
     }
 
@@ -974,6 +1013,16 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
 bool SinglesSostienen(const Estado& e, int celda, int cifra) {
     if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || e.v[celda] || !(e.c[celda] & Bit(cifra))) return false;
     return SinglesSostienen(Planos::Desde(e), celda, cifra, false);
+}
+
+bool SinglesSostienenDeNuevo(const Estado& antes, const Estado& ahora, int celda, int cifra) {
+    if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || ahora.v[celda] || !(ahora.c[celda] & Bit(cifra)) ||
+        antes.v[celda] || !(antes.c[celda] & Bit(cifra)))
+        return false;
+    Planos cierre;
+    // What breaks the fuller board breaks the other too.
+    if (!SinglesSostienen(Planos::Desde(antes), celda, cifra, false, &cierre)) return false;
+    return SinglesDeNuevo(cierre, Planos::Desde(ahora), nullptr);
 }
 
 std::optional<Paso> Cadenas(const Estado& e, int hasta) {
