@@ -14,6 +14,7 @@
 #include <bit>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "logica/motor.h"
 
@@ -59,36 +60,68 @@ int Profundidad(const std::vector<std::int16_t>& padre, int nodo) {
 
 // ---- Static chains -------------------------------------------------------
 
+// The static links of a board from each node, in the order a search takes
+// them: the cell's other candidates and then the cells that see it for a
+// true node; the cell's other candidate and then the other place in each
+// of its houses for a false one.
+class Enlaces {
+public:
+    explicit Enlaces(const Estado& e) {
+        inicio_[0] = 0;
+        for (int n = 0; n < kNodos; ++n) {
+            const int x = CeldaDe(n), d = CifraDe(n);
+            if (!(e.c[x] & Bit(d))) {
+                // Nothing leads to a candidate the board lacks.
+            } else if (On(n)) {
+                for (int o = 1; o <= 9; ++o)
+                    if (o != d && (e.c[x] & Bit(o))) destino_.push_back(static_cast<std::int16_t>(Nodo(x, o, false)));
+                for (int p : T().vecinos[x])
+                    if (e.c[p] & Bit(d)) destino_.push_back(static_cast<std::int16_t>(Nodo(p, d, false)));
+            } else {
+                if (Cuenta(e.c[x]) == 2)
+                    destino_.push_back(static_cast<std::int16_t>(
+                        Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true)));
+                for (int h : T().de[x]) {
+                    int otra = -1, k = 0;
+                    for (int i : T().casas[h])
+                        if (e.c[i] & Bit(d)) { ++k; if (i != x) otra = i; }
+                    if (k == 2 && otra >= 0) destino_.push_back(static_cast<std::int16_t>(Nodo(otra, d, true)));
+                }
+            }
+            inicio_[n + 1] = static_cast<int>(destino_.size());
+        }
+    }
+    const std::int16_t* Desde(int n) const { return destino_.data() + inicio_[n]; }
+    const std::int16_t* Hasta(int n) const { return destino_.data() + inicio_[n + 1]; }
+
+private:
+    std::array<int, kNodos + 1> inicio_;
+    std::vector<std::int16_t> destino_;
+};
+
 // Every node the static links reach from the start, with the shortest path.
-void Estaticas(const Estado& e, int inicio, std::vector<std::int16_t>& padre) {
+// The nodes reached, true ones and false ones, also as sets of candidates.
+using Alcanzados = std::bitset<kCand>;
+void Estaticas(const Enlaces& enlaces, int inicio, std::vector<std::int16_t>& padre, Alcanzados* si = nullptr,
+               Alcanzados* no = nullptr) {
     std::fill(padre.begin(), padre.end(), static_cast<std::int16_t>(-2));
     // Each node enters the queue once at most.
     std::array<std::int16_t, kNodos> cola;
     int primero = 0, ultimo = 0;
     padre[inicio] = -1;
     cola[ultimo++] = static_cast<std::int16_t>(inicio);
-    auto llega = [&](int n, int desde) {
-        if (padre[n] != -2) return;
-        padre[n] = static_cast<std::int16_t>(desde);
-        cola[ultimo++] = static_cast<std::int16_t>(n);
-    };
     while (primero < ultimo) {
         const int n = cola[primero++];
-        const int x = CeldaDe(n), d = CifraDe(n);
-        if (On(n)) {
-            for (int o = 1; o <= 9; ++o)
-                if (o != d && (e.c[x] & Bit(o))) llega(Nodo(x, o, false), n);
-            for (int p : T().vecinos[x])
-                if (e.c[p] & Bit(d)) llega(Nodo(p, d, false), n);
-        } else {
-            if (Cuenta(e.c[x]) == 2) llega(Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true), n);
-            for (int h : T().de[x]) {
-                int otra = -1, k = 0;
-                for (int i : T().casas[h])
-                    if (e.c[i] & Bit(d)) { ++k; if (i != x) otra = i; }
-                if (k == 2 && otra >= 0) llega(Nodo(otra, d, true), n);
-            }
+        for (const std::int16_t* m = enlaces.Desde(n); m != enlaces.Hasta(n); ++m) {
+            if (padre[*m] != -2) continue;
+            padre[*m] = static_cast<std::int16_t>(n);
+            cola[ultimo++] = *m;
         }
+    }
+    if (si && no) {
+        si->reset();
+        no->reset();
+        for (int q = 0; q < ultimo; ++q) (On(cola[q]) ? si : no)->set(cola[q] % kCand);
     }
 }
 
@@ -141,12 +174,13 @@ std::string Concluye(int nodo) {
 std::optional<Paso> UnaCadena(const Estado& e) {
     Hallazgo mejor;
     std::vector<std::int16_t> padre(kNodos);
+    const Enlaces enlaces(e);
     for (int x = 0; x < 81; ++x)
         for (int d = 1; d <= 9; ++d) {
             if (!(e.c[x] & Bit(d))) continue;
             for (int on = 1; on >= 0; --on) {
                 const int ini = Nodo(x, d, on);
-                Estaticas(e, ini, padre);
+                Estaticas(enlaces, ini, padre);
                 const int fin = Contrario(ini);
                 if (padre[fin] == -2) continue;
                 const int largo = Profundidad(padre, fin);
@@ -563,27 +597,29 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     std::vector<std::vector<std::int16_t>> llega(cands.size());
     std::vector<bool> hecho(cands.size(), false);
     Propagador prop(e, std::max(nivel, 0));
+    const std::unique_ptr<Enlaces> enlaces = nivel < 0 ? std::make_unique<Enlaces>(e) : nullptr;
     auto alcanza = [&](const Red& r, int n) {
         if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
         return Derivado(e, r, n);
     };
+    Alcanzados si, no, siOff, noOff;
     auto calcula = [&](int i) {
         if (hecho[i]) return;
         hecho[i] = true;
         const int k = cands[i];
         if (nivel < 0) {
-            Estaticas(e, k, on[i].padre);
-            Estaticas(e, k + kCand, off[i].padre);
-            // Static: a contradiction is a node reached both ways.
-            for (Red* r : {&on[i], &off[i]}) {
-                r->contradiccion = false;
-                for (int n = 0; n < kCand; ++n)
-                    if (r->padre[n] != -2 && r->padre[n + kCand] != -2) {
-                        r->contradiccion = true;
-                        r->rota = n;
-                        r->porque = "la " + Celda(CeldaDe(n)) + " sería y no sería " + std::to_string(CifraDe(n));
-                        break;
-                    }
+            Estaticas(*enlaces, k, on[i].padre, &si, &no);
+            Estaticas(*enlaces, k + kCand, off[i].padre, &siOff, &noOff);
+            // Static: a contradiction is a node reached both ways (the
+            // first of them).
+            for (int lado = 0; lado < 2; ++lado) {
+                Red* r = lado == 0 ? &on[i] : &off[i];
+                const Alcanzados ambos = lado == 0 ? si & no : siOff & noOff;
+                r->contradiccion = ambos.any();
+                if (!r->contradiccion) continue;
+                const int n = static_cast<int>(ambos._Find_first());
+                r->rota = n;
+                r->porque = "la " + Celda(CeldaDe(n)) + " sería y no sería " + std::to_string(CifraDe(n));
             }
         } else {
             prop.Suponer(k, on[i]);
@@ -591,8 +627,11 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
         }
         auto& l = llega[i];
         if (nivel < 0) {
-            for (int n = 0; n < kNodos; ++n)
-                if (alcanza(on[i], n)) l.push_back(static_cast<std::int16_t>(n));
+            // The true nodes, then the false ones, the supposition itself left out.
+            for (std::size_t n = si._Find_first(); n < kCand; n = si._Find_next(n))
+                if (static_cast<int>(n) != k) l.push_back(static_cast<std::int16_t>(n));
+            for (std::size_t n = no._Find_first(); n < kCand; n = no._Find_next(n))
+                l.push_back(static_cast<std::int16_t>(n + kCand));
             return;
         }
         // The digits the supposition placed, then the candidates it removed
