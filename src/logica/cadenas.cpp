@@ -14,6 +14,7 @@
 #include <bit>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "logica/motor.h"
 
@@ -59,36 +60,68 @@ int Profundidad(const std::vector<std::int16_t>& padre, int nodo) {
 
 // ---- Static chains -------------------------------------------------------
 
+// The static links of a board from each node, in the order a search takes
+// them: the cell's other candidates and then the cells that see it for a
+// true node; the cell's other candidate and then the other place in each
+// of its houses for a false one.
+class Enlaces {
+public:
+    explicit Enlaces(const Estado& e) {
+        inicio_[0] = 0;
+        for (int n = 0; n < kNodos; ++n) {
+            const int x = CeldaDe(n), d = CifraDe(n);
+            if (!(e.c[x] & Bit(d))) {
+                // Nothing leads to a candidate the board lacks.
+            } else if (On(n)) {
+                for (int o = 1; o <= 9; ++o)
+                    if (o != d && (e.c[x] & Bit(o))) destino_.push_back(static_cast<std::int16_t>(Nodo(x, o, false)));
+                for (int p : T().vecinos[x])
+                    if (e.c[p] & Bit(d)) destino_.push_back(static_cast<std::int16_t>(Nodo(p, d, false)));
+            } else {
+                if (Cuenta(e.c[x]) == 2)
+                    destino_.push_back(static_cast<std::int16_t>(
+                        Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true)));
+                for (int h : T().de[x]) {
+                    int otra = -1, k = 0;
+                    for (int i : T().casas[h])
+                        if (e.c[i] & Bit(d)) { ++k; if (i != x) otra = i; }
+                    if (k == 2 && otra >= 0) destino_.push_back(static_cast<std::int16_t>(Nodo(otra, d, true)));
+                }
+            }
+            inicio_[n + 1] = static_cast<int>(destino_.size());
+        }
+    }
+    const std::int16_t* Desde(int n) const { return destino_.data() + inicio_[n]; }
+    const std::int16_t* Hasta(int n) const { return destino_.data() + inicio_[n + 1]; }
+
+private:
+    std::array<int, kNodos + 1> inicio_;
+    std::vector<std::int16_t> destino_;
+};
+
 // Every node the static links reach from the start, with the shortest path.
-void Estaticas(const Estado& e, int inicio, std::vector<std::int16_t>& padre) {
+// The nodes reached, true ones and false ones, also as sets of candidates.
+using Alcanzados = std::bitset<kCand>;
+void Estaticas(const Enlaces& enlaces, int inicio, std::vector<std::int16_t>& padre, Alcanzados* si = nullptr,
+               Alcanzados* no = nullptr) {
     std::fill(padre.begin(), padre.end(), static_cast<std::int16_t>(-2));
     // Each node enters the queue once at most.
     std::array<std::int16_t, kNodos> cola;
     int primero = 0, ultimo = 0;
     padre[inicio] = -1;
     cola[ultimo++] = static_cast<std::int16_t>(inicio);
-    auto llega = [&](int n, int desde) {
-        if (padre[n] != -2) return;
-        padre[n] = static_cast<std::int16_t>(desde);
-        cola[ultimo++] = static_cast<std::int16_t>(n);
-    };
     while (primero < ultimo) {
         const int n = cola[primero++];
-        const int x = CeldaDe(n), d = CifraDe(n);
-        if (On(n)) {
-            for (int o = 1; o <= 9; ++o)
-                if (o != d && (e.c[x] & Bit(o))) llega(Nodo(x, o, false), n);
-            for (int p : T().vecinos[x])
-                if (e.c[p] & Bit(d)) llega(Nodo(p, d, false), n);
-        } else {
-            if (Cuenta(e.c[x]) == 2) llega(Nodo(x, std::countr_zero(static_cast<Mascara>(e.c[x] & ~Bit(d))), true), n);
-            for (int h : T().de[x]) {
-                int otra = -1, k = 0;
-                for (int i : T().casas[h])
-                    if (e.c[i] & Bit(d)) { ++k; if (i != x) otra = i; }
-                if (k == 2 && otra >= 0) llega(Nodo(otra, d, true), n);
-            }
+        for (const std::int16_t* m = enlaces.Desde(n); m != enlaces.Hasta(n); ++m) {
+            if (padre[*m] != -2) continue;
+            padre[*m] = static_cast<std::int16_t>(n);
+            cola[ultimo++] = *m;
         }
+    }
+    if (si && no) {
+        si->reset();
+        no->reset();
+        for (int q = 0; q < ultimo; ++q) (On(cola[q]) ? si : no)->set(cola[q] % kCand);
     }
 }
 
@@ -141,12 +174,13 @@ std::string Concluye(int nodo) {
 std::optional<Paso> UnaCadena(const Estado& e) {
     Hallazgo mejor;
     std::vector<std::int16_t> padre(kNodos);
+    const Enlaces enlaces(e);
     for (int x = 0; x < 81; ++x)
         for (int d = 1; d <= 9; ++d) {
             if (!(e.c[x] & Bit(d))) continue;
             for (int on = 1; on >= 0; --on) {
                 const int ini = Nodo(x, d, on);
-                Estaticas(e, ini, padre);
+                Estaticas(enlaces, ini, padre);
                 const int fin = Contrario(ini);
                 if (padre[fin] == -2) continue;
                 const int largo = Profundidad(padre, fin);
@@ -241,14 +275,12 @@ struct Planos {
 // With quieto, the board before the supposition has no single and no digit
 // without a place in a house (a fixed point of the singles, as a net leaves
 // it), and only the houses the supposition touches are looked at.
-bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+//
+// The waves themselves: nuevas the digits to place first; antes where each
+// digit could go when every house was last looked at (the houses where it
+// has lost a place since are looked at again).
+bool Olas(Planos p, std::array<Bits81, 9> nuevas, std::array<Bits81, 9> antes, Planos* fin) {
     const TablasBits& tb = TB();
-    std::array<Bits81, 9> nuevas{};
-    nuevas[cifra - 1].Pon(celda);
-    std::array<Bits81, 9> antes;
-    // Otherwise the first wave looks at every house.
-    antes.fill(quieto ? Bits81{} : ~Bits81{});
-    for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
     while (true) {
         // Place this wave's digits, all at once.
         Bits81 una, dos;  // cells placed once, and twice
@@ -301,6 +333,35 @@ bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin =
         }
         antes = p.cand;
     }
+}
+
+bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+    std::array<Bits81, 9> nuevas{};
+    nuevas[cifra - 1].Pon(celda);
+    std::array<Bits81, 9> antes;
+    // Otherwise the first wave looks at every house.
+    antes.fill(quieto ? Bits81{} : ~Bits81{});
+    for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
+    return Olas(p, nuevas, antes, fin);
+}
+
+// The same supposition followed again on a board that has only lost
+// candidates (or had cells filled) since cierre, where its singles ended,
+// was found. The singles end the same way from that end with what the board
+// has lost since taken away too, and that is much nearer the end: only the
+// changes are followed. False when the board breaks.
+bool SinglesDeNuevo(const Planos& cierre, const Planos& ahora, Planos* fin) {
+    Planos p = cierre;
+    std::array<Bits81, 9> nuevas;
+    for (int d = 0; d < 9; ++d) {
+        // A digit the end placed where the board no longer allows it, or
+        // one the board placed where the end does not allow it.
+        if ((cierre.puesta[d] & ~(ahora.puesta[d] | ahora.cand[d])).Alguna()) return false;
+        nuevas[d] = ahora.puesta[d] & ~cierre.puesta[d];
+        if ((nuevas[d] & ~cierre.cand[d]).Alguna()) return false;
+        p.cand[d] &= ahora.cand[d] | nuevas[d];
+    }
+    return Olas(p, nuevas, cierre.cand, fin);
 }
 
 // What a supposition leads to on the whole board.
@@ -436,15 +497,25 @@ private:
             // board only loses candidates while a supposition is followed:
             // where what a candidate led to before is still all on the
             // board, it leads there again and holds, with no need to follow.
+            // And a candidate that the singles of one that held placed
+            // holds too: following it stays within that end, which is whole.
             const Planos planos = Planos::Desde(c.r.s);
             if (memoria_.empty()) memoria_.resize(kCand);
+            std::array<Bits81, 9> sostienen{};
             for (int x = 0; x < 81; ++x)
                 for (int d = 1; d <= 9; ++d) {
                     if (!(c.r.s.c[x] & Bit(d))) continue;
                     Recuerdo& m = memoria_[x * 9 + d - 1];
-                    if (m.vez == vez_ && Contenido(m.cierre, planos)) continue;
-                    if (SinglesSostienen(planos, x, d, true, &m.cierre)) {
+                    if (m.vez == vez_ && Contenido(m.cierre, planos)) {
+                        for (int o = 0; o < 9; ++o) sostienen[o] |= m.cierre.puesta[o];
+                        continue;
+                    }
+                    if (sostienen[d - 1].Tiene(x)) continue;
+                    // Within one supposition the board only loses candidates.
+                    if (m.vez == vez_ ? SinglesDeNuevo(m.cierre, planos, &m.cierre)
+                                      : SinglesSostienen(planos, x, d, true, &m.cierre)) {
                         m.vez = vez_;
+                        for (int o = 0; o < 9; ++o) sostienen[o] |= m.cierre.puesta[o];
                         continue;
                     }
                     Quitar(c, x, d, c.ultimo);
@@ -469,10 +540,12 @@ private:
     }
 
     // Whether a board a be within b: no candidate b lacks, every digit b
-    // has placed.
+    // has placed, and each digit a has placed one b places or allows there.
     static bool Contenido(const Planos& a, const Planos& b) {
         for (int d = 0; d < 9; ++d)
-            if ((a.cand[d] & ~b.cand[d]).Alguna() || (b.puesta[d] & ~a.puesta[d]).Alguna()) return false;
+            if ((a.cand[d] & ~b.cand[d]).Alguna() || (b.puesta[d] & ~a.puesta[d]).Alguna() ||
+                (a.puesta[d] & ~(b.puesta[d] | b.cand[d])).Alguna())
+                return false;
         return true;
     }
 
@@ -524,27 +597,29 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     std::vector<std::vector<std::int16_t>> llega(cands.size());
     std::vector<bool> hecho(cands.size(), false);
     Propagador prop(e, std::max(nivel, 0));
+    const std::unique_ptr<Enlaces> enlaces = nivel < 0 ? std::make_unique<Enlaces>(e) : nullptr;
     auto alcanza = [&](const Red& r, int n) {
         if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
         return Derivado(e, r, n);
     };
+    Alcanzados si, no, siOff, noOff;
     auto calcula = [&](int i) {
         if (hecho[i]) return;
         hecho[i] = true;
         const int k = cands[i];
         if (nivel < 0) {
-            Estaticas(e, k, on[i].padre);
-            Estaticas(e, k + kCand, off[i].padre);
-            // Static: a contradiction is a node reached both ways.
-            for (Red* r : {&on[i], &off[i]}) {
-                r->contradiccion = false;
-                for (int n = 0; n < kCand; ++n)
-                    if (r->padre[n] != -2 && r->padre[n + kCand] != -2) {
-                        r->contradiccion = true;
-                        r->rota = n;
-                        r->porque = "la " + Celda(CeldaDe(n)) + " sería y no sería " + std::to_string(CifraDe(n));
-                        break;
-                    }
+            Estaticas(*enlaces, k, on[i].padre, &si, &no);
+            Estaticas(*enlaces, k + kCand, off[i].padre, &siOff, &noOff);
+            // Static: a contradiction is a node reached both ways (the
+            // first of them).
+            for (int lado = 0; lado < 2; ++lado) {
+                Red* r = lado == 0 ? &on[i] : &off[i];
+                const Alcanzados ambos = lado == 0 ? si & no : siOff & noOff;
+                r->contradiccion = ambos.any();
+                if (!r->contradiccion) continue;
+                const int n = static_cast<int>(ambos._Find_first());
+                r->rota = n;
+                r->porque = "la " + Celda(CeldaDe(n)) + " sería y no sería " + std::to_string(CifraDe(n));
             }
         } else {
             prop.Suponer(k, on[i]);
@@ -552,8 +627,11 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
         }
         auto& l = llega[i];
         if (nivel < 0) {
-            for (int n = 0; n < kNodos; ++n)
-                if (alcanza(on[i], n)) l.push_back(static_cast<std::int16_t>(n));
+            // The true nodes, then the false ones, the supposition itself left out.
+            for (std::size_t n = si._Find_first(); n < kCand; n = si._Find_next(n))
+                if (static_cast<int>(n) != k) l.push_back(static_cast<std::int16_t>(n));
+            for (std::size_t n = no._Find_first(); n < kCand; n = no._Find_next(n))
+                l.push_back(static_cast<std::int16_t>(n + kCand));
             return;
         }
         // The digits the supposition placed, then the candidates it removed
@@ -974,6 +1052,16 @@ std::optional<Paso> BasicoSinTexto(const Estado& e) {
 bool SinglesSostienen(const Estado& e, int celda, int cifra) {
     if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || e.v[celda] || !(e.c[celda] & Bit(cifra))) return false;
     return SinglesSostienen(Planos::Desde(e), celda, cifra, false);
+}
+
+bool SinglesSostienenDeNuevo(const Estado& antes, const Estado& ahora, int celda, int cifra) {
+    if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || ahora.v[celda] || !(ahora.c[celda] & Bit(cifra)) ||
+        antes.v[celda] || !(antes.c[celda] & Bit(cifra)))
+        return false;
+    Planos cierre;
+    // What breaks the fuller board breaks the other too.
+    if (!SinglesSostienen(Planos::Desde(antes), celda, cifra, false, &cierre)) return false;
+    return SinglesDeNuevo(cierre, Planos::Desde(ahora), nullptr);
 }
 
 std::optional<Paso> Cadenas(const Estado& e, int hasta) {

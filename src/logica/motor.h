@@ -73,6 +73,10 @@ std::optional<Paso> BasicoSinTexto(const Estado& e);
 // cell) is placed and the singles alone are followed; false for a digit the
 // cell does not admit.
 bool SinglesSostienen(const Estado& e, int celda, int cifra);
+// The same answer for the board ahora, found as the nets find it: the digit
+// followed on antes first, then again on ahora from where that ended. ahora
+// is antes with candidates taken away or cells filled since.
+bool SinglesSostienenDeNuevo(const Estado& antes, const Estado& ahora, int celda, int cifra);
 // W-Wing, which the common scale rates as the chain it is.
 std::optional<Paso> WWing(const Estado& e);
 

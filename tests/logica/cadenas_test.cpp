@@ -5,6 +5,7 @@
 // with candidates taken away at random (some boards broken on purpose).
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -41,7 +42,8 @@ std::vector<std::string> Puzles(std::size_t cuantos) {
 }
 
 // The singles one at a time, the plain way: true while the board stays whole.
-bool SinglesUnoAUno(Estado e, int celda, int cifra) {
+// fin, when given, receives the board the singles end on.
+bool SinglesUnoAUno(Estado e, int celda, int cifra, Estado* fin = nullptr) {
     auto poner = [&](int x, int d) {
         if (e.v[x] || !(e.c[x] & Bit(d))) return false;
         e.Poner(x, d);
@@ -74,6 +76,7 @@ bool SinglesUnoAUno(Estado e, int celda, int cifra) {
                 }
             }
     }
+    if (fin) *fin = e;
     return true;
 }
 
@@ -127,6 +130,71 @@ TEST(Cadenas, SinglesEnConjuntosComoUnoAUno) {
     const Estado e = tableros.front();
     for (auto [celda, cifra] : {std::pair{-1, 1}, {81, 1}, {0, 0}, {0, 10}})
         EXPECT_FALSE(SinglesSostienen(e, celda, cifra));
+}
+
+// A net skips following a candidate that the singles of another, which
+// held, placed: following it stays within that other's end, so it holds too.
+// And that end, with candidates taken away that it lacks anyway, still holds.
+TEST(Cadenas, LoQueColocaUnSupuestoEnteroSostiene) {
+    const auto tableros = Tableros(6);
+    int vistos = 0;
+    for (const Estado& e : tableros)
+        for (int x = 0; x < 81; ++x)
+            for (int d = 1; d <= 9; ++d) {
+                Estado fin;
+                if (!(e.c[x] & Bit(d)) || !SinglesUnoAUno(e, x, d, &fin)) continue;
+                Estado menos = e;
+                for (int y = 0; y < 81; ++y) {
+                    if (e.v[y] || !fin.v[y]) continue;
+                    ASSERT_TRUE(SinglesSostienen(e, y, fin.v[y])) << "celda " << y << " desde " << x << " " << d;
+                    ++vistos;
+                    // Keep in the cell what the end has placed there.
+                    menos.c[y] = static_cast<Mascara>(menos.c[y] & (fin.c[y] | Bit(fin.v[y])));
+                }
+                for (int y = 0; y < 81; ++y)
+                    if (!e.v[y] && !fin.v[y]) menos.c[y] = fin.c[y];
+                EXPECT_TRUE(SinglesSostienen(menos, x, d)) << x << " " << d;
+            }
+    EXPECT_GT(vistos, 1000);
+}
+
+// Following a supposition again from where it ended on a fuller board
+// answers as following it from the start: boards with candidates taken away
+// and with a cell filled, against the plain singles.
+TEST(Cadenas, SinglesDeNuevoComoDesdeElPrincipio) {
+    const auto tableros = Tableros(6);
+    std::uint32_t azar = 777;
+    auto siguiente = [&] {
+        azar = azar * 1103515245u + 12345u;
+        return (azar >> 16) & 0x7FFF;
+    };
+    int rotos = 0, enteros = 0;
+    for (const Estado& e : tableros) {
+        Estado ahora = e;
+        for (int k = 0; k < 8; ++k) {
+            const int x = static_cast<int>(siguiente() % 81);
+            const int d = static_cast<int>(siguiente() % 9) + 1;
+            if (Cuenta(ahora.c[x]) > 1) ahora.c[x] &= static_cast<Mascara>(~Bit(d));
+        }
+        // Every other board also has a cell filled, with one of its candidates.
+        const int x = static_cast<int>(siguiente() % 81);
+        if (siguiente() % 2 && !ahora.v[x] && ahora.c[x]) ahora.Poner(x, std::countr_zero(ahora.c[x]));
+        for (int y = 0; y < 81; ++y)
+            for (int d = 1; d <= 9; ++d) {
+                if (!(ahora.c[y] & Bit(d))) {
+                    EXPECT_FALSE(SinglesSostienenDeNuevo(e, ahora, y, d)) << y << " " << d;
+                    continue;
+                }
+                const bool esperado = SinglesUnoAUno(ahora, y, d);
+                ASSERT_EQ(SinglesSostienenDeNuevo(e, ahora, y, d), esperado) << "celda " << y << " cifra " << d;
+                ++(esperado ? enteros : rotos);
+            }
+    }
+    EXPECT_GT(rotos, 1000);
+    EXPECT_GT(enteros, 1000);
+    const Estado e = tableros.front();
+    for (auto [celda, cifra] : {std::pair{-1, 1}, {81, 1}, {0, 0}, {0, 10}})
+        EXPECT_FALSE(SinglesSostienenDeNuevo(e, e, celda, cifra));
 }
 
 TEST(Cadenas, LaMiradaRapidaNoPierdeTecnicas) {
