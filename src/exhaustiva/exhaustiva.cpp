@@ -231,23 +231,49 @@ struct Busca {
 
 }  // namespace
 
-int ContarSoluciones(const Rejilla& rejilla, int tope, Rejilla* primera) {
-    if (tope <= 0) return 0;
-    Estado e{};
+namespace {
+
+// The board's digits placed on a state where every digit may go anywhere.
+// False when a digit is out of range or its row, column or block already
+// holds it.
+bool Desde(const Rejilla& rejilla, Estado& e) {
+    e = Estado{};
     for (int d = 0; d < 9; ++d)
         for (int b = 0; b < 3; ++b) e.digito[d].banda[b] = kBanda;
     for (int b = 0; b < 3; ++b) e.vacias.banda[b] = kBanda;
     for (int i = 0; i < 81; ++i) {
         const int d = rejilla[static_cast<std::size_t>(i)];
-        if (d == 0) continue;
-        // A digit out of range, or one its row, column or block already holds.
-        if (d > 9 || !e.Poner(i, d - 1)) return 0;
+        if (d != 0 && (d > 9 || !e.Poner(i, d - 1))) return false;
     }
+    return true;
+}
+
+int Cuenta(Estado& e, int tope, Rejilla* primera) {
     Busca b;
     b.tope = tope;
     b.primera = primera;
     b.Buscar(e);
     return b.halladas;
+}
+
+}  // namespace
+
+int ContarSoluciones(const Rejilla& rejilla, int tope, Rejilla* primera) {
+    Estado e;
+    if (tope <= 0 || !Desde(rejilla, e)) return 0;
+    return Cuenta(e, tope, primera);
+}
+
+int ContarSoluciones(const Rejilla& rejilla, const Permitidos& permitidos, int tope, Rejilla* primera) {
+    Estado e;
+    if (tope <= 0 || !Desde(rejilla, e)) return 0;
+    for (int i = 0; i < 81; ++i) {
+        if (rejilla[static_cast<std::size_t>(i)] != 0) continue;
+        const std::uint32_t bit = 1u << (i % 27);
+        for (int d = 0; d < 9; ++d)
+            if ((permitidos[static_cast<std::size_t>(i)] & (1u << (d + 1))) == 0) e.digito[d].banda[i / 27] &= ~bit;
+    }
+    return Cuenta(e, tope, primera);
 }
 
 }  // namespace novenario

@@ -20,4 +20,11 @@ using Rejilla = std::array<std::uint8_t, 81>;
 // least one solution, it receives the first one found.
 int ContarSoluciones(const Rejilla& rejilla, int tope, Rejilla* primera = nullptr);
 
+// The same count on a position given with its candidates: an empty cell i
+// may take digit d only where bit d of permitidos[i] is set (bits 1..9), and
+// where its row, column and block allow it. The masks of filled cells are
+// not read.
+using Permitidos = std::array<std::uint16_t, 81>;
+int ContarSoluciones(const Rejilla& rejilla, const Permitidos& permitidos, int tope, Rejilla* primera = nullptr);
+
 }  // namespace novenario

@@ -1,8 +1,7 @@
 // The engine from a position given with its candidates: a player's pencil
 // marks, or a board met in the middle of a puzzle, where steps taken before
 // have already excluded digits the houses still allow.
-#include <bit>
-
+#include "exhaustiva/exhaustiva.h"
 #include "logica/logica.h"
 #include "logica/motor.h"
 
@@ -11,56 +10,6 @@ namespace novenario::logica {
 namespace motor {
 
 namespace {
-
-// The singles the candidates force, until none is left. False when a cell
-// or a digit of a house has no place left.
-bool Singles(Estado& e) {
-    for (bool cambio = true; cambio;) {
-        cambio = false;
-        for (int i = 0; i < 81; ++i) {
-            if (e.v[i]) continue;
-            if (e.c[i] == 0) return false;
-            if (Cuenta(e.c[i]) == 1) {
-                e.Poner(i, std::countr_zero(e.c[i]));
-                cambio = true;
-            }
-        }
-        for (int h = 0; h < 27; ++h)
-            for (int d = 1; d <= 9; ++d) {
-                int lugar = -1, n = 0;
-                bool puesta = false;
-                for (int i : T().casas[h]) {
-                    if (e.v[i] == d) puesta = true;
-                    if (e.c[i] & Bit(d)) { ++n; lugar = i; }
-                }
-                if (puesta) continue;
-                if (n == 0) return false;
-                if (n == 1) {
-                    e.Poner(lugar, d);
-                    cambio = true;
-                }
-            }
-    }
-    return true;
-}
-
-int Buscar(Estado e, int tope, int cuenta, Tablero* primera) {
-    if (!Singles(e) || Roto(e)) return cuenta;
-    int mejor = -1;
-    for (int i = 0; i < 81; ++i)
-        if (e.v[i] == 0 && (mejor < 0 || Cuenta(e.c[i]) < Cuenta(e.c[mejor]))) mejor = i;
-    if (mejor < 0) {
-        if (cuenta == 0 && primera) *primera = e.v;
-        return cuenta + 1;
-    }
-    for (int d = 1; d <= 9 && cuenta < tope; ++d) {
-        if (!(e.c[mejor] & Bit(d))) continue;
-        Estado f = e;
-        f.Poner(mejor, d);
-        cuenta = Buscar(f, tope, cuenta, primera);
-    }
-    return cuenta;
-}
 
 Paso NoValidos(int celda, const std::string& resumen, const std::string& texto) {
     Paso p = Nuevo(Tecnica::SinSolucion, "Sin solución", 0.0);
@@ -76,8 +25,7 @@ Paso NoValidos(int celda, const std::string& resumen, const std::string& texto) 
 }  // namespace
 
 int SolucionesConCandidatos(const Estado& e, int tope, Tablero* primera) {
-    if (tope < 1) return 0;
-    return Buscar(e, tope, 0, primera);
+    return ContarSoluciones(e.v, e.c, tope, primera);
 }
 
 }  // namespace motor
@@ -98,8 +46,7 @@ std::vector<Paso> HastaColocarConCandidatos(const Tablero& tablero, const Candid
         e.c[i] &= candidatos[i];
     }
     // The digits alone without a solution: the player's digit to blame.
-    const Estado solo = Estado::Desde(tablero);
-    if (Roto(solo) || SolucionesConCandidatos(solo, 1) == 0) return {SinSolucionDe(solo, contexto)};
+    if (ContarSoluciones(tablero, 1) == 0) return {SinSolucionDe(Estado::Desde(tablero), contexto)};
     for (int i = 0; i < 81; ++i)
         if (e.v[i] == 0 && e.c[i] == 0)
             return {NoValidos(i, "La " + Celda(i) + " no tiene candidatos",

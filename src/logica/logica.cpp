@@ -315,7 +315,6 @@ std::vector<Paso> Recorrer(Estado e, bool unica, const Contexto& contexto, bool 
 
 Paso SinSolucionDe(const Estado& e, const Contexto& contexto) { return SinSolucionPaso(e, contexto); }
 
-bool Roto(const Estado& e) { return RotoEn(e); }
 
 }  // namespace motor
 

@@ -88,8 +88,6 @@ std::vector<Paso> Recorrer(Estado e, bool unica, const Contexto& contexto, bool 
 // The step that says a board has no solution, naming the player's digit to
 // blame when there is one.
 Paso SinSolucionDe(const Estado& e, const Contexto& contexto);
-// The digits repeat in a house, or an empty cell has no candidate left.
-bool Roto(const Estado& e);
 // How many solutions agree with the digits and the candidates of a state,
 // counting up to tope; primera receives the first found.
 int SolucionesConCandidatos(const Estado& e, int tope, Tablero* primera = nullptr);

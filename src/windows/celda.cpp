@@ -74,10 +74,19 @@ CeldaVista::CeldaVista(int indice, QWidget* padre)
     connect(inferior_, &ZonaPulsable::soltado, this, reenviar);
 }
 
+namespace {
+
+// A cell's value as it is spoken: its digit, or "vacía".
+QString ValorHablado(const std::string& valor) {
+    const QString v = QString::fromStdString(valor).trimmed();
+    return v.isEmpty() ? QStringLiteral("vacía") : v;
+}
+
+}  // namespace
+
 QString CeldaVista::NombreAccesible(int indice, const std::string& valor, bool fija) {
     QString n = QStringLiteral("fila %1, columna %2, ").arg(tablero::Fila(indice)).arg(tablero::Columna(indice));
-    const QString v = QString::fromStdString(valor).trimmed();
-    n += v.isEmpty() ? QStringLiteral("vacía") : v;
+    n += ValorHablado(valor);
     return fija ? n + QStringLiteral(", fija") : n;
 }
 
@@ -86,10 +95,7 @@ QString CeldaVista::LecturaDeGrupo(const Tablero& paneles, TipoGrupo tipo, int c
     const int g = tablero::GrupoDe(tipo, c);
     const char* nombre = tipo == TipoGrupo::Horizontal ? "fila" : tipo == TipoGrupo::Vertical ? "columna" : "bloque";
     QStringList valores;
-    for (int celda : tablero::Grupo(tipo, g)) {
-        const QString v = QString::fromStdString(paneles[celda].Caption).trimmed();
-        valores << (v.isEmpty() ? QStringLiteral("vacía") : v);
-    }
+    for (int celda : tablero::Grupo(tipo, g)) valores << ValorHablado(paneles[celda].Caption);
     return QStringLiteral("%1 %2: ").arg(QLatin1String(nombre)).arg(g) + valores.join(QStringLiteral(", "));
 }
 

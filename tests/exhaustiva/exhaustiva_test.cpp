@@ -267,5 +267,49 @@ TEST(Exhaustiva, UnaLlenaEsSuPropiaSolucion) {
     }
 }
 
+// A position with pencil marks: the count keeps to the marks of the empty
+// cells and reads nothing of the filled ones.
+TEST(Exhaustiva, LasMarcasLimitanLaCuenta) {
+    std::mt19937 azar(11);
+    const Rejilla llena = Digitos(ARejilla(RejillaLlena(azar)));
+    Rejilla tablero = llena;
+    for (int i = 0; i < 81; i += 2) tablero[static_cast<std::size_t>(i)] = 0;  // 41 cells open
+    const auto bit = [&](int i) { return static_cast<std::uint16_t>(1u << llena[static_cast<std::size_t>(i)]); };
+    Permitidos todas{};
+    todas.fill(0x3FE);
+    Permitidos solo_la_suya{};
+    for (int i = 0; i < 81; ++i) solo_la_suya[static_cast<std::size_t>(i)] = bit(i);
+    Permitidos sin_la_suya = todas;
+    sin_la_suya[40] = static_cast<std::uint16_t>(0x3FE & ~bit(40));
+    Permitidos vacia = todas;
+    vacia[0] = 0;
+    Permitidos llenas_a_cero = todas;
+    for (int i = 1; i < 81; i += 2) llenas_a_cero[static_cast<std::size_t>(i)] = 0;
+    struct {
+        const char* nombre;
+        const Permitidos& marcas;
+        int esperado;
+    } casos[] = {
+        {"todas las cifras: como sin marcas", todas, ContarSoluciones(tablero, 2)},
+        {"solo la cifra de la solución", solo_la_suya, 1},
+        {"falta la cifra de la solución en una", sin_la_suya, 0},
+        {"una casilla vacía sin marcas", vacia, 0},
+        {"las casillas llenas no se leen", llenas_a_cero, ContarSoluciones(tablero, 2)},
+    };
+    for (const auto& c : casos) {
+        Rejilla primera{};
+        EXPECT_EQ(ContarSoluciones(tablero, c.marcas, 2, &primera), c.esperado) << c.nombre;
+        if (c.esperado > 0) {
+            EXPECT_TRUE(Resuelve(tablero, primera)) << c.nombre;
+            for (int i = 0; i < 81; ++i)
+                if (tablero[static_cast<std::size_t>(i)] == 0) {
+                    EXPECT_TRUE(c.marcas[static_cast<std::size_t>(i)] & (1u << primera[static_cast<std::size_t>(i)]))
+                        << c.nombre << ", casilla " << i;
+                }
+        }
+    }
+    EXPECT_EQ(ContarSoluciones(tablero, todas, 0), 0);
+}
+
 }  // namespace
 }  // namespace novenario::prueba
