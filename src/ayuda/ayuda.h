@@ -6,7 +6,9 @@
 // assistance was used.
 #pragma once
 
+#include <future>
 #include <string>
+#include <vector>
 
 #include "board/estado.h"
 #include "logica/logica.h"
@@ -29,6 +31,9 @@ void BPistaClick(Juego& f);
 // list until that digit is gone. The houses and cells of the step travel in
 // the form's Marcas for the window to outline. Lights Led1.
 void Siguiente_Paso(Juego& f);
+// Whether "Siguiente paso" answers: not while long work runs ("Calcula", a
+// new game), nor while the board is covered or switched off.
+bool Siguiente_Disponible(const Juego& f);
 // The board as the reasoning engine reads it (grid reading order): every
 // digit, or only the given cells.
 logica::Tablero Tablero_Logico(const Juego& f, bool solo_fijas);
@@ -39,7 +44,27 @@ logica::Tablero Tablero_Logico(const Juego& f, bool solo_fijas);
 // than all of them.
 logica::Contexto Contexto_Logico(const Juego& f);
 // "Dificultad de la partida: 4.2, Difícil": the rating of the game's given
-// cells, worked out once per game.
+// cells, worked out once per game (or taken from the work started ahead).
 const std::string& Dificultad_Partida(Juego& f);
+// The steps "Siguiente paso" explains: from the board as it stands up to the
+// next placement (or taken from the work started ahead for this board).
+std::vector<logica::Paso> Pasos_Siguientes(Juego& f);
+
+// What "Siguiente paso" works out ahead, while the player thinks: the rating
+// of the given cells and the steps from the board as it stands, each on a
+// thread of its own, with the board (and what the engine is told beside it)
+// it is for. Asking for either with the same board waits for that work
+// instead of doing it again.
+struct Adelanto {
+    std::string clave_dificultad;
+    std::shared_future<std::string> dificultad;
+    std::string clave_pasos;
+    std::shared_future<std::vector<logica::Paso>> pasos;
+};
+// Starts that work for the board as it stands: nothing while long work runs
+// or while "Siguiente paso" could not be asked for, nothing for what is done
+// or under way already, and nothing new of a kind while that kind's work for
+// an older board still runs (one at a time; a later call starts it).
+void Adelanta_Ayuda(Juego& f);
 
 }  // namespace novenario

@@ -8,9 +8,12 @@
 // tablero::OrdenRejilla()[g].
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <future>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -241,33 +244,103 @@ logica::Contexto Contexto_Logico(const Juego& f) {
     return ctx;
 }
 
+namespace {
+
+std::string Clave_Tablero(const logica::Tablero& fijo) {
+    std::string clave(fijo.begin(), fijo.end());
+    for (char& ch : clave) ch = static_cast<char>('0' + ch);
+    return clave;
+}
+
+std::string Linea_Dificultad(const logica::Tablero& fijo) {
+    std::string linea = "Dificultad de la partida: ";
+    if (std::all_of(fijo.begin(), fijo.end(), [](std::uint8_t d) { return d == 0; }))
+        return linea + "sin calificar, no hay casillas fijas";
+    const logica::Calificacion c = logica::Calificar(fijo);
+    if (c.soluciones == 0) return linea + "sin solución";
+    linea += logica::TextoDificultad(c.dificultad) + ", " + (c.nivel.empty() ? logica::NivelDe(c.dificultad) : c.nivel);
+    if (c.soluciones > 1) linea += " (más de una solución)";
+    return linea;
+}
+
+Adelanto& Adelantado(Juego& f) {
+    if (!f.Partida.Adelantado) f.Partida.Adelantado = std::make_shared<Adelanto>();
+    return *f.Partida.Adelantado;
+}
+
+// The board, the stored solution, the player's digits in their order and
+// whether the puzzle is known to have one solution, as one text.
+std::string Clave_Pasos(const logica::Tablero& tablero, const logica::Contexto& c) {
+    std::string clave = Clave_Tablero(tablero) + "|" + Clave_Tablero(c.solucion) + "|" + (c.unica_conocida ? "u" : "-");
+    for (int j : c.jugadas) clave += "," + std::to_string(j);
+    return clave;
+}
+
+// Whether a thread is still working.
+template <typename T>
+bool Ocupado(const std::shared_future<T>& futuro) {
+    return futuro.valid() && futuro.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+}
+
+// Starts fn on a thread of its own as the work for clave; with no thread to
+// spare nothing starts, and the work is done when it is asked for.
+template <typename T, typename Fn>
+void Lanzar(std::string& clave_de, std::shared_future<T>& futuro, std::string clave, Fn fn) {
+    try {
+        futuro = std::async(std::launch::async, std::move(fn)).share();
+        clave_de = std::move(clave);
+    } catch (const std::system_error&) {
+        futuro = {};
+        clave_de.clear();
+    }
+}
+
+}  // namespace
 
 const std::string& Dificultad_Partida(Juego& f) {
     const logica::Tablero fijo = Tablero_Logico(f, true);
-    std::string clave(fijo.begin(), fijo.end());
-    for (char& ch : clave) ch = static_cast<char>('0' + ch);
-    if (clave == f.Partida.Calificada && !f.Partida.Dificultad.empty()) return f.Partida.Dificultad;
-    std::string linea = "Dificultad de la partida: ";
-    if (clave.find_first_not_of('0') == std::string::npos) {
-        linea += "sin calificar, no hay casillas fijas";
-    } else {
-        const logica::Calificacion c = logica::Calificar(fijo);
-        if (c.soluciones == 0) {
-            linea += "sin solución";
-        } else {
-            linea += logica::TextoDificultad(c.dificultad) + ", " + (c.nivel.empty() ? logica::NivelDe(c.dificultad) : c.nivel);
-            if (c.soluciones > 1) linea += " (más de una solución)";
-        }
-    }
-    f.Partida.Calificada = std::move(clave);
-    f.Partida.Dificultad = std::move(linea);
-    return f.Partida.Dificultad;
+    std::string clave = Clave_Tablero(fijo);
+    VariablesPartida& p = f.Partida;
+    if (clave == p.Calificada && !p.Dificultad.empty()) return p.Dificultad;
+    Adelanto& a = Adelantado(f);
+    p.Dificultad = clave == a.clave_dificultad && a.dificultad.valid() ? a.dificultad.get() : Linea_Dificultad(fijo);
+    p.Calificada = std::move(clave);
+    return p.Dificultad;
+}
+
+std::vector<logica::Paso> Pasos_Siguientes(Juego& f) {
+    const logica::Tablero tablero = Tablero_Logico(f, false);
+    const logica::Contexto contexto = Contexto_Logico(f);
+    const Adelanto& a = Adelantado(f);
+    if (a.pasos.valid() && a.clave_pasos == Clave_Pasos(tablero, contexto)) return a.pasos.get();
+    return logica::HastaColocar(tablero, contexto);
+}
+
+bool Siguiente_Disponible(const Juego& f) {
+    return !f.Variables.Proceso_Largo && f.Ventana.PanelJuego.Enabled && f.Ventana.PanelJuego.Visible;
+}
+
+void Adelanta_Ayuda(Juego& f) {
+    if (!Siguiente_Disponible(f)) return;
+    Adelanto& a = Adelantado(f);
+    const logica::Tablero fijo = Tablero_Logico(f, true);
+    std::string clave = Clave_Tablero(fijo);
+    const bool calificada = clave == f.Partida.Calificada && !f.Partida.Dificultad.empty();
+    if (!calificada && clave != a.clave_dificultad && !Ocupado(a.dificultad))
+        Lanzar(a.clave_dificultad, a.dificultad, std::move(clave), [fijo] { return Linea_Dificultad(fijo); });
+
+    const logica::Tablero tablero = Tablero_Logico(f, false);
+    logica::Contexto contexto = Contexto_Logico(f);
+    std::string clave_pasos = Clave_Pasos(tablero, contexto);
+    if (clave_pasos != a.clave_pasos && !Ocupado(a.pasos))
+        Lanzar(a.clave_pasos, a.pasos, std::move(clave_pasos),
+               [tablero, contexto = std::move(contexto)] { return logica::HastaColocar(tablero, contexto); });
 }
 
 void Siguiente_Paso(Juego& f) {
     if (!f.Ventana.Led1.Value) f.Ventana.Led1.Value = true;
     const std::string dificultad = Dificultad_Partida(f);
-    const Explicacion e = Explicar(f, logica::HastaColocar(Tablero_Logico(f, false), Contexto_Logico(f)));
+    const Explicacion e = Explicar(f, Pasos_Siguientes(f));
 
     FormaModal forma = Forma(FormaModal::Tipo::Siguiente, " Novenario.  Siguiente paso.", AnchoForma, AltoForma,
                              (825 - AnchoForma) / 2, (535 - AltoForma) / 2);

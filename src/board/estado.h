@@ -20,6 +20,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@
 namespace novenario {
 
 class Busqueda;
+// The assistance's work started ahead (the ayuda folder's own).
+struct Adelanto;
 
 struct VariablesJuego {
     // The selection and the entry under way.
@@ -204,8 +207,12 @@ struct VariablesPartida {
     bool Ultima_Guardada = false;
     // The rating line of the game in play ("Dificultad de la partida: ...")
     // and the given cells it was worked out for: rating a puzzle may take a
-    // while, so a game is rated once, at its first "Siguiente paso".
+    // while, so a game is rated once.
     std::string Calificada, Dificultad;
+    // What the assistance works out ahead, in the background, while the
+    // player thinks (the rating, the next step): its own, kept here with
+    // the game it belongs to.
+    std::shared_ptr<Adelanto> Adelantado;
 };
 
 struct Juego {

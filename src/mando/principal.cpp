@@ -186,9 +186,7 @@ void TFormPrincipal::ClickAdelante() {
     BAdelanteClick(*this);
 }
 
-bool TFormPrincipal::Siguiente_Disponible() const {
-    return !Variables.Proceso_Largo && Ventana.PanelJuego.Enabled && Ventana.PanelJuego.Visible;
-}
+bool TFormPrincipal::Siguiente_Disponible() const { return novenario::Siguiente_Disponible(*this); }
 
 void TFormPrincipal::SiguientePaso() {
     if (Siguiente_Disponible()) Siguiente_Paso(*this);

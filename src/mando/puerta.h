@@ -13,6 +13,7 @@
 #include <array>
 #include <string>
 
+#include "ayuda/ayuda.h"
 #include "entrada/entrada.h"
 #include "mando/principal.h"
 #include "savegame/partidas.h"
@@ -48,7 +49,10 @@ public:
 
     // Commands: a click on a part, or its accelerator (an Alt letter, a
     // standard shortcut).
-    void Ejecutar(IdComando id, Origen origen) { juego_.Ejecutar(id, origen); }
+    void Ejecutar(IdComando id, Origen origen) {
+        juego_.Ejecutar(id, origen);
+        Adelanta_Ayuda(juego_);
+    }
     void Atajar(const AtajoHistoria& a) { a.Adelante ? juego_.ClickAdelante() : juego_.ClickAtras(); }
     void MouseDown(IdComando id) { juego_.MouseDown(id); }
     void MouseUp(IdComando id) { juego_.MouseUp(id); }
@@ -79,12 +83,19 @@ public:
     // under the cover), and the copy is "" then.
     void Pegar(const std::string& texto) {
         if (!juego_.Variables.Proceso_Largo) Pegar_Tablero(juego_, texto);
+        Adelanta_Ayuda(juego_);
     }
     std::string Copiar() const { return juego_.Variables.Proceso_Largo ? std::string() : TextoDeTablero(juego_.Paneles); }
 
     // What runs whatever the game is doing: the timers, the close box, the
-    // tooltip of the file name.
-    void Timer02Timer() { novenario::Timer02Timer(juego_); }
+    // tooltip of the file name. What "Siguiente paso" would work out (the
+    // rating of the game, the next step) is started in the background after
+    // a command or a paste, and at every tick for a board changed any
+    // other way.
+    void Timer02Timer() {
+        novenario::Timer02Timer(juego_);
+        Adelanta_Ayuda(juego_);
+    }
     void FormClose() { novenario::FormClose(juego_); }
     // The program's end by any road but the exit confirmation keeps the game
     // in progress; the desktop's session closing keeps it as it is then.

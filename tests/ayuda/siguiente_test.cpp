@@ -1,6 +1,7 @@
 // "Siguiente paso" with no window: the form it shows, in its two stages, and
 // what "Colocar", "Volver" and "Cerrar" do to the game.
 #include <algorithm>
+#include <memory>
 
 #include "board/entorno_falso.h"
 #include "logica/logica.h"
@@ -55,6 +56,11 @@ protected:
         f.SiguientePaso();
         ent.AlMostrar = nullptr;
         return vista;
+    }
+    // The work "Siguiente paso" started ahead.
+    Adelanto& Adelantado() {
+        if (!f.Partida.Adelantado) f.Partida.Adelantado = std::make_shared<Adelanto>();
+        return *f.Partida.Adelantado;
     }
     static std::vector<std::string> Captions(const FormaModal& forma) {
         std::vector<std::string> c;
@@ -249,6 +255,97 @@ TEST_F(Siguiente, LaDificultadSeCalculaUnaVezPorPartida) {
     EXPECT_EQ(Pedir({}).Mensaje, "guardada");
     f.Paneles[Idx(NombreEn(1, 1))] = Celda{};
     EXPECT_EQ(Dificultad_Partida(f), "Dificultad de la partida: 1.0, Muy Fácil");
+}
+
+// The rating worked out ahead, on its thread, is the line worked out when
+// asked, on every kind of board.
+TEST_F(Siguiente, LaDificultadAdelantadaEsLaDeSiempre) {
+    const std::string clasico = kClasico;
+    std::string choque = clasico;
+    choque[2] = '5';  // a second 5 in row 1
+    const struct {
+        const char* nombre;
+        std::string rejilla;
+    } casos[] = {
+        {"sin fijas", std::string(81, '.')},
+        {"clásico", clasico},
+        {"varias soluciones", SinCelda(SinCelda(SinCelda(clasico, 1, 1), 1, 2), 9, 8)},
+        {"sin solución", choque},
+        {"cadenas", "...82........1......56.................98..4.98...2.13.9..5...4..43..9.61...9.38."},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        for (int c = 0; c < NumCeldas; ++c) f.Paneles[c] = Celda{};
+        FijarRejilla(f, caso.rejilla);
+        f.Partida.Calificada.clear();
+        const std::string pedida = Dificultad_Partida(f);
+        f.Partida.Calificada.clear();
+        Adelanta_Ayuda(f);
+        ASSERT_TRUE(Adelantado().dificultad.valid());
+        EXPECT_EQ(Dificultad_Partida(f), pedida);
+        EXPECT_EQ(f.Partida.Calificada, Adelantado().clave_dificultad) << "the line came from the work ahead";
+    }
+}
+
+TEST_F(Siguiente, LaDificultadSeAdelantaUnaVezPorFijasYNuncaEnUnProcesoLargo) {
+    Empezar(kClasico, kSolucion);
+    Adelanta_Ayuda(f);
+    const std::string primera = Adelantado().clave_dificultad;
+    ASSERT_FALSE(primera.empty());
+    // The same givens: nothing more is started, and the player's digits are
+    // no givens.
+    Jugar(1, 3, 4);
+    Adelanta_Ayuda(f);
+    EXPECT_EQ(Adelantado().clave_dificultad, primera);
+    EXPECT_EQ(Pedir({}).Mensaje, Dificultad_Partida(f));
+    EXPECT_EQ(f.Partida.Calificada, primera);
+    // Once rated, the givens are not rated again.
+    f.Partida.Dificultad = "guardada";
+    Adelanta_Ayuda(f);
+    EXPECT_EQ(Dificultad_Partida(f), "guardada");
+    // Other givens get theirs, but not while long work has the board.
+    f.Paneles[Idx(NombreEn(1, 1))] = Celda{};
+    f.Variables.Proceso_Largo = true;
+    Adelanta_Ayuda(f);
+    EXPECT_EQ(Adelantado().clave_dificultad, primera);
+    f.Variables.Proceso_Largo = false;
+    Adelanta_Ayuda(f);
+    EXPECT_NE(Adelantado().clave_dificultad, primera);
+    const std::string adelantada = Dificultad_Partida(f);
+    f.Partida.Calificada.clear();
+    Adelantado().clave_dificultad.clear();
+    EXPECT_EQ(adelantada, Dificultad_Partida(f));
+}
+
+// The steps worked out ahead are the ones worked out when asked, and a board
+// changed since does not get the steps of the board before.
+TEST_F(Siguiente, LosPasosAdelantadosSonLosDelTableroQueHay) {
+    Empezar(kClasico, kSolucion);
+    Adelanta_Ayuda(f);
+    ASSERT_TRUE(Adelantado().pasos.valid());
+    const std::string clave = Adelantado().clave_pasos;
+    const auto directos = logica::HastaColocar(Tablero_Logico(f, false), Contexto_Logico(f));
+    const auto adelantados = Pasos_Siguientes(f);
+    ASSERT_EQ(adelantados.size(), directos.size());
+    for (std::size_t k = 0; k < directos.size(); ++k) {
+        EXPECT_EQ(adelantados[k].texto, directos[k].texto);
+        EXPECT_EQ(adelantados[k].coloca, directos[k].coloca);
+        EXPECT_EQ(adelantados[k].elimina, directos[k].elimina);
+    }
+    // The step placed: the board and the move list are new, so is the work.
+    Pedir({"&Colocar"});
+    Adelanta_Ayuda(f);
+    EXPECT_NE(Adelantado().clave_pasos, clave);
+}
+
+TEST_F(Siguiente, LosPasosDeUnTableroYaCambiadoNoSeMuestran) {
+    Empezar(SinCelda(kSolucion, 4, 5), kSolucion);
+    Adelanta_Ayuda(f);
+    ASSERT_EQ(Pasos_Siguientes(f).size(), 1u);
+    // The last cell filled by hand, with the steps ahead still those of the
+    // board before.
+    Jugar(4, 5, 6);
+    EXPECT_EQ(Pedir({}).Lineas, (std::vector<std::string>{"El tablero está completo: no queda ningún paso."}));
 }
 
 TEST_F(Siguiente, NoContestaMientrasTrabajaUnProcesoLargo) {

@@ -3,8 +3,11 @@
 // breaks a rule, costs the game in progress nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
+#include "ayuda/ayuda.h"
 #include "mando/puerta.h"
 #include "salvar_cargar.h"
 #include "savegame/tablero_texto.h"
@@ -27,7 +30,14 @@ std::string SinSaltos(std::string s) {
     return s;
 }
 
-class Pegar : public SalvarCargar {};
+class Pegar : public SalvarCargar {
+protected:
+    // The work "Siguiente paso" started ahead.
+    Adelanto& Adelantado() {
+        if (!f.Partida.Adelantado) f.Partida.Adelantado = std::make_shared<Adelanto>();
+        return *f.Partida.Adelantado;
+    }
+};
 
 TEST_F(Pegar, QuedaComoLaCargaDeLaPartidaDeSusCifras) {
     f.Variables.Nivel = 4;
@@ -170,6 +180,24 @@ TEST_F(Pegar, CopiarYPegarDevuelvenElMismoTablero) {
     EXPECT_EQ(LeerRejilla(f), antes);
     // The player's digits come back as givens: the pasted board is a new puzzle.
     for (int c = 0; c < NumCeldas; ++c) EXPECT_EQ(f.Paneles[c].Color_ == Naranja, !f.Paneles[c].Caption.empty());
+}
+
+// A pasted puzzle is rated in the background from the paste, and givens
+// that came any other way from the next tick of the clock.
+TEST_F(Pegar, ElTableroPegadoSeCalificaDeAntemano) {
+    std::string clave = SinSaltos(kClasico);
+    std::replace(clave.begin(), clave.end(), '.', '0');
+    Puerta puerta(f);
+    puerta.Pegar(kClasico);
+    EXPECT_EQ(Adelantado().clave_dificultad, clave) << "rated ahead from the paste";
+    const std::string linea = Dificultad_Partida(f);
+    EXPECT_EQ(linea.rfind("Dificultad de la partida: ", 0), 0u) << linea;
+    EXPECT_EQ(f.Partida.Calificada, Adelantado().clave_dificultad);
+
+    f.Paneles[Idx(NombreEn(1, 1))] = Celda{};
+    puerta.Timer02Timer();
+    clave[0] = '0';
+    EXPECT_EQ(Adelantado().clave_dificultad, clave) << "rated ahead from the tick";
 }
 
 TEST_F(Pegar, MientrasCalculaNoSePegaNiSeCopia) {
