@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <functional>
+#include <span>
 
 #include "logica/motor.h"
 
@@ -212,15 +213,17 @@ std::optional<Paso> Oculto(const Estado& e, int k, bool directo) {
     static constexpr double kD[] = {0, 0, 3.4, 4.0, 5.4};
     std::optional<Paso> r;
     for (int h : kOrden) {
+        std::array<Celdas, 10> lugares;
         std::vector<int> cifras;
         for (int d = 1; d <= 9; ++d) {
-            const auto n = e.Lugares(h, d).count();
+            lugares[d] = e.Lugares(h, d);
+            const auto n = lugares[d].count();
             if (n >= 2 && n <= static_cast<std::size_t>(k)) cifras.push_back(d);
         }
         Combinaciones(static_cast<int>(cifras.size()), k, [&](const std::vector<int>& idx) {
             Celdas u;
             Mascara m = 0;
-            for (int j : idx) { u |= e.Lugares(h, cifras[j]); m |= Bit(cifras[j]); }
+            for (int j : idx) { u |= lugares[cifras[j]]; m |= Bit(cifras[j]); }
             if (u.count() != static_cast<std::size_t>(k)) return false;
             std::vector<Digito> elimina;
             for (int i : Lista(u))
@@ -236,7 +239,7 @@ std::optional<Paso> Oculto(const Estado& e, int k, bool directo) {
                 int celda = -1, cifra = 0;
                 for (int d = 1; d <= 9 && celda < 0; ++d) {
                     if (m & Bit(d)) continue;
-                    const Celdas antes = e.Lugares(h, d);
+                    const Celdas antes = lugares[d];
                     const Celdas tras = antes & ~u;
                     if ((antes & u).any() && tras.count() == 1) { celda = Lista(tras)[0]; cifra = d; }
                 }
@@ -274,21 +277,24 @@ std::optional<Paso> Pez(const Estado& e, int k) {
     for (int filas = 1; filas >= 0; --filas) {
         const int b0 = filas ? 0 : 9, c0 = filas ? 9 : 0;
         for (int d = 1; d <= 9; ++d) {
+            // The places of the digit in every line, once.
+            std::array<Celdas, 18> lugares;
+            for (int l = 0; l < 18; ++l) lugares[l] = e.Lugares(l, d);
             std::vector<int> bases;
             for (int b = b0; b < b0 + 9; ++b) {
-                const auto n = e.Lugares(b, d).count();
+                const auto n = lugares[b].count();
                 if (n >= 2 && n <= static_cast<std::size_t>(k)) bases.push_back(b);
             }
             Combinaciones(static_cast<int>(bases.size()), k, [&](const std::vector<int>& idx) {
                 Celdas u, dentro;
-                for (int j : idx) { u |= e.Lugares(bases[j], d); dentro |= T().en[bases[j]]; }
+                for (int j : idx) { u |= lugares[bases[j]]; dentro |= T().en[bases[j]]; }
                 std::vector<int> cubre;
                 for (int c = c0; c < c0 + 9; ++c)
                     if ((u & T().en[c]).any()) cubre.push_back(c);
                 if (cubre.size() != static_cast<std::size_t>(k)) return false;
                 std::vector<Digito> elimina;
                 for (int c : cubre)
-                    for (int i : Lista(e.Lugares(c, d) & ~dentro)) elimina.push_back({i, d});
+                    for (int i : Lista(lugares[c] & ~dentro)) elimina.push_back({i, d});
                 if (elimina.empty()) return false;
                 std::sort(elimina.begin(), elimina.end(), [](auto a, auto b) { return a.celda < b.celda; });
                 Paso p = Nuevo(kT[k], kN[k], kD[k]);
@@ -318,7 +324,7 @@ bool Ve(int a, int b) { return a != b && T().ve[a].test(b); }
 Celdas VistasDe(const Celdas& a) {
     Celdas r;
     r.set();
-    for (int i : Lista(a)) r &= T().ve[i];
+    for (std::size_t i = a._Find_first(); i < a.size(); i = a._Find_next(i)) r &= T().ve[i];
     return r;
 }
 
@@ -338,14 +344,16 @@ std::vector<Enlace> Enlaces(const Estado& e, int d) {
         if (s.count() < 2) continue;
         // The ways to split the places in two: by the houses of another kind
         // that hold them (blocks for a line; rows, then columns for a block).
-        std::vector<std::pair<int, int>> tipos;
-        if (h < 18) tipos.push_back({18, 27});
-        else { tipos.push_back({0, 9}); tipos.push_back({9, 18}); }
-        for (auto [desde, hasta] : tipos) {
-            std::vector<Celdas> partes;
-            for (int o = desde; o < hasta; ++o)
-                if ((s & T().en[o]).any()) partes.push_back(s & T().en[o]);
-            if (partes.size() != 2) continue;
+        static constexpr std::pair<int, int> kLinea[] = {{18, 27}}, kBloque[] = {{0, 9}, {9, 18}};
+        for (auto [desde, hasta] : h < 18 ? std::span<const std::pair<int, int>>(kLinea) : std::span<const std::pair<int, int>>(kBloque)) {
+            Celdas partes[2];
+            int n = 0;
+            for (int o = desde; o < hasta && n <= 2; ++o)
+                if ((s & T().en[o]).any()) {
+                    if (n < 2) partes[n] = s & T().en[o];
+                    ++n;
+                }
+            if (n != 2) continue;
             Enlace x{partes[0], partes[1], h, partes[0].count() > 1 || partes[1].count() > 1,
                      VistasDe(partes[0]), VistasDe(partes[1])};
             bool repetido = false;
@@ -366,9 +374,32 @@ std::vector<Enlace> Enlaces(const Estado& e, int d) {
 std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos) {
     for (int d = 1; d <= 9; ++d) {
         const auto enlaces = Enlaces(e, d);
+        // The cells that still admit the digit: a chain excludes only there.
+        Celdas conD;
+        for (int i = 0; i < 81; ++i)
+            if (e.c[i] & Bit(d)) conD.set(i);
         std::vector<int> usados;
         std::vector<bool> al_reves;
         std::optional<Paso> r;
+        // Whether the link j may come next: a chain of the wrong kind (with a
+        // group or without one, in parallel lines or not) is never kept, so
+        // it is not followed.
+        auto cabe = [&](std::size_t j) {
+            const Enlace& x = enlaces[j];
+            if (!agrupados) {
+                if (x.grupo) return false;
+                if (n == 2 && usados.size() == 1) {
+                    const int h1 = enlaces[usados[0]].h, h2 = x.h;
+                    const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
+                    if (par != (paralelos == 1)) return false;
+                }
+            } else if (static_cast<int>(usados.size()) + 1 == n && !x.grupo) {
+                bool hay_grupo = false;
+                for (int u : usados) hay_grupo = hay_grupo || enlaces[u].grupo;
+                if (!hay_grupo) return false;
+            }
+            return true;
+        };
         const std::function<bool(Celdas)> sigue = [&](Celdas todos) -> bool {
             const int k = static_cast<int>(usados.size());
             const Enlace& ultimo = enlaces[usados.back()];
@@ -385,11 +416,10 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                     const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
                     if (par != (paralelos == 1)) return false;
                 }
-                const Celdas blanco = (al_reves.front() ? primero.vb : primero.va) & vfin & ~todos;
+                const Celdas blanco = (al_reves.front() ? primero.vb : primero.va) & vfin & ~todos & conD;
+                if (blanco.none()) return false;
                 std::vector<Digito> elimina;
-                for (int i : Lista(blanco))
-                    if (e.c[i] & Bit(d)) elimina.push_back({i, d});
-                if (elimina.empty()) return false;
+                for (int i : Lista(blanco)) elimina.push_back({i, d});
                 Tecnica t = Tecnica::TresEnlaces;
                 std::string nombre = agrupados ? "Tres enlaces fuertes agrupados" : "Tres enlaces fuertes";
                 double dif = agrupados ? 5.7 : 5.4;
@@ -425,7 +455,7 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                 return true;
             }
             for (std::size_t j = 0; j < enlaces.size(); ++j) {
-                if (std::find(usados.begin(), usados.end(), static_cast<int>(j)) != usados.end()) continue;
+                if (std::find(usados.begin(), usados.end(), static_cast<int>(j)) != usados.end() || !cabe(j)) continue;
                 for (int o = 0; o < 2; ++o) {
                     const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
                     // Every cell of a sees every cell of the end so far.
@@ -440,7 +470,7 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
             return false;
         };
         for (std::size_t j = 0; j < enlaces.size(); ++j)
-            for (int o = 0; o < 2; ++o) {
+            for (int o = 0; o < 2 && (agrupados || !enlaces[j].grupo); ++o) {
                 usados = {static_cast<int>(j)};
                 al_reves = {o == 1};
                 if (sigue(enlaces[j].a | enlaces[j].b)) return r;
