@@ -364,13 +364,38 @@ bool SinglesDeNuevo(const Planos& cierre, const Planos& ahora, Planos* fin) {
     return Olas(p, nuevas, cierre.cand, fin);
 }
 
+// What broke a board: a cell left with no candidate, a cell that does not
+// admit the digit placed, a digit with no place left in a house, or a node
+// reached both true and false. The words are only written for the step kept.
+struct Rotura {
+    enum class Tipo { SinCandidatos, NoAdmite, SinLugar, AmbosLados } tipo = Tipo::SinCandidatos;
+    int celda = 0, cifra = 0, casa = 0;
+    std::string Texto() const {
+        switch (tipo) {
+        case Tipo::SinCandidatos: return "la " + Celda(celda) + " se quedaría sin candidatos";
+        case Tipo::NoAdmite: return "la " + Celda(celda) + " no admite el " + std::to_string(cifra);
+        case Tipo::SinLugar:
+            return "el " + std::to_string(cifra) + " no cabría en ninguna casilla de la " + NombreCasa(CasaDe(casa));
+        case Tipo::AmbosLados: return "la " + Celda(celda) + " sería y no sería " + std::to_string(cifra);
+        }
+        return {};
+    }
+};
+
 // What a supposition leads to on the whole board.
 struct Red {
     Estado s;
     std::vector<std::int16_t> padre = std::vector<std::int16_t>(kNodos, -2);
     bool contradiccion = false;
     int rota = -1;          // the node whose consequence broke the board
-    std::string porque;     // what broke
+    Rotura porque;          // what broke
+    // Where it stopped, to be followed further at a deeper level: the last
+    // exclusion in each cell and in each house for each digit, and the last
+    // node changed.
+    std::array<std::int16_t, 81> ultimaCelda;
+    std::array<std::array<std::int16_t, 10>, 27> ultimaCasa;
+    int ultimo = -1;
+    int nivel = -2;         // the level it was followed at (-2: not yet)
 };
 
 class Propagador {
@@ -389,6 +414,20 @@ public:
         if (On(nodo)) Poner(c, CeldaDe(nodo), CifraDe(nodo), -1);
         else Quitar(c, CeldaDe(nodo), CifraDe(nodo), -1);
         if (!r.contradiccion) Seguir(c);
+        Guardar(c);
+    }
+
+    // Follows further, at this level, a supposition a lower level followed
+    // to its end: the same as supposing it again here, since up to that end
+    // the lower level did just what this one does.
+    void Continuar(Red& r) const {
+        ++vez_;
+        if (!r.contradiccion) {
+            Ctx c{r, r.ultimaCelda, r.ultimaCasa, {}, {}, r.ultimo};
+            Seguir(c);
+            Guardar(c);
+        }
+        r.nivel = nivel_;
     }
 
 private:
@@ -404,11 +443,18 @@ private:
         int ultimo;
     };
 
-    void Romper(Ctx& c, int nodo, std::string porque) const {
+    void Guardar(const Ctx& c) const {
+        c.r.ultimaCelda = c.ultimaCelda;
+        c.r.ultimaCasa = c.ultimaCasa;
+        c.r.ultimo = c.ultimo;
+        c.r.nivel = nivel_;
+    }
+
+    void Romper(Ctx& c, int nodo, Rotura::Tipo tipo, int celda, int cifra = 0, int casa = 0) const {
         if (c.r.contradiccion) return;
         c.r.contradiccion = true;
         c.r.rota = nodo;
-        c.r.porque = std::move(porque);
+        c.r.porque = {tipo, celda, cifra, casa};
     }
 
     void Quitar(Ctx& c, int x, int d, int padre) const {
@@ -423,7 +469,7 @@ private:
             c.ultimaCasa[h][d] = static_cast<std::int16_t>(n);
             c.casas[h] |= Bit(d);
         }
-        if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) Romper(c, n, "la " + Celda(x) + " se quedaría sin candidatos");
+        if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) Romper(c, n, Rotura::Tipo::SinCandidatos, x);
     }
 
     void Poner(Ctx& c, int x, int d, int padre) const {
@@ -431,7 +477,7 @@ private:
         const int n = Nodo(x, d, true);
         if (c.r.s.v[x] == d) return;
         if (c.r.s.v[x] != 0 || !(c.r.s.c[x] & Bit(d))) {
-            Romper(c, padre, "la " + Celda(x) + " no admite el " + std::to_string(d));
+            Romper(c, padre, Rotura::Tipo::NoAdmite, x, d);
             return;
         }
         c.r.padre[n] = static_cast<std::int16_t>(padre);
@@ -472,8 +518,7 @@ private:
                     }
                     if (puesta) continue;
                     if (k == 0)
-                        Romper(c, c.ultimaCasa[h][d],
-                               "el " + std::to_string(d) + " no cabría en ninguna casilla de la " + NombreCasa(CasaDe(h)));
+                        Romper(c, c.ultimaCasa[h][d], Rotura::Tipo::SinLugar, 0, d, h);
                     else if (k == 1)
                         Poner(c, lugar, d, c.ultimaCasa[h][d]);
                 }
@@ -574,7 +619,9 @@ const char* kNombreNivel[] = {"Cadena forzada dinámica", "Cadena forzada dinám
 // level: a supposition that breaks the board, both sides of a candidate
 // leading to the same, every candidate of a cell, or every place of a digit
 // in a house leading to the same.
-std::optional<Paso> Forzadas(const Estado& e, int nivel) {
+// previas: the true sides the level below followed, taken and given back
+// followed at this level.
+std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previas) {
     const double base = nivel < 0 ? 8.0 : 8.5 + 0.5 * nivel;
     Hallazgo mejor;
     // Once a step at the level's own rating is found, none can be easier
@@ -592,7 +639,13 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
     // is true are followed: the nets are dear, and what supposing one false
     // gives, the others' truth mostly gives too.
     const bool conFalso = nivel <= 0;
-    std::vector<Red> on(cands.size()), off(conFalso ? cands.size() : 0);
+    // The false side is read only while its candidate is looked at: one
+    // board serves them all. The true sides a level below followed, this
+    // level follows further.
+    std::vector<Red> on;
+    if (previas && nivel >= 1 && previas->size() == cands.size()) on = std::move(*previas);
+    on.resize(cands.size());
+    Red off;
     // The nodes each supposition that a candidate is true reaches, in order.
     std::vector<std::vector<std::int16_t>> llega(cands.size());
     std::vector<bool> hecho(cands.size(), false);
@@ -609,21 +662,22 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
         const int k = cands[i];
         if (nivel < 0) {
             Estaticas(*enlaces, k, on[i].padre, &si, &no);
-            Estaticas(*enlaces, k + kCand, off[i].padre, &siOff, &noOff);
+            Estaticas(*enlaces, k + kCand, off.padre, &siOff, &noOff);
             // Static: a contradiction is a node reached both ways (the
             // first of them).
             for (int lado = 0; lado < 2; ++lado) {
-                Red* r = lado == 0 ? &on[i] : &off[i];
+                Red* r = lado == 0 ? &on[i] : &off;
                 const Alcanzados ambos = lado == 0 ? si & no : siOff & noOff;
                 r->contradiccion = ambos.any();
                 if (!r->contradiccion) continue;
                 const int n = static_cast<int>(ambos._Find_first());
                 r->rota = n;
-                r->porque = "la " + Celda(CeldaDe(n)) + " sería y no sería " + std::to_string(CifraDe(n));
+                r->porque = {Rotura::Tipo::AmbosLados, CeldaDe(n), CifraDe(n), 0};
             }
         } else {
-            prop.Suponer(k, on[i]);
-            if (conFalso) prop.Suponer(k + kCand, off[i]);
+            if (nivel >= 1 && on[i].nivel == nivel - 1) prop.Continuar(on[i]);
+            else prop.Suponer(k, on[i]);
+            if (conFalso) prop.Suponer(k + kCand, off);
         }
         auto& l = llega[i];
         if (nivel < 0) {
@@ -658,7 +712,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
         const int k = cands[i];
         const int x = k / 9, d = k % 9 + 1;
         for (int lado = 0; lado < (conFalso ? 2 : 1); ++lado) {
-            const Red& r = lado == 0 ? on[i] : off[i];
+            const Red& r = lado == 0 ? on[i] : off;
             if (!r.contradiccion) continue;
             const int largo = r.rota >= 0 ? Profundidad(r.padre, r.rota) + 1 : 2;
             mejor.Ofrece(base + PorLongitud(largo), [&] {
@@ -668,22 +722,22 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
                 p.resumen = std::string(nombre) + " desde la " + Celda(x);
                 p.texto = "Si " +
                           (r.rota >= 0 ? Camino(r.padre, r.rota) : Supuesto(lado == 0 ? Nodo(x, d, true) : Nodo(x, d, false))) +
-                          "; y entonces " + r.porque + ". No puede ser, así que " + Concluye(concl) + ".";
+                          "; y entonces " + r.porque.Texto() + ". No puede ser, así que " + Concluye(concl) + ".";
                 return p;
             });
         }
         // Both sides lead to the same (a side that breaks the board leads
         // to everything, and is the step above).
-        if (!conFalso || on[i].contradiccion || off[i].contradiccion) continue;
+        if (!conFalso || on[i].contradiccion || off.contradiccion) continue;
         for (int n : llega[i]) {
-            if (!alcanza(off[i], n)) continue;
-            const int largo = Profundidad(on[i].padre, n) + Profundidad(off[i].padre, n);
+            if (!alcanza(off, n)) continue;
+            const int largo = Profundidad(on[i].padre, n) + Profundidad(off.padre, n);
             mejor.Ofrece(base + PorLongitud(largo), [&] {
                 Paso p = Nuevo(tec, nombre, Redondea(base + PorLongitud(largo)));
                 Conclusion(p, e, n);
                 p.celdas.push_back(x);
                 p.resumen = std::string(nombre) + " desde la " + Celda(x);
-                p.texto = "Si " + Camino(on[i].padre, n) + ". Y si no, " + Camino(off[i].padre, n) +
+                p.texto = "Si " + Camino(on[i].padre, n) + ". Y si no, " + Camino(off.padre, n) +
                           ". En los dos casos " + Concluye(n) + ".";
                 return p;
             });
@@ -735,6 +789,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel) {
             grupo(ks, "del " + std::to_string(d) + " en la " + NombreCasa(CasaDe(h)), Tecnica::CadenaForzadaCasa,
                   "Cadena forzada de casa");
         }
+    if (previas && nivel >= 0) *previas = std::move(on);
     if (!mejor.hay) return std::nullopt;
     mejor.paso.casas.clear();
     return mejor.paso;
@@ -1071,8 +1126,9 @@ std::optional<Paso> Cadenas(const Estado& e, int hasta) {
     if (!p || p->dificultad >= 7.0)
         if (auto w = WWing(e)) return w;
     if (p) return p;
+    std::vector<Red> previas;
     for (int nivel = -1; nivel <= hasta; ++nivel)
-        if (auto p = Forzadas(e, nivel)) return p;
+        if (auto p = Forzadas(e, nivel, &previas)) return p;
     return std::nullopt;
 }
 
