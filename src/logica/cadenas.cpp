@@ -20,6 +20,14 @@
 
 namespace novenario::logica::motor {
 
+// The places of each digit in each house, as positions 0..8 in the house
+// (the cells of a house are in reading order).
+using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
+Lugares9 LugaresEnCasas(const Estado& e);
+// The quick look and the basic step without words, on places already read.
+bool BasicoPosible(const Estado& e, const Lugares9& lug);
+std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug);
+
 namespace {
 
 constexpr int kCand = 729;
@@ -530,7 +538,8 @@ private:
     bool Mas(Ctx& c) const {
         if (nivel_ >= 1) {
             // The basic techniques up to the hidden pairs, inside the supposition.
-            if (auto p = BasicoPosible(c.r.s) ? BasicoSinTexto(c.r.s) : std::nullopt) {
+            const Lugares9 lug = LugaresEnCasas(c.r.s);
+            if (auto p = BasicoPosible(c.r.s, lug) ? BasicoSinTexto(c.r.s, lug) : std::nullopt) {
                 const int ultimo = c.ultimo;
                 for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
                 for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
@@ -797,9 +806,6 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
 
 }  // namespace
 
-// The places of each digit in each house, as positions 0..8 in the house
-// (the cells of a house are in reading order).
-using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
 Lugares9 LugaresEnCasas(const Estado& e) {
     Lugares9 lug{};
     for (int x = 0; x < 81; ++x) {
@@ -824,11 +830,12 @@ Lugares9 LugaresEnCasas(const Estado& e) {
 // looks for inside a supposition) could apply: a quick look by masks, so
 // that the full search, with its words, runs only where there is something
 // to find. It may answer yes in vain, never no where one applies.
-bool BasicoPosible(const Estado& e) {
+bool BasicoPosible(const Estado& e) { return BasicoPosible(e, LugaresEnCasas(e)); }
+
+bool BasicoPosible(const Estado& e, const Lugares9& lug) {
     // A single candidate, or the last cell of a house.
     for (int x = 0; x < 81; ++x)
         if (!e.v[x] && Cuenta(e.c[x]) == 1) return true;
-    const Lugares9 lug = LugaresEnCasas(e);
     for (int h = 0; h < 27; ++h) {
         for (int d = 1; d <= 9; ++d)
             if (Cuenta(lug[h][d]) == 1) return true;  // one place left
@@ -919,11 +926,12 @@ bool BasicoPosible(const Estado& e) {
 // The step Basico(e, false, 3.4) answers, found the same way in the same
 // order, without its words: the nets take thousands of them inside their
 // suppositions and read only what they place and exclude.
-std::optional<Paso> BasicoSinTexto(const Estado& e) {
+std::optional<Paso> BasicoSinTexto(const Estado& e) { return BasicoSinTexto(e, LugaresEnCasas(e)); }
+
+std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug) {
     static constexpr std::array<int, 27> kOrden = {18, 19, 20, 21, 22, 23, 24, 25, 26, 0, 1, 2, 3, 4,
                                                    5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17};
     const auto& casas = T().casas;
-    const Lugares9 lug = LugaresEnCasas(e);
     auto nuevo = [](Tecnica t) {
         Paso p;
         p.tecnica = t;
