@@ -109,10 +109,13 @@ private:
 
 // Every node the static links reach from the start, with the shortest path.
 // The nodes reached, true ones and false ones, also as sets of candidates.
+// padre holds no parent but for the nodes in vistos (those a search before
+// reached on it): only those are cleared, and vistos receives the nodes this
+// search reaches.
 using Alcanzados = std::bitset<kCand>;
-void Estaticas(const Enlaces& enlaces, int inicio, std::vector<std::int16_t>& padre, Alcanzados* si = nullptr,
-               Alcanzados* no = nullptr) {
-    std::fill(padre.begin(), padre.end(), static_cast<std::int16_t>(-2));
+void Estaticas(const Enlaces& enlaces, int inicio, std::vector<std::int16_t>& padre, std::vector<std::int16_t>& vistos,
+               Alcanzados* si = nullptr, Alcanzados* no = nullptr) {
+    for (const std::int16_t n : vistos) padre[n] = -2;
     // Each node enters the queue once at most.
     std::array<std::int16_t, kNodos> cola;
     int primero = 0, ultimo = 0;
@@ -131,6 +134,7 @@ void Estaticas(const Enlaces& enlaces, int inicio, std::vector<std::int16_t>& pa
         no->reset();
         for (int q = 0; q < ultimo; ++q) (On(cola[q]) ? si : no)->set(cola[q] % kCand);
     }
+    vistos.assign(cola.begin(), cola.begin() + ultimo);
 }
 
 // X when every node is the same digit, Y when every strong link (false to
@@ -181,14 +185,14 @@ std::string Concluye(int nodo) {
 // and XY-chains seen from the candidate they decide.
 std::optional<Paso> UnaCadena(const Estado& e) {
     Hallazgo mejor;
-    std::vector<std::int16_t> padre(kNodos);
+    std::vector<std::int16_t> padre(kNodos, -2), vistos;
     const Enlaces enlaces(e);
     for (int x = 0; x < 81; ++x)
         for (int d = 1; d <= 9; ++d) {
             if (!(e.c[x] & Bit(d))) continue;
             for (int on = 1; on >= 0; --on) {
                 const int ini = Nodo(x, d, on);
-                Estaticas(enlaces, ini, padre);
+                Estaticas(enlaces, ini, padre, vistos);
                 const int fin = Contrario(ini);
                 if (padre[fin] == -2) continue;
                 const int largo = Profundidad(padre, fin);
@@ -665,13 +669,16 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         return Derivado(e, r, n);
     };
     Alcanzados si, no, siOff, noOff;
+    std::vector<std::int16_t> vistos, vistosOff;
     auto calcula = [&](int i) {
         if (hecho[i]) return;
         hecho[i] = true;
         const int k = cands[i];
         if (nivel < 0) {
-            Estaticas(*enlaces, k, on[i].padre, &si, &no);
-            Estaticas(*enlaces, k + kCand, off.padre, &siOff, &noOff);
+            // A true side is a board of its own, with no parent yet.
+            vistos.clear();
+            Estaticas(*enlaces, k, on[i].padre, vistos, &si, &no);
+            Estaticas(*enlaces, k + kCand, off.padre, vistosOff, &siOff, &noOff);
             // Static: a contradiction is a node reached both ways (the
             // first of them).
             for (int lado = 0; lado < 2; ++lado) {
