@@ -410,9 +410,31 @@ struct Red {
     int nivel = -2;         // the level it was followed at (-2: not yet)
 };
 
+// The position of each cell in its row, its column and its block, as a bit
+// of the places of a digit in the house.
+constexpr auto kPosicion = [] {
+    std::array<std::array<std::uint16_t, 3>, 81> a{};
+    for (int x = 0; x < 81; ++x) {
+        const int r = x / 9, c = x % 9;
+        a[x] = {static_cast<std::uint16_t>(1u << c), static_cast<std::uint16_t>(1u << r),
+                static_cast<std::uint16_t>(1u << ((r % 3) * 3 + c % 3))};
+    }
+    return a;
+}();
+
+// The digits placed in each house.
+std::array<Mascara, 27> PuestasEnCasas(const Estado& e) {
+    std::array<Mascara, 27> p{};
+    for (int x = 0; x < 81; ++x)
+        if (e.v[x] >= 1 && e.v[x] <= 9)
+            for (int h : T().de[x]) p[h] |= Bit(e.v[x]);
+    return p;
+}
+
 class Propagador {
 public:
-    Propagador(const Estado& base, int nivel) : base_(base), nivel_(nivel) {}
+    Propagador(const Estado& base, int nivel)
+        : base_(base), nivel_(nivel), lugares_(LugaresEnCasas(base)), puestas_(PuestasEnCasas(base)) {}
 
     // Supposes the node and follows it to a fixed point or a contradiction.
     void Suponer(int nodo, Red& r) const {
@@ -420,7 +442,7 @@ public:
         r.s = base_;
         std::fill(r.padre.begin(), r.padre.end(), static_cast<std::int16_t>(-2));
         r.contradiccion = false;
-        Ctx c{r, {}, {}, {}, {}, -1};
+        Ctx c{r, {}, {}, {}, {}, -1, lugares_, puestas_};
         c.ultimaCelda.fill(-1);
         for (auto& a : c.ultimaCasa) a.fill(-1);
         if (On(nodo)) Poner(c, CeldaDe(nodo), CifraDe(nodo), -1);
@@ -435,7 +457,7 @@ public:
     void Continuar(Red& r) const {
         ++vez_;
         if (!r.contradiccion) {
-            Ctx c{r, r.ultimaCelda, r.ultimaCasa, {}, {}, r.ultimo};
+            Ctx c{r, r.ultimaCelda, r.ultimaCasa, {}, {}, r.ultimo, LugaresEnCasas(r.s), PuestasEnCasas(r.s)};
             Seguir(c);
             Guardar(c);
         }
@@ -444,8 +466,10 @@ public:
 
 private:
     // The work of one supposition: the last exclusion seen in each cell and
-    // in each house for each digit (the cause of a single found there), and
-    // the cells and houses changed since they were last looked at.
+    // in each house for each digit (the cause of a single found there), the
+    // cells and houses changed since they were last looked at, and the
+    // board's places of each digit and digits placed in each house, kept as
+    // the board changes.
     struct Ctx {
         Red& r;
         std::array<std::int16_t, 81> ultimaCelda;
@@ -453,6 +477,8 @@ private:
         Celdas pendientes;
         std::array<Mascara, 27> casas;
         int ultimo;
+        Lugares9 lugares;
+        std::array<Mascara, 27> puestas;
     };
 
     void Guardar(const Ctx& c) const {
@@ -477,9 +503,11 @@ private:
         c.ultimo = n;
         c.ultimaCelda[x] = static_cast<std::int16_t>(n);
         c.pendientes.set(x);
-        for (int h : T().de[x]) {
+        for (int j = 0; j < 3; ++j) {
+            const int h = T().de[x][j];
             c.ultimaCasa[h][d] = static_cast<std::int16_t>(n);
             c.casas[h] |= Bit(d);
+            c.lugares[h][d] &= static_cast<std::uint16_t>(~kPosicion[x][j]);
         }
         if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) Romper(c, n, Rotura::Tipo::SinCandidatos, x);
     }
@@ -498,6 +526,12 @@ private:
         c.r.s.v[x] = static_cast<std::uint8_t>(d);
         for (int o = 1; o <= 9; ++o)
             if (otras & Bit(o)) Quitar(c, x, o, n);
+        for (int j = 0; j < 3; ++j) {
+            const int h = T().de[x][j];
+            for (Mascara m = c.r.s.c[x]; m; m &= static_cast<Mascara>(m - 1))
+                c.lugares[h][std::countr_zero(m)] &= static_cast<std::uint16_t>(~kPosicion[x][j]);
+            c.puestas[h] |= Bit(d);
+        }
         c.r.s.c[x] = 0;
         for (int p : T().vecinos[x]) Quitar(c, p, d, n);
     }
@@ -515,24 +549,19 @@ private:
             const std::array<Mascara, 27> casas = c.casas;
             c.pendientes.reset();
             c.casas.fill(0);
-            for (int x = 0; x < 81 && !c.r.contradiccion; ++x)
-                if (celdas.test(x) && c.r.s.v[x] == 0 && Cuenta(c.r.s.c[x]) == 1)
-                    Poner(c, x, std::countr_zero(c.r.s.c[x]), c.ultimaCelda[x]);
+            for (std::size_t x = celdas._Find_first(); x < 81 && !c.r.contradiccion; x = celdas._Find_next(x))
+                if (c.r.s.v[x] == 0 && Cuenta(c.r.s.c[x]) == 1)
+                    Poner(c, static_cast<int>(x), std::countr_zero(c.r.s.c[x]), c.ultimaCelda[x]);
             for (int h = 0; h < 27 && !c.r.contradiccion; ++h) {
                 if (!casas[h]) continue;
                 for (int d = 1; d <= 9 && !c.r.contradiccion; ++d) {
                     if (!(casas[h] & Bit(d))) continue;
-                    int lugar = -1, k = 0;
-                    bool puesta = false;
-                    for (int i : t.casas[h]) {
-                        if (c.r.s.c[i] & Bit(d)) { ++k; lugar = i; }
-                        if (c.r.s.v[i] == d) puesta = true;
-                    }
-                    if (puesta) continue;
-                    if (k == 0)
+                    if (c.puestas[h] & Bit(d)) continue;
+                    const std::uint16_t m = c.lugares[h][d];
+                    if (m == 0)
                         Romper(c, c.ultimaCasa[h][d], Rotura::Tipo::SinLugar, 0, d, h);
-                    else if (k == 1)
-                        Poner(c, lugar, d, c.ultimaCasa[h][d]);
+                    else if (!(m & (m - 1)))
+                        Poner(c, t.casas[h][std::countr_zero(m)], d, c.ultimaCasa[h][d]);
                 }
             }
         }
@@ -542,8 +571,7 @@ private:
     bool Mas(Ctx& c) const {
         if (nivel_ >= 1) {
             // The basic techniques up to the hidden pairs, inside the supposition.
-            const Lugares9 lug = LugaresEnCasas(c.r.s);
-            if (auto p = BasicoPosible(c.r.s, lug) ? BasicoSinTexto(c.r.s, lug) : std::nullopt) {
+            if (auto p = BasicoPosible(c.r.s, c.lugares) ? BasicoSinTexto(c.r.s, c.lugares) : std::nullopt) {
                 const int ultimo = c.ultimo;
                 for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
                 for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
@@ -609,6 +637,9 @@ private:
 
     const Estado& base_;
     int nivel_;
+    // The base board's places of each digit in each house, and digits placed.
+    Lugares9 lugares_;
+    std::array<Mascara, 27> puestas_;
     // What each candidate led to by singles, in the supposition numbered vez.
     struct Recuerdo {
         Planos cierre;
