@@ -25,7 +25,10 @@ namespace novenario::logica::motor {
 using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
 Lugares9 LugaresEnCasas(const Estado& e);
 // The quick look and the basic step without words, on places already read.
-bool BasicoPosible(const Estado& e, const Lugares9& lug);
+// With sucias (for each house, the digits it has lost a place of or had
+// placed since a look that found nothing), the look stays within those: what
+// lies elsewhere is as it was, and had nothing.
+bool BasicoPosible(const Estado& e, const Lugares9& lug, const std::array<Mascara, 27>* sucias = nullptr);
 std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug);
 
 namespace {
@@ -479,6 +482,10 @@ private:
         int ultimo;
         Lugares9 lugares;
         std::array<Mascara, 27> puestas;
+        // Since the last look for basic steps, when it found nothing: the
+        // digits each house has lost a place of or had placed.
+        bool limpio = false;
+        std::array<Mascara, 27> sucias{};
     };
 
     void Guardar(const Ctx& c) const {
@@ -508,6 +515,7 @@ private:
             c.ultimaCasa[h][d] = static_cast<std::int16_t>(n);
             c.casas[h] |= Bit(d);
             c.lugares[h][d] &= static_cast<std::uint16_t>(~kPosicion[x][j]);
+            c.sucias[h] |= Bit(d);
         }
         if (c.r.s.v[x] == 0 && c.r.s.c[x] == 0) Romper(c, n, Rotura::Tipo::SinCandidatos, x);
     }
@@ -531,6 +539,7 @@ private:
             for (Mascara m = c.r.s.c[x]; m; m &= static_cast<Mascara>(m - 1))
                 c.lugares[h][std::countr_zero(m)] &= static_cast<std::uint16_t>(~kPosicion[x][j]);
             c.puestas[h] |= Bit(d);
+            c.sucias[h] |= static_cast<Mascara>(c.r.s.c[x] | Bit(d));
         }
         c.r.s.c[x] = 0;
         for (int p : T().vecinos[x]) Quitar(c, p, d, n);
@@ -571,7 +580,10 @@ private:
     bool Mas(Ctx& c) const {
         if (nivel_ >= 1) {
             // The basic techniques up to the hidden pairs, inside the supposition.
-            if (auto p = BasicoPosible(c.r.s, c.lugares) ? BasicoSinTexto(c.r.s, c.lugares) : std::nullopt) {
+            const bool posible = BasicoPosible(c.r.s, c.lugares, c.limpio ? &c.sucias : nullptr);
+            c.limpio = !posible;
+            c.sucias.fill(0);
+            if (auto p = posible ? BasicoSinTexto(c.r.s, c.lugares) : std::nullopt) {
                 const int ultimo = c.ultimo;
                 for (const auto& x : p->elimina) Quitar(c, x.celda, x.cifra, ultimo);
                 for (const auto& x : p->coloca) Poner(c, x.celda, x.cifra, ultimo);
@@ -870,11 +882,17 @@ Lugares9 LugaresEnCasas(const Estado& e) {
 // to find. It may answer yes in vain, never no where one applies.
 bool BasicoPosible(const Estado& e) { return BasicoPosible(e, LugaresEnCasas(e)); }
 
-bool BasicoPosible(const Estado& e, const Lugares9& lug) {
+bool BasicoPosible(const Estado& e, const Lugares9& lug, const std::array<Mascara, 27>* sucias) {
     // A single candidate, or the last cell of a house.
     for (int x = 0; x < 81; ++x)
         if (!e.v[x] && Cuenta(e.c[x]) == 1) return true;
+    Mascara cifrasSucias = 0x3FE;
+    if (sucias) {
+        cifrasSucias = 0;
+        for (const Mascara m : *sucias) cifrasSucias |= m;
+    }
     for (int h = 0; h < 27; ++h) {
+        if (sucias && !(*sucias)[h]) continue;
         for (int d = 1; d <= 9; ++d)
             if (Cuenta(lug[h][d]) == 1) return true;  // one place left
         // Hidden pairs and triples with something to exclude.
@@ -919,6 +937,7 @@ bool BasicoPosible(const Estado& e, const Lugares9& lug) {
         }
     }
     for (int d = 1; d <= 9; ++d) {
+        if (!(cifrasSucias & Bit(d))) continue;
         // Locked candidates: in a block the digit lies in one line with
         // places outside the block, or in a line it lies in one block with
         // places outside the line.
