@@ -11,10 +11,12 @@
 // with one place), and the nets at higher levels also use the basic
 // techniques and, nested, dynamic chains inside the supposition.
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <array>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "logica/motor.h"
 
@@ -695,16 +697,21 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     // is true are followed: the nets are dear, and what supposing one false
     // gives, the others' truth mostly gives too.
     const bool conFalso = nivel <= 0;
-    // The false side is read only while its candidate is looked at: one
-    // board serves them all. The true sides a level below followed, this
-    // level follows further.
+    // The true sides a level below followed, this level follows further.
     std::vector<Red> on;
     if (previas && nivel >= 1 && previas->size() == cands.size()) on = std::move(*previas);
     on.resize(cands.size());
+    // The static false side is read only while its candidate is looked at:
+    // one board serves them all. The dynamic ones may be followed ahead, by
+    // a second worker, each on a board of its own.
     Red off;
+    std::vector<Red> offs(conFalso && nivel >= 0 ? cands.size() : 0);
+    auto ladoNo = [&](std::size_t i) -> Red& { return nivel < 0 ? off : offs[i]; };
     // The nodes each supposition that a candidate is true reaches, in order.
     std::vector<std::vector<std::int16_t>> llega(cands.size());
-    std::vector<bool> hecho(cands.size(), false);
+    // Each candidate's suppositions: 0 not followed yet, 1 being followed,
+    // 2 followed.
+    std::vector<std::atomic<int>> hecho(cands.size());
     Propagador prop(e, std::max(nivel, 0));
     const std::unique_ptr<Enlaces> enlaces = nivel < 0 ? std::make_unique<Enlaces>(e) : nullptr;
     auto alcanza = [&](const Red& r, int n) {
@@ -713,11 +720,65 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     };
     Alcanzados si, no, siOff, noOff;
     std::vector<std::int16_t> vistos, vistosOff;
-    auto calcula = [&](int i) {
-        if (hecho[i]) return;
-        hecho[i] = true;
+    // Follows the dynamic suppositions of a candidate with the propagator
+    // given (each worker has its own), and lists what the true side reaches.
+    auto sigue = [&](const Propagador& p, int i) {
         const int k = cands[i];
-        if (nivel < 0) {
+        if (nivel >= 1 && on[i].nivel == nivel - 1) p.Continuar(on[i]);
+        else p.Suponer(k, on[i]);
+        if (conFalso) p.Suponer(k + kCand, offs[i]);
+        // The digits the supposition placed, then the candidates it removed
+        // (the order of the nodes).
+        auto& l = llega[i];
+        const Estado& s = on[i].s;
+        for (int x = 0; x < 81; ++x)
+            if (!e.v[x] && s.v[x] && (e.c[x] & Bit(s.v[x]))) l.push_back(static_cast<std::int16_t>(Nodo(x, s.v[x], true)));
+        for (int x = 0; x < 81; ++x) {
+            if (e.v[x]) continue;
+            Mascara quitados = static_cast<Mascara>(e.c[x] & ~s.c[x]);
+            if (s.v[x]) quitados &= static_cast<Mascara>(~Bit(s.v[x]));
+            while (quitados) {
+                const int d = std::countr_zero(quitados);
+                quitados &= static_cast<Mascara>(quitados - 1);
+                l.push_back(static_cast<std::int16_t>(Nodo(x, d, false)));
+            }
+        }
+    };
+    // Takes a candidate no worker has taken, in order, and follows it: false
+    // when none is left.
+    std::atomic<int> proximo{0};
+    auto otro = [&](const Propagador& p) {
+        while (true) {
+            const int j = proximo.fetch_add(1, std::memory_order_relaxed);
+            if (j >= static_cast<int>(cands.size())) return false;
+            int libre = 0;
+            if (hecho[j].compare_exchange_strong(libre, 1)) {
+                sigue(p, j);
+                hecho[j].store(2, std::memory_order_release);
+                return true;
+            }
+        }
+    };
+    auto calcula = [&](int i) {
+        if (nivel >= 0) {
+            // What each supposition leads to depends on it alone: whichever
+            // worker follows it, the result is the same, and it is read in
+            // the candidates' order.
+            while (hecho[i].load(std::memory_order_acquire) != 2) {
+                int libre = 0;
+                if (hecho[i].compare_exchange_strong(libre, 1)) {
+                    sigue(prop, i);
+                    hecho[i].store(2, std::memory_order_release);
+                } else if (!otro(prop)) {
+                    std::this_thread::yield();
+                }
+            }
+            return;
+        }
+        if (hecho[i].load(std::memory_order_relaxed) == 2) return;
+        hecho[i].store(2, std::memory_order_relaxed);
+        const int k = cands[i];
+        {
             // A true side is a board of its own, with no parent yet.
             vistos.clear();
             Estaticas(*enlaces, k, on[i].padre, vistos, &si, &no);
@@ -733,36 +794,25 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
                 r->rota = n;
                 r->porque = {Rotura::Tipo::AmbosLados, CeldaDe(n), CifraDe(n), 0};
             }
-        } else {
-            if (nivel >= 1 && on[i].nivel == nivel - 1) prop.Continuar(on[i]);
-            else prop.Suponer(k, on[i]);
-            if (conFalso) prop.Suponer(k + kCand, off);
         }
+        // The true nodes, then the false ones, the supposition itself left out.
         auto& l = llega[i];
-        if (nivel < 0) {
-            // The true nodes, then the false ones, the supposition itself left out.
-            for (std::size_t n = si._Find_first(); n < kCand; n = si._Find_next(n))
-                if (static_cast<int>(n) != k) l.push_back(static_cast<std::int16_t>(n));
-            for (std::size_t n = no._Find_first(); n < kCand; n = no._Find_next(n))
-                l.push_back(static_cast<std::int16_t>(n + kCand));
-            return;
-        }
-        // The digits the supposition placed, then the candidates it removed
-        // (the order of the nodes).
-        const Estado& s = on[i].s;
-        for (int x = 0; x < 81; ++x)
-            if (!e.v[x] && s.v[x] && (e.c[x] & Bit(s.v[x]))) l.push_back(static_cast<std::int16_t>(Nodo(x, s.v[x], true)));
-        for (int x = 0; x < 81; ++x) {
-            if (e.v[x]) continue;
-            Mascara quitados = static_cast<Mascara>(e.c[x] & ~s.c[x]);
-            if (s.v[x]) quitados &= static_cast<Mascara>(~Bit(s.v[x]));
-            while (quitados) {
-                const int d = std::countr_zero(quitados);
-                quitados &= static_cast<Mascara>(quitados - 1);
-                l.push_back(static_cast<std::int16_t>(Nodo(x, d, false)));
-            }
-        }
+        for (std::size_t n = si._Find_first(); n < kCand; n = si._Find_next(n))
+            if (static_cast<int>(n) != k) l.push_back(static_cast<std::int16_t>(n));
+        for (std::size_t n = no._Find_first(); n < kCand; n = no._Find_next(n))
+            l.push_back(static_cast<std::int16_t>(n + kCand));
     };
+    // A second worker follows the dynamic suppositions ahead of the order
+    // they are read in, where the machine has a second core and there are
+    // enough of them to pay for it. It stops (and is waited for) when this
+    // level ends, before anything it wrote is let go.
+    std::jthread ayudante;
+    if (nivel >= 0 && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
+        ayudante = std::jthread([&](std::stop_token parar) {
+            const Propagador propio(e, std::max(nivel, 0));
+            while (!parar.stop_requested() && otro(propio)) {
+            }
+        });
     const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
     const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
     // A supposition that breaks the board, and both sides of a candidate.
@@ -771,7 +821,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         const int k = cands[i];
         const int x = k / 9, d = k % 9 + 1;
         for (int lado = 0; lado < (conFalso ? 2 : 1); ++lado) {
-            const Red& r = lado == 0 ? on[i] : off;
+            const Red& r = lado == 0 ? on[i] : ladoNo(i);
             if (!r.contradiccion) continue;
             const int largo = r.rota >= 0 ? Profundidad(r.padre, r.rota) + 1 : 2;
             mejor.Ofrece(base + PorLongitud(largo), [&] {
@@ -787,7 +837,8 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         }
         // Both sides lead to the same (a side that breaks the board leads
         // to everything, and is the step above).
-        if (!conFalso || on[i].contradiccion || off.contradiccion) continue;
+        if (!conFalso || on[i].contradiccion || ladoNo(i).contradiccion) continue;
+        const Red& off = ladoNo(i);
         for (int n : llega[i]) {
             if (!alcanza(off, n)) continue;
             const int largo = Profundidad(on[i].padre, n) + Profundidad(off.padre, n);
@@ -848,6 +899,10 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
             grupo(ks, "del " + std::to_string(d) + " en la " + NombreCasa(CasaDe(h)), Tecnica::CadenaForzadaCasa,
                   "Cadena forzada de casa");
         }
+    if (ayudante.joinable()) {
+        ayudante.request_stop();
+        ayudante.join();
+    }
     if (previas && nivel >= 0) *previas = std::move(on);
     if (!mejor.hay) return std::nullopt;
     mejor.paso.casas.clear();
