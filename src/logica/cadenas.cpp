@@ -678,8 +678,8 @@ const char* kNombreNivel[] = {"Cadena forzada dinámica", "Cadena forzada dinám
 // leading to the same, every candidate of a cell, or every place of a digit
 // in a house leading to the same.
 // previas: the true sides the level below followed, taken and given back
-// followed at this level.
-std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previas) {
+// followed at this level. ayuda: a second worker may follow suppositions.
+std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previas, bool ayuda) {
     const double base = nivel < 0 ? 8.0 : 8.5 + 0.5 * nivel;
     Hallazgo mejor;
     // Once a step at the level's own rating is found, none can be easier
@@ -807,7 +807,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     // enough of them to pay for it. It stops (and is waited for) when this
     // level ends, before anything it wrote is let go.
     std::jthread ayudante;
-    if (nivel >= 0 && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
+    if (ayuda && nivel >= 0 && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
         ayudante = std::jthread([&](std::stop_token parar) {
             const Propagador propio(e, std::max(nivel, 0));
             while (!parar.stop_requested() && otro(propio)) {
@@ -1224,6 +1224,22 @@ std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug) {
     return oculto(2, false);
 }
 
+std::optional<Paso> ForzadasSolas(const Estado& e, int nivel) {
+    if (nivel < -1 || nivel > 3) return std::nullopt;
+    return Forzadas(e, nivel, nullptr, false);
+}
+
+bool BasicoPosibleTras(const Estado& antes, const Estado& ahora) {
+    if (BasicoPosible(antes)) return BasicoPosible(ahora);
+    std::array<Mascara, 27> sucias{};
+    for (int x = 0; x < 81; ++x) {
+        Mascara cambian = static_cast<Mascara>(antes.c[x] & ~ahora.c[x]);
+        if (ahora.v[x] != antes.v[x] && ahora.v[x] >= 1 && ahora.v[x] <= 9) cambian |= Bit(ahora.v[x]);
+        for (int h : T().de[x]) sucias[h] |= cambian;
+    }
+    return BasicoPosible(ahora, LugaresEnCasas(ahora), &sucias);
+}
+
 bool SinglesSostienen(const Estado& e, int celda, int cifra) {
     if (celda < 0 || celda > 80 || cifra < 1 || cifra > 9 || e.v[celda] || !(e.c[celda] & Bit(cifra))) return false;
     return SinglesSostienen(Planos::Desde(e), celda, cifra, false);
@@ -1248,7 +1264,7 @@ std::optional<Paso> Cadenas(const Estado& e, int hasta) {
     if (p) return p;
     std::vector<Red> previas;
     for (int nivel = -1; nivel <= hasta; ++nivel)
-        if (auto p = Forzadas(e, nivel, &previas)) return p;
+        if (auto p = Forzadas(e, nivel, &previas, true)) return p;
     return std::nullopt;
 }
 
