@@ -744,35 +744,23 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
             }
         }
     };
-    // Takes a candidate no worker has taken, in order, and follows it: false
-    // when none is left.
-    std::atomic<int> proximo{0};
-    auto otro = [&](const Propagador& p) {
-        while (true) {
-            const int j = proximo.fetch_add(1, std::memory_order_relaxed);
-            if (j >= static_cast<int>(cands.size())) return false;
-            int libre = 0;
-            if (hecho[j].compare_exchange_strong(libre, 1)) {
-                sigue(p, j);
-                hecho[j].store(2, std::memory_order_release);
-                return true;
-            }
-        }
+    // Takes the candidate i unless another worker has, and follows it.
+    auto toma = [&](const Propagador& p, int i) {
+        int libre = 0;
+        if (!hecho[i].compare_exchange_strong(libre, 1)) return false;
+        sigue(p, i);
+        hecho[i].store(2, std::memory_order_release);
+        return true;
     };
     auto calcula = [&](int i) {
         if (nivel >= 0) {
             // What each supposition leads to depends on it alone: whichever
             // worker follows it, the result is the same, and it is read in
-            // the candidates' order.
-            while (hecho[i].load(std::memory_order_acquire) != 2) {
-                int libre = 0;
-                if (hecho[i].compare_exchange_strong(libre, 1)) {
-                    sigue(prop, i);
-                    hecho[i].store(2, std::memory_order_release);
-                } else if (!otro(prop)) {
-                    std::this_thread::yield();
-                }
-            }
+            // the candidates' order. This one takes them from the first, the
+            // second worker from the last: they wait for each other at most
+            // once, where they meet.
+            if (hecho[i].load(std::memory_order_acquire) == 2 || toma(prop, i)) return;
+            while (hecho[i].load(std::memory_order_acquire) != 2) std::this_thread::yield();
             return;
         }
         if (hecho[i].load(std::memory_order_relaxed) == 2) return;
@@ -810,8 +798,8 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     if (ayuda && nivel >= 0 && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
         ayudante = std::jthread([&](std::stop_token parar) {
             const Propagador propio(e, std::max(nivel, 0));
-            while (!parar.stop_requested() && otro(propio)) {
-            }
+            for (int j = static_cast<int>(cands.size()) - 1; j >= 0 && !parar.stop_requested(); --j)
+                if (!toma(propio, j)) break;
         });
     const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
     const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
