@@ -967,15 +967,22 @@ bool BasicoPosible(const Estado& e, const Lugares9& lug, const std::array<Mascar
                             return true;
                 }
             }
-        // Naked pairs with something to exclude.
+        // Naked pairs with something to exclude: another place in the
+        // house for one of the two digits.
+        Mascara pares[9];
+        unsigned conDos = 0;
         for (int i = 0; i < 9; ++i) {
             const int x = T().casas[h][i];
-            if (e.v[x] || Cuenta(e.c[x]) != 2) continue;
-            for (int j = i + 1; j < 9; ++j) {
-                const int y = T().casas[h][j];
-                if (e.v[y] || e.c[y] != e.c[x]) continue;
-                for (int k = 0; k < 9; ++k)
-                    if (k != i && k != j && (e.c[T().casas[h][k]] & e.c[x])) return true;
+            pares[i] = e.c[x];
+            if (!e.v[x] && Cuenta(pares[i]) == 2) conDos |= 1u << i;
+        }
+        for (unsigned a = conDos; a; a &= a - 1) {
+            const int i = std::countr_zero(a);
+            for (unsigned b = a & (a - 1); b; b &= b - 1) {
+                const int j = std::countr_zero(b);
+                if (pares[j] != pares[i]) continue;
+                const int d1 = std::countr_zero(pares[i]), d2 = 15 - std::countl_zero(pares[i]);
+                if ((lug[h][d1] | lug[h][d2]) & ~((1u << i) | (1u << j))) return true;
             }
         }
     }
