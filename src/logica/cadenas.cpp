@@ -701,29 +701,58 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     std::vector<Red> on;
     if (previas && nivel >= 1 && previas->size() == cands.size()) on = std::move(*previas);
     on.resize(cands.size());
-    // The static false side is read only while its candidate is looked at:
-    // one board serves them all. The dynamic ones may be followed ahead, by
-    // a second worker, each on a board of its own.
-    Red off;
-    std::vector<Red> offs(conFalso && nivel >= 0 ? cands.size() : 0);
-    auto ladoNo = [&](std::size_t i) -> Red& { return nivel < 0 ? off : offs[i]; };
+    // The false sides, each on a board of its own: a second worker may
+    // follow them ahead of the order they are read in.
+    std::vector<Red> offs(conFalso ? cands.size() : 0);
+    auto ladoNo = [&](std::size_t i) -> Red& { return offs[i]; };
     // The nodes each supposition that a candidate is true reaches, in order.
     std::vector<std::vector<std::int16_t>> llega(cands.size());
     // Each candidate's suppositions: 0 not followed yet, 1 being followed,
     // 2 followed.
     std::vector<std::atomic<int>> hecho(cands.size());
-    Propagador prop(e, std::max(nivel, 0));
+    // What a worker follows the suppositions with: its propagator, and for
+    // the static links the sets and lists of one search.
+    struct Obrero {
+        Propagador prop;
+        Alcanzados si, no, siOff, noOff;
+        std::vector<std::int16_t> vistos, vistosOff;
+    };
+    Obrero obrero{Propagador(e, std::max(nivel, 0)), {}, {}, {}, {}, {}, {}};
     const std::unique_ptr<Enlaces> enlaces = nivel < 0 ? std::make_unique<Enlaces>(e) : nullptr;
     auto alcanza = [&](const Red& r, int n) {
         if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
         return Derivado(e, r, n);
     };
-    Alcanzados si, no, siOff, noOff;
-    std::vector<std::int16_t> vistos, vistosOff;
-    // Follows the dynamic suppositions of a candidate with the propagator
-    // given (each worker has its own), and lists what the true side reaches.
-    auto sigue = [&](const Propagador& p, int i) {
+    // Follows the suppositions of a candidate with what the worker has, and
+    // lists what the true side reaches.
+    auto sigue = [&](Obrero& w, int i) {
         const int k = cands[i];
+        if (nivel < 0) {
+            // Both sides are boards of their own, with no parent yet.
+            w.vistos.clear();
+            w.vistosOff.clear();
+            Estaticas(*enlaces, k, on[i].padre, w.vistos, &w.si, &w.no);
+            Estaticas(*enlaces, k + kCand, offs[i].padre, w.vistosOff, &w.siOff, &w.noOff);
+            // Static: a contradiction is a node reached both ways (the
+            // first of them).
+            for (int lado = 0; lado < 2; ++lado) {
+                Red* r = lado == 0 ? &on[i] : &offs[i];
+                const Alcanzados ambos = lado == 0 ? w.si & w.no : w.siOff & w.noOff;
+                r->contradiccion = ambos.any();
+                if (!r->contradiccion) continue;
+                const int n = static_cast<int>(ambos._Find_first());
+                r->rota = n;
+                r->porque = {Rotura::Tipo::AmbosLados, CeldaDe(n), CifraDe(n), 0};
+            }
+            // The true nodes, then the false ones, the supposition itself left out.
+            auto& l = llega[i];
+            for (std::size_t n = w.si._Find_first(); n < kCand; n = w.si._Find_next(n))
+                if (static_cast<int>(n) != k) l.push_back(static_cast<std::int16_t>(n));
+            for (std::size_t n = w.no._Find_first(); n < kCand; n = w.no._Find_next(n))
+                l.push_back(static_cast<std::int16_t>(n + kCand));
+            return;
+        }
+        const Propagador& p = w.prop;
         if (nivel >= 1 && on[i].nivel == nivel - 1) p.Continuar(on[i]);
         else p.Suponer(k, on[i]);
         if (conFalso) p.Suponer(k + kCand, offs[i]);
@@ -745,59 +774,29 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         }
     };
     // Takes the candidate i unless another worker has, and follows it.
-    auto toma = [&](const Propagador& p, int i) {
+    auto toma = [&](Obrero& w, int i) {
         int libre = 0;
         if (!hecho[i].compare_exchange_strong(libre, 1)) return false;
-        sigue(p, i);
+        sigue(w, i);
         hecho[i].store(2, std::memory_order_release);
         return true;
     };
+    // What each supposition leads to depends on it alone: whichever worker
+    // follows it, the result is the same, and it is read in the candidates'
+    // order. This one takes them from the first, the second worker from the
+    // last: they wait for each other at most once, where they meet.
     auto calcula = [&](int i) {
-        if (nivel >= 0) {
-            // What each supposition leads to depends on it alone: whichever
-            // worker follows it, the result is the same, and it is read in
-            // the candidates' order. This one takes them from the first, the
-            // second worker from the last: they wait for each other at most
-            // once, where they meet.
-            if (hecho[i].load(std::memory_order_acquire) == 2 || toma(prop, i)) return;
-            while (hecho[i].load(std::memory_order_acquire) != 2) std::this_thread::yield();
-            return;
-        }
-        if (hecho[i].load(std::memory_order_relaxed) == 2) return;
-        hecho[i].store(2, std::memory_order_relaxed);
-        const int k = cands[i];
-        {
-            // A true side is a board of its own, with no parent yet.
-            vistos.clear();
-            Estaticas(*enlaces, k, on[i].padre, vistos, &si, &no);
-            Estaticas(*enlaces, k + kCand, off.padre, vistosOff, &siOff, &noOff);
-            // Static: a contradiction is a node reached both ways (the
-            // first of them).
-            for (int lado = 0; lado < 2; ++lado) {
-                Red* r = lado == 0 ? &on[i] : &off;
-                const Alcanzados ambos = lado == 0 ? si & no : siOff & noOff;
-                r->contradiccion = ambos.any();
-                if (!r->contradiccion) continue;
-                const int n = static_cast<int>(ambos._Find_first());
-                r->rota = n;
-                r->porque = {Rotura::Tipo::AmbosLados, CeldaDe(n), CifraDe(n), 0};
-            }
-        }
-        // The true nodes, then the false ones, the supposition itself left out.
-        auto& l = llega[i];
-        for (std::size_t n = si._Find_first(); n < kCand; n = si._Find_next(n))
-            if (static_cast<int>(n) != k) l.push_back(static_cast<std::int16_t>(n));
-        for (std::size_t n = no._Find_first(); n < kCand; n = no._Find_next(n))
-            l.push_back(static_cast<std::int16_t>(n + kCand));
+        if (hecho[i].load(std::memory_order_acquire) == 2 || toma(obrero, i)) return;
+        while (hecho[i].load(std::memory_order_acquire) != 2) std::this_thread::yield();
     };
     // A second worker follows the dynamic suppositions ahead of the order
     // they are read in, where the machine has a second core and there are
     // enough of them to pay for it. It stops (and is waited for) when this
     // level ends, before anything it wrote is let go.
     std::jthread ayudante;
-    if (ayuda && nivel >= 0 && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
+    if (ayuda && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
         ayudante = std::jthread([&](std::stop_token parar) {
-            const Propagador propio(e, std::max(nivel, 0));
+            Obrero propio{Propagador(e, std::max(nivel, 0)), {}, {}, {}, {}, {}, {}};
             for (int j = static_cast<int>(cands.size()) - 1; j >= 0 && !parar.stop_requested(); --j)
                 if (!toma(propio, j)) break;
         });
