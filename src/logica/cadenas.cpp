@@ -438,8 +438,10 @@ std::array<Mascara, 27> PuestasEnCasas(const Estado& e) {
 
 class Propagador {
 public:
-    Propagador(const Estado& base, int nivel)
-        : base_(base), nivel_(nivel), lugares_(LugaresEnCasas(base)), puestas_(PuestasEnCasas(base)) {}
+    // solucion, when given, is the one solution of the base board.
+    Propagador(const Estado& base, int nivel, const Tablero* solucion = nullptr)
+        : base_(base), nivel_(nivel), solucion_(solucion), lugares_(LugaresEnCasas(base)),
+          puestas_(PuestasEnCasas(base)) {}
 
     // Supposes the node and follows it to a fixed point or a contradiction.
     void Suponer(int nodo, Red& r) const {
@@ -599,18 +601,23 @@ private:
             // board, it leads there again and holds, with no need to follow.
             // And a candidate that the singles of one that held placed
             // holds too: following it stays within that end, which is whole.
+            // And where the board still admits the puzzle's one solution,
+            // each of its digits holds: its singles only ever place the
+            // solution's digits.
             const Planos planos = Planos::Desde(c.r.s);
             if (memoria_.empty()) memoria_.resize(kCand);
+            const bool admiteSolucion = solucion_ && Admite(c.r.s, *solucion_);
             std::array<Bits81, 9> sostienen{};
             for (int x = 0; x < 81; ++x)
                 for (int d = 1; d <= 9; ++d) {
                     if (!(c.r.s.c[x] & Bit(d))) continue;
+                    if (admiteSolucion && (*solucion_)[x] == d) continue;
+                    if (sostienen[d - 1].Tiene(x)) continue;
                     Recuerdo& m = memoria_[x * 9 + d - 1];
                     if (m.vez == vez_ && Contenido(m.cierre, planos)) {
                         for (int o = 0; o < 9; ++o) sostienen[o] |= m.cierre.puesta[o];
                         continue;
                     }
-                    if (sostienen[d - 1].Tiene(x)) continue;
                     // Within one supposition the board only loses candidates.
                     if (m.vez == vez_ ? SinglesDeNuevo(m.cierre, planos, &m.cierre)
                                       : SinglesSostienen(planos, x, d, true, &m.cierre)) {
@@ -639,6 +646,14 @@ private:
         return false;
     }
 
+    // Whether the board admits the solution: each cell holds its digit or
+    // has it as a candidate.
+    static bool Admite(const Estado& s, const Tablero& solucion) {
+        for (int x = 0; x < 81; ++x)
+            if (s.v[x] ? s.v[x] != solucion[x] : !(s.c[x] & Bit(solucion[x]))) return false;
+        return true;
+    }
+
     // Whether a board a be within b: no candidate b lacks, every digit b
     // has placed, and each digit a has placed one b places or allows there.
     static bool Contenido(const Planos& a, const Planos& b) {
@@ -651,6 +666,7 @@ private:
 
     const Estado& base_;
     int nivel_;
+    const Tablero* solucion_;
     // The base board's places of each digit in each house, and digits placed.
     Lugares9 lugares_;
     std::array<Mascara, 27> puestas_;
@@ -717,7 +733,12 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         Alcanzados si, no, siOff, noOff;
         std::vector<std::int16_t> vistos, vistosOff;
     };
-    Obrero obrero{Propagador(e, std::max(nivel, 0)), {}, {}, {}, {}, {}, {}};
+    // The nets that look for candidates broken by singles skip those of the
+    // puzzle's solution, when it has one, where a supposition agrees with it.
+    Tablero solucion{};
+    const bool unaSolucion = nivel == 2 && SolucionesConCandidatos(e, 2, &solucion) == 1;
+    const Tablero* conSolucion = unaSolucion ? &solucion : nullptr;
+    Obrero obrero{Propagador(e, std::max(nivel, 0), conSolucion), {}, {}, {}, {}, {}, {}};
     const std::unique_ptr<Enlaces> enlaces = nivel < 0 ? std::make_unique<Enlaces>(e) : nullptr;
     auto alcanza = [&](const Red& r, int n) {
         if (nivel < 0) return r.padre[n] != -2 && r.padre[n] != -1;
@@ -796,7 +817,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     std::jthread ayudante;
     if (ayuda && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
         ayudante = std::jthread([&](std::stop_token parar) {
-            Obrero propio{Propagador(e, std::max(nivel, 0)), {}, {}, {}, {}, {}, {}};
+            Obrero propio{Propagador(e, std::max(nivel, 0), conSolucion), {}, {}, {}, {}, {}, {}};
             for (int j = static_cast<int>(cands.size()) - 1; j >= 0 && !parar.stop_requested(); --j)
                 if (!toma(propio, j)) break;
         });
