@@ -1070,8 +1070,13 @@ std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug) {
         return p;
     };
     auto una = [](unsigned m) { return std::countr_zero(m); };
+    // Whether some empty cell has a single candidate: the last empty cell of
+    // a house, and a single candidate, need one.
+    bool hayUnico = false;
+    for (int i = 0; i < 81 && !hayUnico; ++i) hayUnico = !e.v[i] && Cuenta(e.c[i]) == 1;
     // The last empty cell of a house.
     for (int h : kOrden) {
+        if (!hayUnico) break;
         int vacia = -1, n = 0;
         for (int i : casas[h])
             if (e.v[i] == 0) { vacia = i; ++n; }
@@ -1116,17 +1121,16 @@ std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug) {
                 if (!fuera) continue;
                 int celda = -1;
                 if (directo) {
+                    // The places each block loses, by the exclusions.
+                    std::array<std::uint16_t, 9> pierde{};
+                    for (unsigned f = fuera; f; f &= f - 1) {
+                        const int x = casas[otra][std::countr_zero(f)];
+                        pierde[T().de[x][2] - 18] |= kPosicion[x][2];
+                    }
                     for (int h = 18; h < 27 && celda < 0; ++h) {
-                        std::uint16_t quedan = lug[h][d];
-                        bool toca = false;
-                        for (int k = 0; k < 9; ++k) {
-                            if (!((fuera >> k) & 1)) continue;
-                            const int x = casas[otra][k];
-                            if (T().de[x][2] != h) continue;
-                            toca = true;
-                            quedan &= static_cast<std::uint16_t>(~(1u << ((x / 9 % 3) * 3 + x % 3)));
-                        }
-                        if (toca && Cuenta(quedan) == 1) celda = casas[h][una(quedan)];
+                        if (!pierde[h - 18]) continue;
+                        const std::uint16_t quedan = lug[h][d] & static_cast<std::uint16_t>(~pierde[h - 18]);
+                        if (Cuenta(quedan) == 1) celda = casas[h][una(quedan)];
                     }
                     if (celda < 0) continue;
                 }
@@ -1189,20 +1193,26 @@ std::optional<Paso> BasicoSinTexto(const Estado& e, const Lugares9& lug) {
     if (auto p = bloqueo(true, true)) return p;
     if (auto p = bloqueo(true, false)) return p;
     if (auto p = oculto(2, true)) return p;
-    for (int i = 0; i < 81; ++i)
+    for (int i = 0; i < 81 && hayUnico; ++i)
         if (!e.v[i] && Cuenta(e.c[i]) == 1) return coloca(Tecnica::UnicoCandidato, i, std::countr_zero(e.c[i]));
     if (auto p = oculto(3, true)) return p;
     if (auto p = bloqueo(false, true)) return p;
     if (auto p = bloqueo(false, false)) return p;
     // Naked pairs.
     for (int h : kOrden) {
-        int cs[9], n = 0;
-        for (int i : casas[h])
-            if (e.v[i] == 0 && Cuenta(e.c[i]) == 2) cs[n++] = i;
+        int cs[9], pos[9], n = 0;
+        for (int k = 0; k < 9; ++k) {
+            const int i = casas[h][k];
+            if (e.v[i] == 0 && Cuenta(e.c[i]) == 2) { cs[n] = i; pos[n++] = k; }
+        }
         for (int a = 0; a < n; ++a)
             for (int b = a + 1; b < n; ++b) {
                 const Mascara u = static_cast<Mascara>(e.c[cs[a]] | e.c[cs[b]]);
                 if (Cuenta(u) != 2) continue;
+                // Nothing to exclude unless one of the two digits has
+                // another place in the house.
+                const int d1 = std::countr_zero(u), d2 = 15 - std::countl_zero(u);
+                if (!((lug[h][d1] | lug[h][d2]) & ~((1u << pos[a]) | (1u << pos[b])))) continue;
                 Paso p = nuevo(Tecnica::ParDesnudo);
                 for (int i : casas[h])
                     if (i != cs[a] && i != cs[b] && e.v[i] == 0)
