@@ -402,7 +402,7 @@ struct Rotura {
 // What a supposition leads to on the whole board.
 struct Red {
     Estado s;
-    std::vector<std::int16_t> padre = std::vector<std::int16_t>(kNodos, -2);
+    std::vector<std::int16_t> padre;  // every node's, -2 for none; made when followed
     bool contradiccion = false;
     int rota = -1;          // the node whose consequence broke the board
     Rotura porque;          // what broke
@@ -447,7 +447,7 @@ public:
     void Suponer(int nodo, Red& r) const {
         ++vez_;
         r.s = base_;
-        std::fill(r.padre.begin(), r.padre.end(), static_cast<std::int16_t>(-2));
+        r.padre.assign(kNodos, -2);
         r.contradiccion = false;
         Ctx c{r, {}, {}, {}, {}, -1, lugares_, puestas_};
         c.ultimaCelda.fill(-1);
@@ -750,6 +750,8 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         const int k = cands[i];
         if (nivel < 0) {
             // Both sides are boards of their own, with no parent yet.
+            on[i].padre.assign(kNodos, -2);
+            offs[i].padre.assign(kNodos, -2);
             w.vistos.clear();
             w.vistosOff.clear();
             Estaticas(*enlaces, k, on[i].padre, w.vistos, &w.si, &w.no);
