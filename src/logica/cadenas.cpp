@@ -14,8 +14,10 @@
 #include <atomic>
 #include <bit>
 #include <array>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "logica/motor.h"
@@ -687,6 +689,67 @@ bool Derivado(const Estado& base, const Red& r, int nodo) {
     return r.s.v[x] != d && !(r.s.c[x] & Bit(d));
 }
 
+// A second worker for the whole program, where the machine has a second
+// core: it follows the suppositions one level of chains hands it, and is
+// handed nothing while it works for another. It waits, asleep, for work.
+class Ayudante {
+public:
+    using Tarea = std::function<void(const std::atomic<bool>& parar)>;
+    // The one worker, or nothing on a machine with one core.
+    static Ayudante* Uno() {
+        // Never destroyed: it waits for work until the program ends.
+        static Ayudante* const uno = std::thread::hardware_concurrency() >= 2 ? new Ayudante : nullptr;
+        return uno;
+    }
+    // Hands it the task (which must last until Soltar): false when it is
+    // busy with another's.
+    bool Dar(const Tarea& tarea) {
+        std::unique_lock cerrojo(m_, std::try_to_lock);
+        if (!cerrojo.owns_lock() || estado_ != Estado::Libre) return false;
+        tarea_ = &tarea;
+        parar_.store(false);
+        estado_ = Estado::Dada;
+        cv_.notify_all();
+        return true;
+    }
+    // Takes the task back: one not begun is never begun; one begun is told
+    // to stop and waited for.
+    void Soltar() {
+        std::unique_lock cerrojo(m_);
+        if (estado_ == Estado::Dada) {
+            estado_ = Estado::Libre;
+            tarea_ = nullptr;
+            return;
+        }
+        parar_.store(true);
+        cv_.wait(cerrojo, [&] { return estado_ == Estado::Hecha; });
+        estado_ = Estado::Libre;
+        tarea_ = nullptr;
+    }
+
+private:
+    enum class Estado { Libre, Dada, Empezada, Hecha };
+    Ayudante() { std::thread([this] { Trabaja(); }).detach(); }
+    void Trabaja() {
+        std::unique_lock cerrojo(m_);
+        while (true) {
+            cv_.wait(cerrojo, [&] { return estado_ == Estado::Dada; });
+            estado_ = Estado::Empezada;
+            const Tarea* tarea = tarea_;
+            cerrojo.unlock();
+            (*tarea)(parar_);
+            cerrojo.lock();
+            estado_ = Estado::Hecha;
+            cv_.notify_all();
+        }
+    }
+    std::mutex m_;
+    std::condition_variable cv_;
+    Estado estado_ = Estado::Libre;
+    const Tarea* tarea_ = nullptr;
+    std::atomic<bool> parar_{false};
+};
+
 const char* kNombreNivel[] = {"Cadena forzada dinámica", "Cadena forzada dinámica", "Red dinámica", "Red dinámica"};
 
 // Forcing chains, static (nivel -1: only the static links) or dynamic at a
@@ -802,6 +865,7 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         if (!hecho[i].compare_exchange_strong(libre, 1)) return false;
         sigue(w, i);
         hecho[i].store(2, std::memory_order_release);
+        hecho[i].notify_all();
         return true;
     };
     // What each supposition leads to depends on it alone: whichever worker
@@ -810,19 +874,25 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     // last: they wait for each other at most once, where they meet.
     auto calcula = [&](int i) {
         if (hecho[i].load(std::memory_order_acquire) == 2 || toma(obrero, i)) return;
-        while (hecho[i].load(std::memory_order_acquire) != 2) std::this_thread::yield();
+        // Asleep while the other follows it, leaving it the core.
+        while (hecho[i].load(std::memory_order_acquire) != 2) hecho[i].wait(1, std::memory_order_acquire);
     };
-    // A second worker follows the dynamic suppositions ahead of the order
-    // they are read in, where the machine has a second core and there are
-    // enough of them to pay for it. It stops (and is waited for) when this
-    // level ends, before anything it wrote is let go.
-    std::jthread ayudante;
-    if (ayuda && cands.size() >= 64 && std::thread::hardware_concurrency() >= 2)
-        ayudante = std::jthread([&](std::stop_token parar) {
-            Obrero propio{Propagador(e, std::max(nivel, 0), conSolucion), {}, {}, {}, {}, {}, {}};
-            for (int j = static_cast<int>(cands.size()) - 1; j >= 0 && !parar.stop_requested(); --j)
-                if (!toma(propio, j)) break;
-        });
+    // The second worker follows suppositions ahead of the order they are
+    // read in, when there are enough of them to pay for it. It is taken
+    // back when this level ends, before anything it wrote is let go.
+    const std::function<void(const std::atomic<bool>&)> tarea = [&](const std::atomic<bool>& parar) {
+        Obrero propio{Propagador(e, std::max(nivel, 0), conSolucion), {}, {}, {}, {}, {}, {}};
+        for (int j = static_cast<int>(cands.size()) - 1; j >= 0 && !parar.load(std::memory_order_relaxed); --j)
+            if (!toma(propio, j)) break;
+    };
+    Ayudante* const ayudante = ayuda && cands.size() >= 64 ? Ayudante::Uno() : nullptr;
+    const bool ayudado = ayudante && ayudante->Dar(tarea);
+    struct Recoge {
+        Ayudante* a;
+        ~Recoge() {
+            if (a) a->Soltar();
+        }
+    } recoge{ayudado ? ayudante : nullptr};
     const char* nombre = nivel < 0 ? "Cadena forzada" : kNombreNivel[std::min(nivel, 3)];
     const Tecnica tec = nivel < 0 ? Tecnica::CadenaForzadaCelda : nivel < 1 ? Tecnica::CadenaDinamica : Tecnica::RedDinamica;
     // A supposition that breaks the board, and both sides of a candidate.
@@ -909,9 +979,9 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
             grupo(ks, "del " + std::to_string(d) + " en la " + NombreCasa(CasaDe(h)), Tecnica::CadenaForzadaCasa,
                   "Cadena forzada de casa");
         }
-    if (ayudante.joinable()) {
-        ayudante.request_stop();
-        ayudante.join();
+    if (ayudado) {
+        recoge.a = nullptr;
+        ayudante->Soltar();
     }
     if (previas && nivel >= 0) *previas = std::move(on);
     if (!mejor.hay) return std::nullopt;
