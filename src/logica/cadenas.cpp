@@ -281,8 +281,7 @@ struct Planos {
         for (int x = 0; x < 81; ++x) {
             if (e.v[x]) { p.puesta[e.v[x] - 1].Pon(x); continue; }
             p.vacias.Pon(x);
-            for (int d = 1; d <= 9; ++d)
-                if (e.c[x] & Bit(d)) p.cand[d - 1].Pon(x);
+            for (Mascara m = e.c[x] & 0x3FE; m; m &= static_cast<Mascara>(m - 1)) p.cand[std::countr_zero(m) - 1].Pon(x);
         }
         return p;
     }
