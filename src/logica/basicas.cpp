@@ -10,6 +10,10 @@
 
 namespace novenario::logica::motor {
 
+// The places of each digit in each house, as positions 0..8 in the house.
+using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
+Lugares9 LugaresEnCasas(const Estado& e);
+
 namespace {
 
 // The order in which a person scans the houses: blocks, rows, columns.
@@ -49,10 +53,11 @@ std::optional<Paso> UltimaCasilla(const Estado& e) {
     return std::nullopt;
 }
 
-std::optional<Paso> UnicoLugar(const Estado& e, bool bloques) {
+std::optional<Paso> UnicoLugar(const Estado& e, bool bloques, const Lugares9& lug) {
     for (int h : kOrden) {
         if ((h >= 18) != bloques) continue;
         for (int d = 1; d <= 9; ++d) {
+            if (Cuenta(lug[h][d]) != 1) continue;
             const Celdas s = e.Lugares(h, d);
             if (s.count() != 1) continue;
             const int i = Lista(s)[0];
@@ -103,10 +108,11 @@ std::optional<std::pair<int, int>> SingleTras(const Estado& e, const std::vector
 // Locked candidates: in a block the digit lies in one line (pointing), or in
 // a line it lies in one block (claiming). With directo, only those whose
 // exclusions leave the digit one place in a house, and the step places it.
-std::optional<Paso> Bloqueo(const Estado& e, bool directo, bool apuntado) {
+std::optional<Paso> Bloqueo(const Estado& e, bool directo, bool apuntado, const Lugares9& lug) {
     for (int base : kOrden) {
         if ((base >= 18) != apuntado) continue;
         for (int d = 1; d <= 9; ++d) {
+            if (Cuenta(lug[base][d]) < 2) continue;
             const Celdas s = e.Lugares(base, d);
             if (s.count() < 2) continue;
             // The other house holding all its places.
@@ -371,9 +377,28 @@ std::vector<Enlace> Enlaces(const Estado& e, int d) {
 // two links: a skyscraper when they are in parallel lines, a two-string kite
 // for a row and a column, a turbot fish when a block holds one; a group in a
 // node makes any of them grouped.
-std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos) {
+// The strong links of each digit of a board, listed when first asked for:
+// the patterns of two and of three links read the same lists.
+class EnlacesDe {
+public:
+    explicit EnlacesDe(const Estado& e) : e_(e) {}
+    const std::vector<Enlace>& operator()(int d) {
+        if (!hechos_[d]) {
+            lista_[d] = Enlaces(e_, d);
+            hechos_[d] = true;
+        }
+        return lista_[d];
+    }
+
+private:
+    const Estado& e_;
+    std::array<std::vector<Enlace>, 10> lista_;
+    std::array<bool, 10> hechos_{};
+};
+
+std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos, EnlacesDe& enlacesDe) {
     for (int d = 1; d <= 9; ++d) {
-        const auto enlaces = Enlaces(e, d);
+        const auto& enlaces = enlacesDe(d);
         // The cells that still admit the digit: a chain excludes only there.
         Celdas conD;
         for (int i = 0; i < 81; ++i)
@@ -629,6 +654,8 @@ std::optional<Paso> Bug(const Estado& e) {
 }  // namespace
 
 std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
+    EnlacesDe enlaces(e);
+    const Lugares9 lug = LugaresEnCasas(e);
     struct Tec {
         double dif;
         std::function<std::optional<Paso>()> f;
@@ -636,34 +663,34 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
     };
     const Tec tecnicas[] = {
         {1.0, [&] { return UltimaCasilla(e); }},
-        {1.2, [&] { return UnicoLugar(e, true); }},
-        {1.5, [&] { return UnicoLugar(e, false); }},
-        {1.7, [&] { return Bloqueo(e, true, true); }},
-        {1.9, [&] { return Bloqueo(e, true, false); }},
+        {1.2, [&] { return UnicoLugar(e, true, lug); }},
+        {1.5, [&] { return UnicoLugar(e, false, lug); }},
+        {1.7, [&] { return Bloqueo(e, true, true, lug); }},
+        {1.9, [&] { return Bloqueo(e, true, false, lug); }},
         {2.0, [&] { return Oculto(e, 2, true); }},
         {2.3, [&] { return UnicoCandidato(e); }},
         {2.5, [&] { return Oculto(e, 3, true); }},
-        {2.6, [&] { return Bloqueo(e, false, true); }},
-        {2.8, [&] { return Bloqueo(e, false, false); }},
+        {2.6, [&] { return Bloqueo(e, false, true, lug); }},
+        {2.8, [&] { return Bloqueo(e, false, false, lug); }},
         {3.0, [&] { return Desnudo(e, 2); }},
         {3.2, [&] { return Pez(e, 2); }},
         {3.4, [&] { return Oculto(e, 2, false); }},
         {3.6, [&] { return Desnudo(e, 3); }},
         {3.8, [&] { return Pez(e, 3); }},
         {4.0, [&] { return Oculto(e, 3, false); }},
-        {4.0, [&] { return EnlacesFuertes(e, 2, false, 1); }},
-        {4.1, [&] { return EnlacesFuertes(e, 2, false, 0); }},
+        {4.0, [&] { return EnlacesFuertes(e, 2, false, 1, enlaces); }},
+        {4.1, [&] { return EnlacesFuertes(e, 2, false, 0, enlaces); }},
         {4.2, [&] { return Ala(e, false); }},
-        {4.3, [&] { return EnlacesFuertes(e, 2, true, 0); }},
+        {4.3, [&] { return EnlacesFuertes(e, 2, true, 0, enlaces); }},
         {4.4, [&] { return Ala(e, true); }},
         {4.5, [&] { return Rectangulo(e); }, true},
         {5.0, [&] { return Desnudo(e, 4); }},
         {5.2, [&] { return Pez(e, 4); }},
         {5.4, [&] { return Oculto(e, 4, false); }},
-        {5.4, [&] { return EnlacesFuertes(e, 3, false, 0); }},
+        {5.4, [&] { return EnlacesFuertes(e, 3, false, 0, enlaces); }},
         {5.6, [&] { return AlaGrande(e, 4); }},
         {5.6, [&] { return Bug(e); }, true},
-        {5.7, [&] { return EnlacesFuertes(e, 3, true, 0); }},
+        {5.7, [&] { return EnlacesFuertes(e, 3, true, 0, enlaces); }},
         {6.4, [&] { return AlaGrande(e, 5); }},
     };
     for (const auto& t : tecnicas) {
