@@ -383,16 +383,37 @@ class EnlacesDe {
 public:
     explicit EnlacesDe(const Estado& e) : e_(e) {}
     const std::vector<Enlace>& operator()(int d) {
-        if (!hechos_[d]) {
-            lista_[d] = Enlaces(e_, d);
-            hechos_[d] = true;
-        }
+        Hace(d);
         return lista_[d];
+    }
+    // The links that may follow link j taken one way (o, 0 or 1), as
+    // 2 * link + way, in the order a search tries them: those whose start
+    // every cell of j's end sees.
+    const std::vector<int>& Siguientes(int d, int j, int o) {
+        Hace(d);
+        return siguientes_[d][2 * j + o];
     }
 
 private:
+    void Hace(int d) {
+        if (hechos_[d]) return;
+        hechos_[d] = true;
+        lista_[d] = Enlaces(e_, d);
+        const auto& l = lista_[d];
+        auto& s = siguientes_[d];
+        s.assign(2 * l.size(), {});
+        for (std::size_t j = 0; j < l.size(); ++j)
+            for (int o = 0; o < 2; ++o) {
+                const Celdas vfin = o ? l[j].va : l[j].vb;
+                for (std::size_t k = 0; k < l.size(); ++k)
+                    for (int p = 0; p < 2; ++p)
+                        if (((p ? l[k].b : l[k].a) & ~vfin).none()) s[2 * j + o].push_back(static_cast<int>(2 * k + p));
+            }
+    }
+
     const Estado& e_;
     std::array<std::vector<Enlace>, 10> lista_;
+    std::array<std::vector<std::vector<int>>, 10> siguientes_;
     std::array<bool, 10> hechos_{};
 };
 
@@ -479,18 +500,17 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                 r = p;
                 return true;
             }
-            for (std::size_t j = 0; j < enlaces.size(); ++j) {
-                if (std::find(usados.begin(), usados.end(), static_cast<int>(j)) != usados.end() || !cabe(j)) continue;
-                for (int o = 0; o < 2; ++o) {
-                    const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
-                    // Every cell of a sees every cell of the end so far.
-                    if (((a | b) & todos).any() || (a & ~vfin).any()) continue;
-                    usados.push_back(static_cast<int>(j));
-                    al_reves.push_back(o == 1);
-                    if (sigue(todos | a | b)) return true;
-                    usados.pop_back();
-                    al_reves.pop_back();
-                }
+            // The links whose start every cell of the end so far sees.
+            for (const int jo : enlacesDe.Siguientes(d, usados.back(), al_reves.back() ? 1 : 0)) {
+                const int j = jo / 2, o = jo % 2;
+                if (std::find(usados.begin(), usados.end(), j) != usados.end() || !cabe(j)) continue;
+                const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
+                if (((a | b) & todos).any()) continue;
+                usados.push_back(j);
+                al_reves.push_back(o == 1);
+                if (sigue(todos | a | b)) return true;
+                usados.pop_back();
+                al_reves.pop_back();
             }
             return false;
         };
