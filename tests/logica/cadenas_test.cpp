@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "exhaustiva/exhaustiva.h"
@@ -316,6 +317,47 @@ TEST(Cadenas, LasRedesQueSiguenDondeQuedoElNivelDeAbajoDanElMismoPaso) {
     // Levels out of range: no step.
     const Estado inicio = Estado::Desde(Leer("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."));
     for (int nivel : {-2, 4}) EXPECT_FALSE(ForzadasSolas(inicio, nivel).has_value()) << nivel;
+}
+
+// The steps through a hard puzzle are the same whether the engine has its
+// second worker to itself or another rating holds it: three ratings of
+// Inkala's puzzle at once (each path with every word of every step) agree
+// with one made alone.
+TEST(Cadenas, TresCalificacionesALaVezDanLosMismosPasos) {
+    const Tablero t = Leer("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    const std::vector<Paso> solo = Resolver(t);
+    ASSERT_GT(solo.size(), 100u);
+    std::vector<Paso> otros[2];
+    std::thread a([&] { otros[0] = Resolver(t); });
+    std::thread b([&] { otros[1] = Resolver(t); });
+    const std::vector<Paso> aqui = Resolver(t);
+    a.join();
+    b.join();
+    const std::vector<Paso>* todos[] = {&otros[0], &otros[1], &aqui};
+    for (const std::vector<Paso>* pasos : todos) {
+        ASSERT_EQ(pasos->size(), solo.size());
+        for (std::size_t k = 0; k < solo.size(); ++k) {
+            SCOPED_TRACE(solo[k].resumen);
+            EsperaElMismoPaso((*pasos)[k], solo[k]);
+        }
+    }
+}
+
+// The cells of a set, in reading order: the ends of the board, both sides
+// of the 64th cell, none, all.
+TEST(Cadenas, ListaDeCeldasEnOrden) {
+    const std::vector<std::vector<int>> casos = {
+        {}, {0}, {80}, {63}, {64}, {63, 64}, {0, 1, 2, 40, 79, 80}, {9, 18, 27, 36, 45, 54, 62, 63, 64, 65, 72}};
+    for (const auto& celdas : casos) {
+        Celdas s;
+        for (int i : celdas) s.set(i);
+        EXPECT_EQ(Lista(s), celdas);
+    }
+    Celdas todas;
+    todas.set();
+    const auto l = Lista(todas);
+    ASSERT_EQ(l.size(), 81u);
+    for (int i = 0; i < 81; ++i) EXPECT_EQ(l[i], i);
 }
 
 // Inkala's puzzle, up in the nets: every step sound, the board solved, the
