@@ -296,8 +296,10 @@ struct Planos {
 //
 // The waves themselves: nuevas the digits to place first; antes where each
 // digit could go when every house was last looked at (the houses where it
-// has lost a place since are looked at again).
-bool Olas(Planos p, std::array<Bits81, 9> nuevas, std::array<Bits81, 9> antes, Planos* fin) {
+// has lost a place since are looked at again). The board p is followed in
+// place: on true it is where the singles end (on false it is left half
+// followed, not to be read), and nuevas and antes are worked on too.
+bool Olas(Planos& p, std::array<Bits81, 9>& nuevas, std::array<Bits81, 9>& antes) {
     const TablasBits& tb = TB();
     while (true) {
         // Place this wave's digits, all at once.
@@ -343,24 +345,25 @@ bool Olas(Planos p, std::array<Bits81, 9> nuevas, std::array<Bits81, 9> antes, P
                     nuevas[d] |= m;
                 }
             }
+            hay = hay || nuevas[d].Alguna();
         }
-        for (int d = 0; d < 9; ++d) hay = hay || nuevas[d].Alguna();
-        if (!hay) {
-            if (fin) *fin = p;
-            return true;
-        }
+        if (!hay) return true;
         antes = p.cand;
     }
 }
 
-bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+// fin, when given, receives where the singles end (when they hold).
+bool SinglesSostienen(const Planos& tablero, int celda, int cifra, bool quieto, Planos* fin = nullptr) {
+    Planos propio;
+    Planos& p = fin ? *fin : propio;
+    p = tablero;
     std::array<Bits81, 9> nuevas{};
     nuevas[cifra - 1].Pon(celda);
     std::array<Bits81, 9> antes;
     // Otherwise the first wave looks at every house.
     antes.fill(quieto ? Bits81{} : ~Bits81{});
     for (int d = 0; d < 9 && quieto; ++d) antes[d] = p.cand[d];
-    return Olas(p, nuevas, antes, fin);
+    return Olas(p, nuevas, antes);
 }
 
 // The same supposition followed again on a board that has only lost
@@ -368,8 +371,9 @@ bool SinglesSostienen(Planos p, int celda, int cifra, bool quieto, Planos* fin =
 // was found. The singles end the same way from that end with what the board
 // has lost since taken away too, and that is much nearer the end: only the
 // changes are followed. False when the board breaks.
+// fin, when given, receives the new end (when it holds); it may be cierre
+// itself, which is then not to be read again when the answer is false.
 bool SinglesDeNuevo(const Planos& cierre, const Planos& ahora, Planos* fin) {
-    Planos p = cierre;
     std::array<Bits81, 9> nuevas;
     for (int d = 0; d < 9; ++d) {
         // A digit the end placed where the board no longer allows it, or
@@ -377,9 +381,13 @@ bool SinglesDeNuevo(const Planos& cierre, const Planos& ahora, Planos* fin) {
         if ((cierre.puesta[d] & ~(ahora.puesta[d] | ahora.cand[d])).Alguna()) return false;
         nuevas[d] = ahora.puesta[d] & ~cierre.puesta[d];
         if ((nuevas[d] & ~cierre.cand[d]).Alguna()) return false;
-        p.cand[d] &= ahora.cand[d] | nuevas[d];
     }
-    return Olas(p, nuevas, cierre.cand, fin);
+    std::array<Bits81, 9> antes = cierre.cand;
+    Planos propio;
+    Planos& p = fin ? *fin : propio;
+    if (&p != &cierre) p = cierre;
+    for (int d = 0; d < 9; ++d) p.cand[d] &= ahora.cand[d] | nuevas[d];
+    return Olas(p, nuevas, antes);
 }
 
 // What broke a board: a cell left with no candidate, a cell that does not
@@ -626,6 +634,8 @@ private:
                         for (int o = 0; o < 9; ++o) sostienen[o] |= m.cierre.puesta[o];
                         continue;
                     }
+                    // Its end, left half followed, is never read again: the
+                    // candidate leaves the board.
                     Quitar(c, x, d, c.ultimo);
                     return true;
                 }
