@@ -454,7 +454,7 @@ public:
 
     // Supposes the node and follows it to a fixed point or a contradiction.
     void Suponer(int nodo, Red& r) const {
-        ++vez_;
+        vez_ = ++Memoria().vez;
         r.s = base_;
         r.padre.assign(kNodos, -2);
         r.contradiccion = false;
@@ -471,7 +471,7 @@ public:
     // to its end: the same as supposing it again here, since up to that end
     // the lower level did just what this one does.
     void Continuar(Red& r) const {
-        ++vez_;
+        vez_ = ++Memoria().vez;
         if (!r.contradiccion) {
             Ctx c{r, r.ultimaCelda, r.ultimaCasa, {}, {}, r.ultimo, LugaresEnCasas(r.s), PuestasEnCasas(r.s)};
             Seguir(c);
@@ -614,6 +614,7 @@ private:
             // each of its digits holds: its singles only ever place the
             // solution's digits.
             const Planos planos = Planos::Desde(c.r.s);
+            std::vector<Recuerdo>& memoria_ = Memoria().recuerdos;
             if (memoria_.empty()) memoria_.resize(kCand);
             const bool admiteSolucion = solucion_ && Admite(c.r.s, *solucion_);
             std::array<Bits81, 9> sostienen{};
@@ -684,11 +685,33 @@ private:
     // What each candidate led to by singles, in the supposition numbered vez.
     struct Recuerdo {
         Planos cierre;
-        unsigned vez = 0;
+        std::uint64_t vez = 0;
     };
-    mutable std::vector<Recuerdo> memoria_;
-    mutable unsigned vez_ = 0;
+    // Kept for the whole life of the thread, so that each net does not ask
+    // the system for it again; the suppositions are numbered on the thread,
+    // so that what one left is never taken for another's.
+    struct MemoriaDelHilo {
+        std::vector<Recuerdo> recuerdos;
+        std::uint64_t vez = 0;
+    };
+    static MemoriaDelHilo& Memoria() {
+        thread_local MemoriaDelHilo m;
+        return m;
+    }
+    mutable std::uint64_t vez_ = 0;
 };
+
+// The boards of the suppositions and the lists of what they reach, kept on
+// the thread from one level of chains to the next and from one step to the
+// next, so that each does not ask the system for its memory again.
+struct Almacen {
+    std::vector<Red> on, off;
+    std::vector<std::vector<std::int16_t>> llega;
+};
+Almacen& AlmacenDelHilo() {
+    thread_local Almacen a;
+    return a;
+}
 
 // The nodes a supposition made true or false, against the board before it.
 bool Derivado(const Estado& base, const Red& r, int nodo) {
@@ -786,15 +809,25 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
     // gives, the others' truth mostly gives too.
     const bool conFalso = nivel <= 0;
     // The true sides a level below followed, this level follows further.
+    Almacen& almacen = AlmacenDelHilo();
     std::vector<Red> on;
-    if (previas && nivel >= 1 && previas->size() == cands.size()) on = std::move(*previas);
-    on.resize(cands.size());
+    if (previas && nivel >= 1 && previas->size() == cands.size()) {
+        on = std::move(*previas);
+    } else {
+        // Boards a step before left: none is one this level may follow on.
+        on = std::move(almacen.on);
+        on.resize(cands.size());
+        for (Red& r : on) r.nivel = -2;
+    }
     // The false sides, each on a board of its own: a second worker may
     // follow them ahead of the order they are read in.
-    std::vector<Red> offs(conFalso ? cands.size() : 0);
+    std::vector<Red> offs = std::move(almacen.off);
+    offs.resize(conFalso ? cands.size() : 0);
     auto ladoNo = [&](std::size_t i) -> Red& { return offs[i]; };
     // The nodes each supposition that a candidate is true reaches, in order.
-    std::vector<std::vector<std::int16_t>> llega(cands.size());
+    std::vector<std::vector<std::int16_t>> llega = std::move(almacen.llega);
+    llega.resize(cands.size());
+    for (auto& l : llega) l.clear();
     // Each candidate's suppositions: 0 not followed yet, 1 being followed,
     // 2 followed.
     std::vector<std::atomic<int>> hecho(cands.size());
@@ -993,6 +1026,9 @@ std::optional<Paso> Forzadas(const Estado& e, int nivel, std::vector<Red>* previ
         ayudante->Soltar();
     }
     if (previas && nivel >= 0) *previas = std::move(on);
+    else almacen.on = std::move(on);
+    almacen.off = std::move(offs);
+    almacen.llega = std::move(llega);
     if (!mejor.hay) return std::nullopt;
     mejor.paso.casas.clear();
     return mejor.paso;
@@ -1369,9 +1405,11 @@ std::optional<Paso> Cadenas(const Estado& e, int hasta) {
         if (auto w = WWing(e)) return w;
     if (p) return p;
     std::vector<Red> previas;
-    for (int nivel = -1; nivel <= hasta; ++nivel)
-        if (auto p = Forzadas(e, nivel, &previas, true)) return p;
-    return std::nullopt;
+    std::optional<Paso> paso;
+    for (int nivel = -1; nivel <= hasta && !paso; ++nivel) paso = Forzadas(e, nivel, &previas, true);
+    // The boards go back to the thread's store for the next step.
+    if (previas.capacity() > AlmacenDelHilo().on.capacity()) AlmacenDelHilo().on = std::move(previas);
+    return paso;
 }
 
 }  // namespace novenario::logica::motor
