@@ -4,10 +4,15 @@
 #include <algorithm>
 #include <bit>
 #include <functional>
+#include <span>
 
 #include "logica/motor.h"
 
 namespace novenario::logica::motor {
+
+// The places of each digit in each house, as positions 0..8 in the house.
+using Lugares9 = std::array<std::array<std::uint16_t, 10>, 27>;
+Lugares9 LugaresEnCasas(const Estado& e);
 
 namespace {
 
@@ -48,10 +53,11 @@ std::optional<Paso> UltimaCasilla(const Estado& e) {
     return std::nullopt;
 }
 
-std::optional<Paso> UnicoLugar(const Estado& e, bool bloques) {
+std::optional<Paso> UnicoLugar(const Estado& e, bool bloques, const Lugares9& lug) {
     for (int h : kOrden) {
         if ((h >= 18) != bloques) continue;
         for (int d = 1; d <= 9; ++d) {
+            if (Cuenta(lug[h][d]) != 1) continue;
             const Celdas s = e.Lugares(h, d);
             if (s.count() != 1) continue;
             const int i = Lista(s)[0];
@@ -102,10 +108,11 @@ std::optional<std::pair<int, int>> SingleTras(const Estado& e, const std::vector
 // Locked candidates: in a block the digit lies in one line (pointing), or in
 // a line it lies in one block (claiming). With directo, only those whose
 // exclusions leave the digit one place in a house, and the step places it.
-std::optional<Paso> Bloqueo(const Estado& e, bool directo, bool apuntado) {
+std::optional<Paso> Bloqueo(const Estado& e, bool directo, bool apuntado, const Lugares9& lug) {
     for (int base : kOrden) {
         if ((base >= 18) != apuntado) continue;
         for (int d = 1; d <= 9; ++d) {
+            if (Cuenta(lug[base][d]) < 2) continue;
             const Celdas s = e.Lugares(base, d);
             if (s.count() < 2) continue;
             // The other house holding all its places.
@@ -212,15 +219,17 @@ std::optional<Paso> Oculto(const Estado& e, int k, bool directo) {
     static constexpr double kD[] = {0, 0, 3.4, 4.0, 5.4};
     std::optional<Paso> r;
     for (int h : kOrden) {
+        std::array<Celdas, 10> lugares;
         std::vector<int> cifras;
         for (int d = 1; d <= 9; ++d) {
-            const auto n = e.Lugares(h, d).count();
+            lugares[d] = e.Lugares(h, d);
+            const auto n = lugares[d].count();
             if (n >= 2 && n <= static_cast<std::size_t>(k)) cifras.push_back(d);
         }
         Combinaciones(static_cast<int>(cifras.size()), k, [&](const std::vector<int>& idx) {
             Celdas u;
             Mascara m = 0;
-            for (int j : idx) { u |= e.Lugares(h, cifras[j]); m |= Bit(cifras[j]); }
+            for (int j : idx) { u |= lugares[cifras[j]]; m |= Bit(cifras[j]); }
             if (u.count() != static_cast<std::size_t>(k)) return false;
             std::vector<Digito> elimina;
             for (int i : Lista(u))
@@ -236,7 +245,7 @@ std::optional<Paso> Oculto(const Estado& e, int k, bool directo) {
                 int celda = -1, cifra = 0;
                 for (int d = 1; d <= 9 && celda < 0; ++d) {
                     if (m & Bit(d)) continue;
-                    const Celdas antes = e.Lugares(h, d);
+                    const Celdas antes = lugares[d];
                     const Celdas tras = antes & ~u;
                     if ((antes & u).any() && tras.count() == 1) { celda = Lista(tras)[0]; cifra = d; }
                 }
@@ -274,21 +283,24 @@ std::optional<Paso> Pez(const Estado& e, int k) {
     for (int filas = 1; filas >= 0; --filas) {
         const int b0 = filas ? 0 : 9, c0 = filas ? 9 : 0;
         for (int d = 1; d <= 9; ++d) {
+            // The places of the digit in every line, once.
+            std::array<Celdas, 18> lugares;
+            for (int l = 0; l < 18; ++l) lugares[l] = e.Lugares(l, d);
             std::vector<int> bases;
             for (int b = b0; b < b0 + 9; ++b) {
-                const auto n = e.Lugares(b, d).count();
+                const auto n = lugares[b].count();
                 if (n >= 2 && n <= static_cast<std::size_t>(k)) bases.push_back(b);
             }
             Combinaciones(static_cast<int>(bases.size()), k, [&](const std::vector<int>& idx) {
                 Celdas u, dentro;
-                for (int j : idx) { u |= e.Lugares(bases[j], d); dentro |= T().en[bases[j]]; }
+                for (int j : idx) { u |= lugares[bases[j]]; dentro |= T().en[bases[j]]; }
                 std::vector<int> cubre;
                 for (int c = c0; c < c0 + 9; ++c)
                     if ((u & T().en[c]).any()) cubre.push_back(c);
                 if (cubre.size() != static_cast<std::size_t>(k)) return false;
                 std::vector<Digito> elimina;
                 for (int c : cubre)
-                    for (int i : Lista(e.Lugares(c, d) & ~dentro)) elimina.push_back({i, d});
+                    for (int i : Lista(lugares[c] & ~dentro)) elimina.push_back({i, d});
                 if (elimina.empty()) return false;
                 std::sort(elimina.begin(), elimina.end(), [](auto a, auto b) { return a.celda < b.celda; });
                 Paso p = Nuevo(kT[k], kN[k], kD[k]);
@@ -318,7 +330,7 @@ bool Ve(int a, int b) { return a != b && T().ve[a].test(b); }
 Celdas VistasDe(const Celdas& a) {
     Celdas r;
     r.set();
-    for (int i : Lista(a)) r &= T().ve[i];
+    for (std::size_t i = a._Find_first(); i < a.size(); i = a._Find_next(i)) r &= T().ve[i];
     return r;
 }
 
@@ -338,14 +350,16 @@ std::vector<Enlace> Enlaces(const Estado& e, int d) {
         if (s.count() < 2) continue;
         // The ways to split the places in two: by the houses of another kind
         // that hold them (blocks for a line; rows, then columns for a block).
-        std::vector<std::pair<int, int>> tipos;
-        if (h < 18) tipos.push_back({18, 27});
-        else { tipos.push_back({0, 9}); tipos.push_back({9, 18}); }
-        for (auto [desde, hasta] : tipos) {
-            std::vector<Celdas> partes;
-            for (int o = desde; o < hasta; ++o)
-                if ((s & T().en[o]).any()) partes.push_back(s & T().en[o]);
-            if (partes.size() != 2) continue;
+        static constexpr std::pair<int, int> kLinea[] = {{18, 27}}, kBloque[] = {{0, 9}, {9, 18}};
+        for (auto [desde, hasta] : h < 18 ? std::span<const std::pair<int, int>>(kLinea) : std::span<const std::pair<int, int>>(kBloque)) {
+            Celdas partes[2];
+            int n = 0;
+            for (int o = desde; o < hasta && n <= 2; ++o)
+                if ((s & T().en[o]).any()) {
+                    if (n < 2) partes[n] = s & T().en[o];
+                    ++n;
+                }
+            if (n != 2) continue;
             Enlace x{partes[0], partes[1], h, partes[0].count() > 1 || partes[1].count() > 1,
                      VistasDe(partes[0]), VistasDe(partes[1])};
             bool repetido = false;
@@ -363,12 +377,75 @@ std::vector<Enlace> Enlaces(const Estado& e, int d) {
 // two links: a skyscraper when they are in parallel lines, a two-string kite
 // for a row and a column, a turbot fish when a block holds one; a group in a
 // node makes any of them grouped.
-std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos) {
+// The strong links of each digit of a board, listed when first asked for:
+// the patterns of two and of three links read the same lists.
+class EnlacesDe {
+public:
+    explicit EnlacesDe(const Estado& e) : e_(e) {}
+    const std::vector<Enlace>& operator()(int d) {
+        Hace(d);
+        return lista_[d];
+    }
+    // The links that may follow link j taken one way (o, 0 or 1), as
+    // 2 * link + way, in the order a search tries them: those whose start
+    // every cell of j's end sees.
+    const std::vector<int>& Siguientes(int d, int j, int o) {
+        Hace(d);
+        return siguientes_[d][2 * j + o];
+    }
+
+private:
+    void Hace(int d) {
+        if (hechos_[d]) return;
+        hechos_[d] = true;
+        lista_[d] = Enlaces(e_, d);
+        const auto& l = lista_[d];
+        auto& s = siguientes_[d];
+        s.assign(2 * l.size(), {});
+        for (std::size_t j = 0; j < l.size(); ++j)
+            for (int o = 0; o < 2; ++o) {
+                const Celdas vfin = o ? l[j].va : l[j].vb;
+                for (std::size_t k = 0; k < l.size(); ++k)
+                    for (int p = 0; p < 2; ++p)
+                        if (((p ? l[k].b : l[k].a) & ~vfin).none()) s[2 * j + o].push_back(static_cast<int>(2 * k + p));
+            }
+    }
+
+    const Estado& e_;
+    std::array<std::vector<Enlace>, 10> lista_;
+    std::array<std::vector<std::vector<int>>, 10> siguientes_;
+    std::array<bool, 10> hechos_{};
+};
+
+std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos, EnlacesDe& enlacesDe) {
     for (int d = 1; d <= 9; ++d) {
-        const auto enlaces = Enlaces(e, d);
+        const auto& enlaces = enlacesDe(d);
+        // The cells that still admit the digit: a chain excludes only there.
+        Celdas conD;
+        for (int i = 0; i < 81; ++i)
+            if (e.c[i] & Bit(d)) conD.set(i);
         std::vector<int> usados;
         std::vector<bool> al_reves;
         std::optional<Paso> r;
+        // Whether the link j may come next: a chain of the wrong kind (with a
+        // group or without one, in parallel lines or not) is never kept, so
+        // it is not followed.
+        auto cabe = [&](std::size_t j) {
+            const Enlace& x = enlaces[j];
+            if (!agrupados) {
+                if (x.grupo) return false;
+                if (n == 2 && usados.size() == 1) {
+                    const int h1 = enlaces[usados[0]].h, h2 = x.h;
+                    const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
+                    if (par != (paralelos == 1)) return false;
+                }
+            } else if (static_cast<int>(usados.size()) + 1 == n && !x.grupo) {
+                bool hay_grupo = false;
+                for (int u : usados) hay_grupo = hay_grupo || enlaces[u].grupo;
+                if (!hay_grupo) return false;
+            }
+            return true;
+        };
         const std::function<bool(Celdas)> sigue = [&](Celdas todos) -> bool {
             const int k = static_cast<int>(usados.size());
             const Enlace& ultimo = enlaces[usados.back()];
@@ -385,11 +462,10 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                     const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
                     if (par != (paralelos == 1)) return false;
                 }
-                const Celdas blanco = (al_reves.front() ? primero.vb : primero.va) & vfin & ~todos;
+                const Celdas blanco = (al_reves.front() ? primero.vb : primero.va) & vfin & ~todos & conD;
+                if (blanco.none()) return false;
                 std::vector<Digito> elimina;
-                for (int i : Lista(blanco))
-                    if (e.c[i] & Bit(d)) elimina.push_back({i, d});
-                if (elimina.empty()) return false;
+                for (int i : Lista(blanco)) elimina.push_back({i, d});
                 Tecnica t = Tecnica::TresEnlaces;
                 std::string nombre = agrupados ? "Tres enlaces fuertes agrupados" : "Tres enlaces fuertes";
                 double dif = agrupados ? 5.7 : 5.4;
@@ -424,23 +500,22 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                 r = p;
                 return true;
             }
-            for (std::size_t j = 0; j < enlaces.size(); ++j) {
-                if (std::find(usados.begin(), usados.end(), static_cast<int>(j)) != usados.end()) continue;
-                for (int o = 0; o < 2; ++o) {
-                    const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
-                    // Every cell of a sees every cell of the end so far.
-                    if (((a | b) & todos).any() || (a & ~vfin).any()) continue;
-                    usados.push_back(static_cast<int>(j));
-                    al_reves.push_back(o == 1);
-                    if (sigue(todos | a | b)) return true;
-                    usados.pop_back();
-                    al_reves.pop_back();
-                }
+            // The links whose start every cell of the end so far sees.
+            for (const int jo : enlacesDe.Siguientes(d, usados.back(), al_reves.back() ? 1 : 0)) {
+                const int j = jo / 2, o = jo % 2;
+                if (std::find(usados.begin(), usados.end(), j) != usados.end() || !cabe(j)) continue;
+                const Celdas a = o ? enlaces[j].b : enlaces[j].a, b = o ? enlaces[j].a : enlaces[j].b;
+                if (((a | b) & todos).any()) continue;
+                usados.push_back(j);
+                al_reves.push_back(o == 1);
+                if (sigue(todos | a | b)) return true;
+                usados.pop_back();
+                al_reves.pop_back();
             }
             return false;
         };
         for (std::size_t j = 0; j < enlaces.size(); ++j)
-            for (int o = 0; o < 2; ++o) {
+            for (int o = 0; o < 2 && (agrupados || !enlaces[j].grupo); ++o) {
                 usados = {static_cast<int>(j)};
                 al_reves = {o == 1};
                 if (sigue(enlaces[j].a | enlaces[j].b)) return r;
@@ -599,6 +674,8 @@ std::optional<Paso> Bug(const Estado& e) {
 }  // namespace
 
 std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
+    EnlacesDe enlaces(e);
+    const Lugares9 lug = LugaresEnCasas(e);
     struct Tec {
         double dif;
         std::function<std::optional<Paso>()> f;
@@ -606,34 +683,34 @@ std::optional<Paso> Basico(const Estado& e, bool unica, double tope) {
     };
     const Tec tecnicas[] = {
         {1.0, [&] { return UltimaCasilla(e); }},
-        {1.2, [&] { return UnicoLugar(e, true); }},
-        {1.5, [&] { return UnicoLugar(e, false); }},
-        {1.7, [&] { return Bloqueo(e, true, true); }},
-        {1.9, [&] { return Bloqueo(e, true, false); }},
+        {1.2, [&] { return UnicoLugar(e, true, lug); }},
+        {1.5, [&] { return UnicoLugar(e, false, lug); }},
+        {1.7, [&] { return Bloqueo(e, true, true, lug); }},
+        {1.9, [&] { return Bloqueo(e, true, false, lug); }},
         {2.0, [&] { return Oculto(e, 2, true); }},
         {2.3, [&] { return UnicoCandidato(e); }},
         {2.5, [&] { return Oculto(e, 3, true); }},
-        {2.6, [&] { return Bloqueo(e, false, true); }},
-        {2.8, [&] { return Bloqueo(e, false, false); }},
+        {2.6, [&] { return Bloqueo(e, false, true, lug); }},
+        {2.8, [&] { return Bloqueo(e, false, false, lug); }},
         {3.0, [&] { return Desnudo(e, 2); }},
         {3.2, [&] { return Pez(e, 2); }},
         {3.4, [&] { return Oculto(e, 2, false); }},
         {3.6, [&] { return Desnudo(e, 3); }},
         {3.8, [&] { return Pez(e, 3); }},
         {4.0, [&] { return Oculto(e, 3, false); }},
-        {4.0, [&] { return EnlacesFuertes(e, 2, false, 1); }},
-        {4.1, [&] { return EnlacesFuertes(e, 2, false, 0); }},
+        {4.0, [&] { return EnlacesFuertes(e, 2, false, 1, enlaces); }},
+        {4.1, [&] { return EnlacesFuertes(e, 2, false, 0, enlaces); }},
         {4.2, [&] { return Ala(e, false); }},
-        {4.3, [&] { return EnlacesFuertes(e, 2, true, 0); }},
+        {4.3, [&] { return EnlacesFuertes(e, 2, true, 0, enlaces); }},
         {4.4, [&] { return Ala(e, true); }},
         {4.5, [&] { return Rectangulo(e); }, true},
         {5.0, [&] { return Desnudo(e, 4); }},
         {5.2, [&] { return Pez(e, 4); }},
         {5.4, [&] { return Oculto(e, 4, false); }},
-        {5.4, [&] { return EnlacesFuertes(e, 3, false, 0); }},
+        {5.4, [&] { return EnlacesFuertes(e, 3, false, 0, enlaces); }},
         {5.6, [&] { return AlaGrande(e, 4); }},
         {5.6, [&] { return Bug(e); }, true},
-        {5.7, [&] { return EnlacesFuertes(e, 3, true, 0); }},
+        {5.7, [&] { return EnlacesFuertes(e, 3, true, 0, enlaces); }},
         {6.4, [&] { return AlaGrande(e, 5); }},
     };
     for (const auto& t : tecnicas) {

@@ -52,8 +52,11 @@ public:
     // The shortest loop through candidate s with something to exclude.
     std::optional<Lazo> Desde(int s) {
         // Nodes: candidate k false is k, true is kCand + k.
-        std::fill(padre_.begin(), padre_.end(), static_cast<std::int16_t>(-2));
-        std::fill(largo_.begin(), largo_.end(), 0);
+        // Only the nodes the last search reached have a parent to clear.
+        for (const int n : cola_) {
+            padre_[n] = -2;
+            largo_[n] = 0;
+        }
         // Each node enters the queue once at most.
         cola_.clear();
         padre_[s] = -1;
@@ -166,7 +169,11 @@ private:
     const Estado& e_;
     Modo modo_;
     std::array<std::array<int, 10>, 27> lugares_{};
-    std::array<std::int16_t, 2 * kCand> padre_{};
+    std::array<std::int16_t, 2 * kCand> padre_ = [] {
+        std::array<std::int16_t, 2 * kCand> a;
+        a.fill(-2);
+        return a;
+    }();
     std::array<int, 2 * kCand> largo_{};
     std::vector<int> cola_;
 };

@@ -165,8 +165,8 @@ Paso Nuevo(Tecnica t, std::string nombre, double dificultad) {
 
 std::vector<int> Lista(const Celdas& s) {
     std::vector<int> r;
-    for (int i = 0; i < 81; ++i)
-        if (s.test(i)) r.push_back(i);
+    r.reserve(s.count());
+    for (std::size_t i = s._Find_first(); i < s.size(); i = s._Find_next(i)) r.push_back(static_cast<int>(i));
     return r;
 }
 

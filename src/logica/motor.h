@@ -69,6 +69,15 @@ bool BasicoPosible(const Estado& e);
 // The step Basico(e, false, 3.4) answers, its technique, what it places and
 // what it excludes, without its words.
 std::optional<Paso> BasicoSinTexto(const Estado& e);
+// BasicoPosible on ahora, looked at as a net looks inside a supposition:
+// where the look found nothing on antes, only the houses that have since
+// lost a place of a digit or had one placed are looked at again. ahora is
+// antes with candidates taken away or cells filled since.
+bool BasicoPosibleTras(const Estado& antes, const Estado& ahora);
+// The forcing chains or nets of one level alone (-1 static, 0 dynamic, 1..3
+// nets), every supposition followed from its start, one after another: the
+// plain way to the step Cadenas finds at that level.
+std::optional<Paso> ForzadasSolas(const Estado& e, int nivel);
 // Whether the board stays whole when the digit (a candidate of the empty
 // cell) is placed and the singles alone are followed; false for a digit the
 // cell does not admit.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "exhaustiva/exhaustiva.h"
@@ -230,6 +231,133 @@ TEST(Cadenas, ElPasoSinTextoEsElDeBasico) {
         EXPECT_EQ(rapido->elimina, esperado->elimina) << esperado->nombre;
     }
     EXPECT_GT(pasos, 100);
+}
+
+// Inside a supposition, once the look for basic steps has found nothing,
+// it looks again only at the houses changed since: it answers as the whole
+// look does. Boards with candidates taken away (a few, or many, in one house
+// or anywhere) and with a cell filled, after boards where the look found
+// nothing.
+TEST(Cadenas, LaMiradaSoloALoCambiadoEsLaMismaMirada) {
+    const auto tableros = Tableros(30);
+    std::uint32_t azar = 4242;
+    auto siguiente = [&] {
+        azar = azar * 1103515245u + 12345u;
+        return (azar >> 16) & 0x7FFF;
+    };
+    struct Cambio {
+        int quitados;  // candidates taken away
+        bool enUnaCasa;  // all of them in one house
+        bool llena;    // and a cell filled
+    };
+    const Cambio cambios[] = {{1, false, false}, {2, true, false}, {4, false, false},
+                              {6, true, false},  {0, false, true}, {3, false, true}};
+    int hay = 0, nada = 0;
+    for (const Estado& e : tableros) {
+        if (BasicoPosible(e)) continue;
+        for (const Cambio& cambio : cambios) {
+            Estado ahora = e;
+            const int casa = static_cast<int>(siguiente() % 27);
+            for (int k = 0; k < cambio.quitados; ++k) {
+                const int x = cambio.enUnaCasa ? T().casas[casa][siguiente() % 9] : static_cast<int>(siguiente() % 81);
+                const int d = static_cast<int>(siguiente() % 9) + 1;
+                if (Cuenta(ahora.c[x]) > 1) ahora.c[x] &= static_cast<Mascara>(~Bit(d));
+            }
+            const int x = static_cast<int>(siguiente() % 81);
+            if (cambio.llena && !ahora.v[x] && ahora.c[x]) ahora.Poner(x, std::countr_zero(ahora.c[x]));
+            const bool esperado = BasicoPosible(ahora);
+            ASSERT_EQ(BasicoPosibleTras(e, ahora), esperado) << cambio.quitados << " " << cambio.llena;
+            ++(esperado ? hay : nada);
+        }
+        // Nothing changed: nothing to find again.
+        EXPECT_FALSE(BasicoPosibleTras(e, e));
+    }
+    EXPECT_GT(hay, 100);
+    EXPECT_GT(nada, 100);
+    // After a board where the look finds something, the whole look is taken.
+    for (const Estado& e : tableros)
+        if (BasicoPosible(e)) EXPECT_TRUE(BasicoPosibleTras(e, e));
+}
+
+void EsperaElMismoPaso(const Paso& a, const Paso& b) {
+    EXPECT_EQ(a.tecnica, b.tecnica);
+    EXPECT_EQ(a.nombre, b.nombre);
+    EXPECT_EQ(a.dificultad, b.dificultad);
+    EXPECT_EQ(a.coloca, b.coloca);
+    EXPECT_EQ(a.elimina, b.elimina);
+    EXPECT_EQ(a.casas, b.casas);
+    EXPECT_EQ(a.celdas, b.celdas);
+    EXPECT_EQ(a.resumen, b.resumen);
+    EXPECT_EQ(a.texto, b.texto);
+}
+
+// The forcing chains and the nets on the way through Inkala's puzzle: each
+// level following further what the level below found, the suppositions
+// shared between two workers, give the very step the plain way gives, level
+// after level, each supposition from its start, one after another.
+TEST(Cadenas, LasRedesQueSiguenDondeQuedoElNivelDeAbajoDanElMismoPaso) {
+    Estado e = Estado::Desde(Leer("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."));
+    int forzadas = 0, redes = 0;
+    for (int paso = 0; paso < 200 && !e.Lleno(); ++paso) {
+        auto p = Siguiente(e, true);
+        ASSERT_TRUE(p.has_value());
+        if (p->dificultad >= 8.0 && p->tecnica != Tecnica::CicloBidireccional && p->tecnica != Tecnica::CicloY) {
+            std::optional<Paso> plano;
+            for (int nivel = -1; nivel <= 3 && !plano; ++nivel) plano = ForzadasSolas(e, nivel);
+            ASSERT_TRUE(plano.has_value()) << paso;
+            SCOPED_TRACE(p->resumen);
+            EsperaElMismoPaso(*p, *plano);
+            ++(p->tecnica == Tecnica::RedDinamica ? redes : forzadas);
+        }
+        e.Aplicar(*p);
+    }
+    EXPECT_TRUE(e.Lleno());
+    EXPECT_GT(forzadas, 10);
+    EXPECT_GE(redes, 1);
+    // Levels out of range: no step.
+    const Estado inicio = Estado::Desde(Leer("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."));
+    for (int nivel : {-2, 4}) EXPECT_FALSE(ForzadasSolas(inicio, nivel).has_value()) << nivel;
+}
+
+// The steps through a hard puzzle are the same whether the engine has its
+// second worker to itself or another rating holds it: three ratings of
+// Inkala's puzzle at once (each path with every word of every step) agree
+// with one made alone.
+TEST(Cadenas, TresCalificacionesALaVezDanLosMismosPasos) {
+    const Tablero t = Leer("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    const std::vector<Paso> solo = Resolver(t);
+    ASSERT_GT(solo.size(), 100u);
+    std::vector<Paso> otros[2];
+    std::thread a([&] { otros[0] = Resolver(t); });
+    std::thread b([&] { otros[1] = Resolver(t); });
+    const std::vector<Paso> aqui = Resolver(t);
+    a.join();
+    b.join();
+    const std::vector<Paso>* todos[] = {&otros[0], &otros[1], &aqui};
+    for (const std::vector<Paso>* pasos : todos) {
+        ASSERT_EQ(pasos->size(), solo.size());
+        for (std::size_t k = 0; k < solo.size(); ++k) {
+            SCOPED_TRACE(solo[k].resumen);
+            EsperaElMismoPaso((*pasos)[k], solo[k]);
+        }
+    }
+}
+
+// The cells of a set, in reading order: the ends of the board, both sides
+// of the 64th cell, none, all.
+TEST(Cadenas, ListaDeCeldasEnOrden) {
+    const std::vector<std::vector<int>> casos = {
+        {}, {0}, {80}, {63}, {64}, {63, 64}, {0, 1, 2, 40, 79, 80}, {9, 18, 27, 36, 45, 54, 62, 63, 64, 65, 72}};
+    for (const auto& celdas : casos) {
+        Celdas s;
+        for (int i : celdas) s.set(i);
+        EXPECT_EQ(Lista(s), celdas);
+    }
+    Celdas todas;
+    todas.set();
+    const auto l = Lista(todas);
+    ASSERT_EQ(l.size(), 81u);
+    for (int i = 0; i < 81; ++i) EXPECT_EQ(l[i], i);
 }
 
 // Inkala's puzzle, up in the nets: every step sound, the board solved, the
