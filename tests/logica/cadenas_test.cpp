@@ -275,8 +275,11 @@ TEST(Cadenas, LaMiradaSoloALoCambiadoEsLaMismaMirada) {
     EXPECT_GT(hay, 100);
     EXPECT_GT(nada, 100);
     // After a board where the look finds something, the whole look is taken.
-    for (const Estado& e : tableros)
-        if (BasicoPosible(e)) EXPECT_TRUE(BasicoPosibleTras(e, e));
+    for (const Estado& e : tableros) {
+        if (BasicoPosible(e)) {
+            EXPECT_TRUE(BasicoPosibleTras(e, e));
+        }
+    }
 }
 
 void EsperaElMismoPaso(const Paso& a, const Paso& b) {
