@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
@@ -108,7 +109,11 @@ private:
 void EntornoQt::MostrarModal(FormaModal& forma) {
     Modal modal(vista_);
     DialogoModal dialogo(forma, vista_);
+    // A wait cursor set for the work before the form is not the form's.
+    const bool espera = QGuiApplication::overrideCursor() != nullptr;
+    if (espera) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     dialogo.Ejecutar();
+    if (espera) QGuiApplication::restoreOverrideCursor();
 }
 
 // The event loops end, the modal one the request came from first, and the

@@ -4,6 +4,7 @@
 // "Pista"'s tooltip that point to it.
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -24,7 +25,13 @@ void VistaPrincipal::CrearSiguiente() {
     siguiente_->setShortcutContext(Qt::WindowShortcut);
     siguiente_->setShortcutVisibleInContextMenu(true);
     addAction(siguiente_);
-    connect(siguiente_, &QAction::triggered, this, [this] { Llamar([&] { puerta_.SiguientePaso(); }); });
+    connect(siguiente_, &QAction::triggered, this, [this] {
+        // The step is mostly worked out ahead; on the hardest puzzles, asked
+        // for at once, it may take a moment, which the cursor tells.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        Llamar([&] { puerta_.SiguientePaso(); });
+        QGuiApplication::restoreOverrideCursor();
+    });
 
     tablero_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tablero_, &QWidget::customContextMenuRequested, this, [this](const QPoint& donde) {

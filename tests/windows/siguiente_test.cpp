@@ -70,6 +70,9 @@ TEST(SiguientePaso, CtrlHExplicaEnDosTiemposYColocaComoElJugador) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral(" Novenario.  Siguiente paso."));
         EXPECT_TRUE(Mensaje(d).startsWith(QStringLiteral("Dificultad de la partida: "))) << Mensaje(d).toStdString();
         breve = Texto(d);
+        // The wait cursor of the work before the dialog is not the dialog's.
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        EXPECT_TRUE(!cursor || cursor->shape() == Qt::ArrowCursor) << (cursor ? cursor->shape() : -1);
         casa_vista = capa->isVisible() && !capa->Marcas().Casas.empty();
         PulsarBoton(d, QStringLiteral("Más"));
         completo = Texto(d);
@@ -78,6 +81,7 @@ TEST(SiguientePaso, CtrlHExplicaEnDosTiemposYColocaComoElJugador) {
     });
     CtrlH(*app);
     ASSERT_EQ(vigia->Veces(), 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "no cursor is left behind";
     EXPECT_FALSE(breve.isEmpty());
     EXPECT_GT(completo.size(), breve.size()) << "\"Más\" tells the whole reasoning";
     EXPECT_TRUE(completo.contains(QStringLiteral("\"Colocar\" pone el "))) << completo.toStdString();
