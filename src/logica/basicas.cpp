@@ -59,7 +59,6 @@ std::optional<Paso> UnicoLugar(const Estado& e, bool bloques, const Lugares9& lu
         for (int d = 1; d <= 9; ++d) {
             if (Cuenta(lug[h][d]) != 1) continue;
             const Celdas s = e.Lugares(h, d);
-            if (s.count() != 1) continue;
             const int i = Lista(s)[0];
             Paso p = Coloca(bloques ? Tecnica::UnicoLugarBloque : Tecnica::UnicoLugarLinea, "Único lugar",
                             bloques ? 1.2 : 1.5, i, d);
@@ -114,7 +113,6 @@ std::optional<Paso> Bloqueo(const Estado& e, bool directo, bool apuntado, const 
         for (int d = 1; d <= 9; ++d) {
             if (Cuenta(lug[base][d]) < 2) continue;
             const Celdas s = e.Lugares(base, d);
-            if (s.count() < 2) continue;
             // The other house holding all its places.
             int otra = -1;
             for (int h = 0; h < 27; ++h) {
@@ -417,6 +415,9 @@ private:
     std::array<bool, 10> hechos_{};
 };
 
+// Two rows, or two columns.
+bool Paralelas(int h1, int h2) { return (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18); }
+
 std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int paralelos, EnlacesDe& enlacesDe) {
     for (int d = 1; d <= 9; ++d) {
         const auto& enlaces = enlacesDe(d);
@@ -436,7 +437,7 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                 if (x.grupo) return false;
                 if (n == 2 && usados.size() == 1) {
                     const int h1 = enlaces[usados[0]].h, h2 = x.h;
-                    const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
+                    const bool par = Paralelas(h1, h2);
                     if (par != (paralelos == 1)) return false;
                 }
             } else if (static_cast<int>(usados.size()) + 1 == n && !x.grupo) {
@@ -459,7 +460,7 @@ std::optional<Paso> EnlacesFuertes(const Estado& e, int n, bool agrupados, int p
                 if (hay_grupo != agrupados) return false;
                 if (n == 2 && !agrupados) {
                     const int h1 = enlaces[usados[0]].h, h2 = enlaces[usados[1]].h;
-                    const bool par = (h1 < 9 && h2 < 9) || (h1 >= 9 && h1 < 18 && h2 >= 9 && h2 < 18);
+                    const bool par = Paralelas(h1, h2);
                     if (par != (paralelos == 1)) return false;
                 }
                 const Celdas blanco = (al_reves.front() ? primero.vb : primero.va) & vfin & ~todos & conD;
