@@ -160,8 +160,6 @@ extern const char* const kAyudaExplicar =
     "último paso es una \"Bifurcación\" con la cifra de una solución (la que\n"
     "guarda la partida, si la guarda); si una cifra del jugador no lleva a\n"
     "ninguna solución, el único paso lo dice (\"Sin solución\"). Un tablero\n"
-    "lleno no escribe nada, salvo si dos de sus cifras chocan: entonces da\n"
-    "el paso \"Sin solución\". Con \"-\" el tablero se lee de la entrada\n"
-    "estándar.\n";
+    "lleno no escribe nada. Con \"-\" el tablero se lee de la entrada estándar.\n";
 
 }  // namespace novenario::cli
