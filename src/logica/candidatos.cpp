@@ -35,7 +35,11 @@ using namespace motor;
 std::vector<Paso> HastaColocarConCandidatos(const Tablero& tablero, const Candidatos& candidatos,
                                             const Contexto& contexto) {
     Estado e = Estado::Desde(tablero);
-    if (e.Lleno()) return {};
+    if (e.Lleno()) {
+        // Nothing left to deduce, unless two of its digits clash.
+        if (ContarSoluciones(tablero, 1) == 0) return {SinSolucionDe(e, contexto)};
+        return {};
+    }
     for (int i = 0; i < 81; ++i) {
         if (e.v[i]) continue;
         if (candidatos[i] & ~0x3FEu) {

@@ -281,7 +281,8 @@ Paso BifurcacionPaso(const Estado& e, const Contexto& contexto, const Tablero* o
 std::vector<Paso> Pasos(const Tablero& tablero, const Contexto& contexto, bool hastaColocar) {
     std::vector<Paso> pasos;
     Estado e = Estado::Desde(tablero);
-    if (e.Lleno()) return pasos;
+    // A full board has no step left, unless two of its digits clash.
+    if (e.Lleno() && !RotoEn(e)) return pasos;
     const int n = Soluciones(e, 2);
     if (n == 0 || RotoEn(e)) {
         pasos.push_back(SinSolucionPaso(e, contexto));

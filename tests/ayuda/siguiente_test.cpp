@@ -244,6 +244,17 @@ TEST_F(Siguiente, TableroLlenoSoloCierra) {
     EXPECT_TRUE(forma.Marcas.Vacios());
 }
 
+// A full board is not finished when two of its digits clash: it has no
+// solution, and the form says so instead of "complete".
+TEST_F(Siguiente, TableroLlenoQueChocaNoEstaCompleto) {
+    std::string choca = kSolucion;
+    choca[0] = '1';
+    Empezar(choca, kSolucion);
+    const FormaModal forma = Pedir({});
+    EXPECT_TRUE(Contiene(forma.Lineas, "el tablero no tiene solución"));
+    EXPECT_FALSE(Contiene(forma.Lineas, "completo"));
+}
+
 TEST_F(Siguiente, LaDificultadSeCalculaUnaVezPorPartida) {
     // No given cells: nothing to rate.
     EXPECT_EQ(Dificultad_Partida(f), "Dificultad de la partida: sin calificar, no hay casillas fijas");

@@ -272,6 +272,38 @@ TEST(Logica, TableroLlenoSinPasos) {
     EXPECT_TRUE(c.completa);
 }
 
+// A full board whose digits clash is not solved: the one step says which
+// of the player's digits to blame, with or without pencil marks.
+TEST(Logica, TableroLlenoQueChocaNoTieneSolucion) {
+    const std::string solucion = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+    std::string choca = solucion;
+    choca[0] = '1';  // row 1 now holds two 1s, column 1 and block 1 too
+    const struct {
+        std::string tablero;
+        std::vector<int> jugadas;
+        std::size_t pasos;
+        std::string resumen;
+    } casos[] = {
+        {solucion, {0, 40}, 0, ""},
+        {choca, {}, 1, "El tablero no tiene solución"},
+        // The first of the player's digits whose removal leaves a solution.
+        {choca, {40, 0}, 1, "El 1 de la fila 1, columna 1 no lleva a ninguna solución"},
+    };
+    Candidatos todos{};
+    todos.fill(0x3FE);
+    for (const auto& caso : casos) {
+        Contexto ctx;
+        ctx.jugadas = caso.jugadas;
+        for (const auto& pasos : {HastaColocar(Leer(caso.tablero), ctx), Resolver(Leer(caso.tablero), ctx),
+                                  HastaColocarConCandidatos(Leer(caso.tablero), todos, ctx)}) {
+            ASSERT_EQ(pasos.size(), caso.pasos) << caso.resumen;
+            if (pasos.empty()) continue;
+            EXPECT_EQ(pasos[0].tecnica, Tecnica::SinSolucion);
+            EXPECT_EQ(pasos[0].resumen, caso.resumen);
+        }
+    }
+}
+
 // Several solutions: the deductions stop, and the step says so with the
 // digit of the game's own solution there.
 TEST(Logica, BifurcacionConLaSolucionDeLaPartida) {
