@@ -270,6 +270,7 @@ QAccessibleInterface* Fabrica(const QString&, QObject* o) {
     if (auto* c = qobject_cast<CeldaVista*>(o)) return new CeldaAccesible(c);
     if (auto* d = qobject_cast<DialogoModal*>(o)) return new Contenedor(d, QAccessible::Dialog);
     if (auto* p = qobject_cast<Pregonero*>(o)) return new Notificacion(p);
+    if (auto* l = qobject_cast<LineaAvisos*>(o)) return new Contenedor(l, QAccessible::StatusBar);
     if (qobject_cast<ThhALed*>(o) || qobject_cast<BarraEstado*>(o))
         return new Hoja(static_cast<QWidget*>(o), QAccessible::StaticText);
     if (auto* c = qobject_cast<ControlVista*>(o)) {
@@ -298,6 +299,13 @@ void Pregonero::Decir(const QString& texto) {
     hide();
     texto_ = texto;
     show();
+}
+
+LineaAvisos::LineaAvisos(QWidget* padre) : QWidget(padre), voz_(new Pregonero(this)) {
+    setObjectName(QStringLiteral("LineaAvisos"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setGeometry(0, 0, 1, 1);
 }
 
 void InstalarAccesibilidad() {

@@ -46,6 +46,19 @@ private:
     QString texto_;
 };
 
+// A dialog's own line of news: a status bar to a screen reader, invisible
+// on screen, holding a Pregonero that speaks without the word
+// "notification" before it, as the window's message line does.
+class LineaAvisos : public QWidget {
+    Q_OBJECT
+public:
+    explicit LineaAvisos(QWidget* padre);
+    Pregonero* Voz() const { return voz_; }
+
+private:
+    Pregonero* voz_;
+};
+
 // Installs the game's accessible interfaces; once, before any window.
 void InstalarAccesibilidad();
 

@@ -26,6 +26,7 @@ namespace novenario::vista {
 class ControlVista;
 class TBlinkLabel;
 class BarraEstado;
+class Pregonero;
 
 class DialogoModal : public QDialog {
     Q_OBJECT
@@ -82,6 +83,7 @@ private:
     QLabel* mensaje_ = nullptr;
     QCheckBox* casilla_ = nullptr;
     QPlainTextEdit* texto_ = nullptr;  // the help text, the step's text
+    Pregonero* voz_ = nullptr;          // tells a screen reader the step's new text
     QPointer<class CapaContornos> capa_;  // the board's outlines
     QEventLoop* bucle_ = nullptr;
 };

@@ -52,6 +52,7 @@ void DialogoModal::MontarSiguiente(QWidget* principal) {
     pal.setColor(QPalette::Text, Qt::black);
     texto->setPalette(pal);
     texto->setPlainText(Texto(forma_.Lineas));
+    voz_ = (new LineaAvisos(this))->Voz();
 
     const int n = static_cast<int>(forma_.Botones.size());
     const int hueco = 10;
@@ -83,9 +84,11 @@ void DialogoModal::Refrescar() {
         v->setFocusPolicy(Qt::StrongFocus);
         if (!v->hasFocus()) v->setFocus(Qt::OtherFocusReason);
     }
+    // A screen reader hears the new text whole, as the reasoning "Más"
+    // shows. (The text box sends its own change events.)
     if (cambio && isVisible()) {
         Describir(this, Lectura());
-        Avisar(texto_, QAccessible::TextUpdated);
+        if (voz_) voz_->Decir(nuevo);
     }
 }
 

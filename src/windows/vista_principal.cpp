@@ -11,6 +11,7 @@
 #include "windows/arte.h"
 #include "windows/barra_estado.h"
 #include "windows/celda.h"
+#include "windows/dialogo.h"
 #include "windows/fuentes.h"
 #include "windows/led.h"
 #include "windows/parpadeo.h"
@@ -353,7 +354,15 @@ void VistaPrincipal::SincronizarLectura() {
     // (the clock's tick, the window shown) what is on screen is what was told.
     const bool decir = !largo && (respuesta_ || trasProceso);
     if (decir || (!largo && llamando_ == 0)) {
-        if (decir) pregonero_->Decir(Anuncio(activa, trasProceso));
+        if (decir) {
+            // An answer given from a dialog (the digit "Colocar" puts) is
+            // told once the window has the focus again: a reader drops the
+            // news of a window behind a dialog.
+            const QString anuncio = Anuncio(activa, trasProceso);
+            porDecir_.clear();
+            if (DialogoModal::Abierto()) porDecir_ = anuncio;
+            else pregonero_->Decir(anuncio);
+        }
         respuesta_ = false;
         celdaLeida_ = activa;
         for (int c = 0; c < NumCeldas; ++c)
@@ -433,10 +442,20 @@ void VistaPrincipal::focusInEvent(QFocusEvent* e) {
     // focus: when a dialog closes the reader is told where the player was,
     // after Qt's own news that the window has the focus.
     const int activa = activa_;
-    QTimer::singleShot(0, this, [this, activa] {
-        if (activa != activa_ || juego_.Variables.Proceso_Largo || !isActiveWindow()) return;
-        Avisar(Celda(activa), QAccessible::Focus);
-    });
+    QTimer::singleShot(0, this, [this, activa] { TrasElFoco(activa); });
+}
+
+void VistaPrincipal::TrasElFoco(int activa) {
+    if (juego_.Variables.Proceso_Largo || !isActiveWindow()) return;
+    // The focus may come back while the dialog that had it is still
+    // closing: its news waits until it has gone.
+    if (!porDecir_.isEmpty() && DialogoModal::Abierto()) {
+        QTimer::singleShot(50, this, [this, activa] { TrasElFoco(activa); });
+        return;
+    }
+    if (activa == activa_) Avisar(Celda(activa), QAccessible::Focus);
+    if (!porDecir_.isEmpty()) pregonero_->Decir(porDecir_);
+    porDecir_.clear();
 }
 
 void VistaPrincipal::MostrarCentrada() {

@@ -59,6 +59,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    // The reader's focus back on the cell, and the news a dialog held back.
+    void TrasElFoco(int activa);
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
@@ -128,6 +130,7 @@ private:
     // What a screen reader was last told.
     ControlVista* mensaje_ = nullptr;
     Pregonero* pregonero_ = nullptr;
+    QString porDecir_;        // told when the window has the focus again
     ControlVista* pista_ = nullptr;
     ControlVista* reloj_ = nullptr;
     int activa_ = -1, anunciada_ = -1, enfocada_ = -1;

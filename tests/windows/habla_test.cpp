@@ -4,6 +4,7 @@
 // the reader's focus back on the cell when a dialog closes.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +35,10 @@ struct Dicho {
     QPointer<QObject> objeto;
     QString nombre;
     bool foco = false;  // a change of the focused state
+    // A change of text comes as the event of its kind, which carries the
+    // text: the reader's bridge reads it as one.
+    bool bienFormado = true;
+    bool aviso = false;  // shown by a notification (which may close before the test looks)
 };
 
 std::vector<Dicho>* dichos = nullptr;
@@ -43,7 +48,15 @@ void Escuchar(QAccessibleEvent* e) {
     QAccessibleInterface* i = e->accessibleInterface();
     const bool foco = e->type() == QAccessible::StateChanged &&
                       static_cast<QAccessibleStateChangeEvent*>(e)->changedStates().focused;
-    dichos->push_back({e->type(), e->object(), i ? i->text(QAccessible::Name) : QString(), foco});
+    bool bien = true;
+    switch (e->type()) {
+        case QAccessible::TextInserted: bien = dynamic_cast<QAccessibleTextInsertEvent*>(e) != nullptr; break;
+        case QAccessible::TextRemoved: bien = dynamic_cast<QAccessibleTextRemoveEvent*>(e) != nullptr; break;
+        case QAccessible::TextUpdated: bien = dynamic_cast<QAccessibleTextUpdateEvent*>(e) != nullptr; break;
+        default: break;
+    }
+    dichos->push_back({e->type(), e->object(), i ? i->text(QAccessible::Name) : QString(), foco, bien,
+                       e->type() == QAccessible::ObjectShow && qobject_cast<vista::Pregonero*>(e->object())});
 }
 
 void Activar(bool activa) {
@@ -77,8 +90,7 @@ protected:
     std::vector<std::string> Anuncios() const {
         std::vector<std::string> r;
         for (const Dicho& d : oidos)
-            if (d.tipo == QAccessible::ObjectShow && qobject_cast<vista::Pregonero*>(d.objeto))
-                r.push_back(d.nombre.toStdString());
+            if (d.aviso) r.push_back(d.nombre.toStdString());
         return r;
     }
     int Focos(QObject* o) const {
@@ -388,6 +400,43 @@ TEST_F(Oyente, AlCerrarseUnDialogoElLectorVuelveALaCelda) {
     for (const Dicho& d : oidos)
         if (d.tipo == QAccessible::Focus) ultimo = d.objeto;
     EXPECT_EQ(ultimo, celda);
+}
+
+// "Siguiente paso": what "Más" adds is told whole through the dialog's own
+// notification, and the digit "Colocar" puts is told as an entered one once
+// the window has the focus again (a reader drops news from behind a dialog).
+TEST_F(Oyente, ElSiguientePasoSeOyeEnteroYSuCifraComoLaDelJugador) {
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"));
+    QTest::keyClick(Foco(app->Vista()), Qt::Key_V, Qt::ControlModifier);
+    oidos.clear();
+    std::vector<std::string> conMas;
+    std::size_t antesDeColocar = 0;
+    auto vigia = AlAparecerDialogo([&](DialogoModal& d) {
+        PulsarBoton(d, QStringLiteral("Más"));
+        conMas = Anuncios();
+        antesDeColocar = oidos.size();
+        QTest::keyClick(&d, Qt::Key_C, Qt::AltModifier);  // "Colocar"
+    });
+    QTest::keyClick(Foco(app->Vista()), Qt::Key_H, Qt::ControlModifier);
+    ASSERT_EQ(vigia->Veces(), 1);
+    ASSERT_EQ(conMas.size(), 1u);
+    EXPECT_NE(conMas[0].find("\"Colocar\" pone el 8 en la fila 1, columna 6."), std::string::npos) << conMas[0];
+    for (const Dicho& d : oidos) EXPECT_TRUE(d.bienFormado) << "event " << d.tipo;
+
+    app->Vista().activateWindow();
+    QTest::qWait(50);
+    if (!app->Vista().isActiveWindow()) GTEST_SKIP() << "this platform gives no window the focus";
+    EXPECT_EQ(Anuncios(), (std::vector<std::string>{conMas[0], "fila 1, columna 6, 8, Número 8 aceptado"}));
+    // Told after the reader's focus is back on the cell, not before.
+    int foco = -1, anuncio = -1;
+    for (std::size_t k = antesDeColocar; k < oidos.size(); ++k) {
+        if (oidos[k].tipo == QAccessible::Focus && oidos[k].objeto == app->Vista().Celda(tablero::EnRejilla(1, 6)))
+            foco = static_cast<int>(k);
+        if (oidos[k].aviso) anuncio = static_cast<int>(k);
+    }
+    EXPECT_GE(foco, 0);
+    EXPECT_GT(anuncio, foco);
 }
 
 // ---- File dialogs -----------------------------------------------------------------
