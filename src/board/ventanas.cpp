@@ -154,6 +154,7 @@ std::vector<std::string> Construir_Ayuda() {
     linea("Ctrl+S / Ctrl+O ........ Guardar / Cargar partida.");
     linea("Ctrl+P ................. Imprimir.");
     linea("Ctrl+H ................. Explica el siguiente paso.");
+    linea("Menú, Mayús+F10 ........ El menú del tablero, en el panel seleccionado.");
     linea("Ctrl+Z ................. Deshace la última jugada ( << ).");
     linea("Ctrl+Y, Ctrl+Mayús+Z ... Rehace la jugada deshecha ( >> ).");
     linea("Ctrl+C ................. Copia el tablero al portapapeles.");

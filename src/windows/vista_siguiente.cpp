@@ -1,7 +1,8 @@
 // "Siguiente paso" on the main window: one action with Ctrl+H that answers
 // while the board does, offered again by the board's own menu (a right click
-// on any cell), the layer of outlines over the cells, and the words of
-// "Pista"'s tooltip that point to it.
+// on any cell, or the menu key or Shift+F10 at the keyboard cursor's cell),
+// the layer of outlines over the cells, and the words of "Pista"'s tooltip
+// that point to it.
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
@@ -34,16 +35,29 @@ void VistaPrincipal::CrearSiguiente() {
     });
 
     tablero_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tablero_, &QWidget::customContextMenuRequested, this, [this](const QPoint& donde) {
-        QMenu menu(this);
-        menu.setObjectName(QStringLiteral("MenuTablero"));
-        menu.addAction(siguiente_);
-        menu.exec(tablero_->mapToGlobal(donde));
+    connect(tablero_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& donde) { MenuTablero(tablero_->mapToGlobal(donde)); });
+    // From the keyboard, as on any desktop: the menu key, or Shift+F10.
+    auto* teclado = new QAction(this);
+    teclado->setObjectName(QStringLiteral("MenuTeclado"));
+    teclado->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    teclado->setShortcutContext(Qt::WindowShortcut);
+    addAction(teclado);
+    connect(teclado, &QAction::triggered, this, [this] {
+        const QWidget* celda = Celda(activa_);
+        MenuTablero(celda ? celda->mapToGlobal(celda->rect().center()) : tablero_->mapToGlobal(tablero_->rect().center()));
     });
 
     const QString atajo = QString::fromLatin1(AtajoSiguiente) + QStringLiteral(": siguiente paso");
     for (const Control* c : {&juego_.Ventana.BVerPista, &juego_.Ventana.LBVerPista})
         if (ControlVista* v = VistaDe(*c)) v->PonerAtajo(atajo);
+}
+
+void VistaPrincipal::MenuTablero(const QPoint& donde) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("MenuTablero"));
+    menu.addAction(siguiente_);
+    menu.exec(donde);
 }
 
 void VistaPrincipal::QuitarContornos(QObject* objeto, QEvent* e) {

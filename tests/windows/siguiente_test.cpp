@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -174,6 +175,46 @@ TEST(SiguientePaso, ElMenuDelTableroOfreceElPasoConSuAtajo) {
     EXPECT_EQ(atajo, QStringLiteral("Ctrl+H"));
     EXPECT_EQ(vigia->Veces(), 1) << "the menu's entry opens the dialog";
     EXPECT_TRUE(app->Vista().Led()->Value());
+}
+
+// From the keyboard the same menu opens at the keyboard cursor's cell, with
+// the menu key or Shift+F10, and its entry opens the dialog.
+TEST(SiguientePaso, ElMenuDelTableroSeAbreDesdeElTeclado) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> teclas[] = {{Qt::Key_Menu, Qt::NoModifier},
+                                                                {Qt::Key_F10, Qt::ShiftModifier}};
+    for (const auto& [tecla, modificadores] : teclas) {
+        auto app = ConClasico();
+        QTest::keyClick(Foco(app->Vista()), Qt::Key_Down);
+        const QWidget* celda = app->Vista().Celda(tablero::Indice(app->Vista().Juego().Variables.Panel_Activo));
+        ASSERT_NE(celda, nullptr);
+        // The menu lives while it is open: what the test needs is kept.
+        QPointer<QMenu> menu;
+        QString nombre;
+        QPoint donde;
+        QSize tamano;
+        QTimer reloj;
+        QObject::connect(&reloj, &QTimer::timeout, [&] {
+            auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!m || menu) return;
+            menu = m;
+            nombre = m->objectName();
+            donde = m->pos();
+            tamano = m->size();
+            ASSERT_FALSE(m->actions().isEmpty());
+            QAction* a = m->actions().first();
+            QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(a).center());
+        });
+        reloj.start(5);
+        auto vigia = AlAparecerDialogo([](vista::DialogoModal& d) { PulsarBoton(d, QStringLiteral("Cerrar")); });
+        QTest::keyClick(Foco(app->Vista()), tecla, modificadores);
+        reloj.stop();
+        EXPECT_EQ(nombre, QStringLiteral("MenuTablero")) << "key " << tecla;
+        // A menu that fits on the screen opens where the cursor is.
+        const QPoint centro = celda->mapToGlobal(celda->rect().center());
+        const QScreen* pantalla = app->Vista().screen();
+        if (pantalla && pantalla->availableGeometry().contains(QRect(centro, tamano))) EXPECT_EQ(donde, centro);
+        EXPECT_EQ(vigia->Veces(), 1) << "the menu's entry opens the dialog";
+    }
 }
 
 TEST(SiguientePaso, LaPistaNombraCtrlH) {
