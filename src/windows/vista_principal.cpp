@@ -453,8 +453,10 @@ void VistaPrincipal::TrasElFoco(int activa) {
         QTimer::singleShot(50, this, [this, activa] { TrasElFoco(activa); });
         return;
     }
-    if (activa == activa_) Avisar(Celda(activa), QAccessible::Focus);
-    if (!porDecir_.isEmpty()) pregonero_->Decir(porDecir_);
+    const bool enFoco = activa == activa_ && Celda(activa);
+    if (enFoco) Avisar(Celda(activa), QAccessible::Focus);
+    // News that says only the cell is said by its focus already.
+    if (!porDecir_.isEmpty() && !(enFoco && porDecir_ == Celda(activa)->accessibleName())) pregonero_->Decir(porDecir_);
     porDecir_.clear();
 }
 

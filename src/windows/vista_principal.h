@@ -88,7 +88,7 @@ private:
     void CrearAtajos();
     void CrearSiguiente();  // vista_siguiente.cpp
     // The board's menu, at that point of the screen.
-    void MenuTablero(const QPoint& donde);
+    void MenuTablero(const QPoint& donde, bool desdeTeclado);
     // The outlines go at the player's next action in this window.
     void QuitarContornos(QObject* objeto, QEvent* e);
     void SincronizarUnaVez();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 #include "windows/celda.h"
 #include "windows/contornos.h"
@@ -36,7 +37,7 @@ void VistaPrincipal::CrearSiguiente() {
 
     tablero_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tablero_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& donde) { MenuTablero(tablero_->mapToGlobal(donde)); });
+            [this](const QPoint& donde) { MenuTablero(tablero_->mapToGlobal(donde), false); });
     // From the keyboard, as on any desktop: the menu key, or Shift+F10.
     auto* teclado = new QAction(this);
     teclado->setObjectName(QStringLiteral("MenuTeclado"));
@@ -45,7 +46,8 @@ void VistaPrincipal::CrearSiguiente() {
     addAction(teclado);
     connect(teclado, &QAction::triggered, this, [this] {
         const QWidget* celda = Celda(activa_);
-        MenuTablero(celda ? celda->mapToGlobal(celda->rect().center()) : tablero_->mapToGlobal(tablero_->rect().center()));
+        MenuTablero(celda ? celda->mapToGlobal(celda->rect().center()) : tablero_->mapToGlobal(tablero_->rect().center()),
+                    true);
     });
 
     const QString atajo = QString::fromLatin1(AtajoSiguiente) + QStringLiteral(": siguiente paso");
@@ -53,10 +55,13 @@ void VistaPrincipal::CrearSiguiente() {
         if (ControlVista* v = VistaDe(*c)) v->PonerAtajo(atajo);
 }
 
-void VistaPrincipal::MenuTablero(const QPoint& donde) {
+void VistaPrincipal::MenuTablero(const QPoint& donde, bool desdeTeclado) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("MenuTablero"));
     menu.addAction(siguiente_);
+    // Opened from the keyboard, its entry is lit, so Enter takes it and a
+    // screen reader says it.
+    if (desdeTeclado) QTimer::singleShot(0, &menu, [&menu, this] { menu.setActiveAction(siguiente_); });
     menu.exec(donde);
 }
 
