@@ -217,7 +217,9 @@ TEST(SiguientePaso, ElMenuDelTableroSeAbreDesdeElTeclado) {
         // A menu that fits on the screen opens where the cursor is.
         const QPoint centro = celda->mapToGlobal(celda->rect().center());
         const QScreen* pantalla = app->Vista().screen();
-        if (pantalla && pantalla->availableGeometry().contains(QRect(centro, tamano))) EXPECT_EQ(donde, centro);
+        if (pantalla && pantalla->availableGeometry().contains(QRect(centro, tamano))) {
+            EXPECT_EQ(donde, centro);
+        }
         EXPECT_EQ(vigia->Veces(), 1) << "the menu's entry opens the dialog";
     }
 }
