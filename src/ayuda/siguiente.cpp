@@ -263,6 +263,11 @@ std::string Linea_Dificultad(const logica::Tablero& fijo) {
     return linea;
 }
 
+// Whether the game's rating line is the one for these given cells.
+bool Calificada(const VariablesPartida& p, const std::string& clave) {
+    return clave == p.Calificada && !p.Dificultad.empty();
+}
+
 Adelanto& Adelantado(Juego& f) {
     if (!f.Partida.Adelantado) f.Partida.Adelantado = std::make_shared<Adelanto>();
     return *f.Partida.Adelantado;
@@ -301,7 +306,7 @@ const std::string& Dificultad_Partida(Juego& f) {
     const logica::Tablero fijo = Tablero_Logico(f, true);
     std::string clave = Clave_Tablero(fijo);
     VariablesPartida& p = f.Partida;
-    if (clave == p.Calificada && !p.Dificultad.empty()) return p.Dificultad;
+    if (Calificada(p, clave)) return p.Dificultad;
     Adelanto& a = Adelantado(f);
     p.Dificultad = clave == a.clave_dificultad && a.dificultad.valid() ? a.dificultad.get() : Linea_Dificultad(fijo);
     p.Calificada = std::move(clave);
@@ -325,8 +330,7 @@ void Adelanta_Ayuda(Juego& f) {
     Adelanto& a = Adelantado(f);
     const logica::Tablero fijo = Tablero_Logico(f, true);
     std::string clave = Clave_Tablero(fijo);
-    const bool calificada = clave == f.Partida.Calificada && !f.Partida.Dificultad.empty();
-    if (!calificada && clave != a.clave_dificultad && !Ocupado(a.dificultad))
+    if (!Calificada(f.Partida, clave) && clave != a.clave_dificultad && !Ocupado(a.dificultad))
         Lanzar(a.clave_dificultad, a.dificultad, std::move(clave), [fijo] { return Linea_Dificultad(fijo); });
 
     const logica::Tablero tablero = Tablero_Logico(f, false);
